@@ -8,8 +8,7 @@
 //   open dataset and the dataset's controls are not disabled (DisableControls).
 // - Links hear of a change before the data source's own OnStateChange / OnDataChange /
 //   OnUpdateData handlers run.
-// - A link must not outlive neither be destroyed while the data source notifies it; destroying a
-//   link (or its data source) unregisters it.
+// - Destroying a link unregisters it; destroying its data source leaves it without one.
 #include "DBTypes.h"
 
 class TDataSet;
