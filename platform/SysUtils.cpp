@@ -1,0 +1,3 @@
+#include "SysUtils.h"
+
+void Abort() { throw EAbort(); }
