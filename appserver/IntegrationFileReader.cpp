@@ -1,0 +1,443 @@
+#include "IntegrationFileReader.h"
+
+#include "Text.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <unordered_map>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr size_t kMaxFields = 8;
+
+// Which fields a record carries, by name; the names appear in the refusal messages.
+struct RecordLayout {
+    std::string_view type;
+    size_t fieldCount;
+    std::array<std::string_view, kMaxFields> fieldNames;
+};
+
+const RecordLayout kHeader{"CARDAPIO", 5, {"file type", "origin branch code", "origin branch name", "first day", "last day"}};
+const RecordLayout kService{"SERVICO", 4, {"record type", "service code", "service name", "hospital flag"}};
+const RecordLayout kDiet{"DIETA", 4, {"record type", "service code", "diet code", "diet name"}};
+const RecordLayout kDishType{"TIPOPRATO", 7, {"record type", "service code", "dish type code", "sequence",
+                                              "display order", "dish type name", "option flag"}};
+const RecordLayout kDish{"PRATO", 3, {"record type", "dish code", "dish name"}};
+const RecordLayout kMenuItem{"ITEM", 8, {"record type", "service code", "date", "diet code", "dish type code",
+                                         "sequence", "dish code", "diners"}};
+
+constexpr size_t kBranchWidth = 4, kServiceWidth = 5, kDietWidth = 4, kDishTypeWidth = 2, kDishWidth = 6;
+constexpr size_t kBranchNameMax = 50, kServiceNameMax = 40, kDietNameMax = 50, kDishTypeNameMax = 15,
+                 kDishNameMax = 60;
+constexpr int kSequenceMax = 99, kOrderMax = 9999, kDinersMax = 999999999;
+
+// One line cut at its separators. Fields past kMaxFields are counted but not kept.
+struct Line {
+    std::array<std::string_view, kMaxFields> fields;
+    size_t fieldCount = 0;
+    std::string_view rest;  // bytes after the last separator, before the line end
+    bool ended = false;     // a line end follows (false only for a last line cut short)
+};
+
+// Cuts the file into lines and fields on the raw bytes, before any decoding, so that a
+// separator is always a separator whatever the code page makes of it.
+class LineSplitter {
+public:
+    explicit LineSplitter(std::string_view bytes) : bytes_(bytes) {}
+
+    bool AtEnd() const { return pos_ == bytes_.size(); }
+
+    void Next(Line& line) {
+        line.fieldCount = 0;
+        const char* data = bytes_.data();
+        const size_t size = bytes_.size();
+        size_t start = pos_;
+        size_t p = pos_;
+        for (;;) {
+            while (p < size && !IsStop(data[p])) ++p;
+            if (p == size || data[p] != kSeparator) break;
+            if (line.fieldCount < kMaxFields) line.fields[line.fieldCount] = std::string_view(data + start, p - start);
+            ++line.fieldCount;
+            start = ++p;
+        }
+        line.rest = std::string_view(data + start, p - start);
+        line.ended = p < size;
+        // A line ends in CR LF, a lone LF or a lone CR.
+        if (p < size) p += data[p] == '\r' && p + 1 < size && data[p + 1] == '\n' ? 2 : 1;
+        pos_ = p;
+    }
+
+private:
+    static constexpr char kSeparator = '\xF8';
+
+    static bool IsStop(char byte) {
+        static constexpr std::array<bool, 256> stops = [] {
+            std::array<bool, 256> s{};
+            s[0xF8] = s['\r'] = s['\n'] = true;
+            return s;
+        }();
+        return stops[static_cast<unsigned char>(byte)];
+    }
+
+    std::string_view bytes_;
+    size_t pos_ = 0;
+};
+
+// Codes of at most eight bytes as one integer: the key of the definition look-ups.
+std::uint64_t Pack(std::string_view code) {
+    std::uint64_t key = 0;
+    for (char c : code) key = key << 8 | static_cast<unsigned char>(c);
+    return key;
+}
+
+// A raw field for a message: decoded, and cut short when long.
+std::string Quote(std::string_view raw) {
+    constexpr size_t kShown = 30;
+    if (raw.size() <= kShown) return "\"" + DecodeWindows1252(raw) + "\"";
+    return "\"" + DecodeWindows1252(raw.substr(0, kShown)) + "...\"";
+}
+
+bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+
+class Parser {
+public:
+    Parser(std::string_view bytes, const MenuLineSink& sink) : lines_(bytes), sink_(sink) {}
+
+    IntegrationFileReadResult Run() {
+        if (lines_.AtEnd()) {
+            lineNumber_ = 1;
+            FailLine("empty file, expected the header line");
+        } else if (NextLine() && Header()) {
+            while (!lines_.AtEnd() && NextRecord()) {
+            }
+        }
+        result_.ok = result_.error.empty();
+        return std::move(result_);
+    }
+
+private:
+    // Reads the next line: whole, and with at least its first field.
+    bool NextLine() {
+        ++lineNumber_;
+        lines_.Next(line_);
+        if (line_.fieldCount == 0 && line_.rest.empty() && line_.ended) return FailLine("empty line");
+        if (!line_.ended) {
+            size_t field = std::max<size_t>(1, line_.fieldCount + (line_.rest.empty() ? 0 : 1));
+            return Fail(field, line_.rest.empty() ? "truncated last line: the file ends without a line end"
+                                                  : "truncated last line: the file ends inside this field");
+        }
+        if (line_.fieldCount == 0) return Fail(1, "not terminated by the separator");
+        return true;
+    }
+
+    // Checks that the line has exactly the fields of `layout`, each terminated.
+    bool Shape(const RecordLayout& layout) {
+        layout_ = &layout;
+        size_t expected = layout.fieldCount;
+        if (line_.fieldCount < expected) {
+            size_t field = line_.fieldCount + 1;
+            if (!line_.rest.empty()) return Fail(field, "not terminated by the separator");
+            return Fail(field, "missing " + std::string(FieldName(field)));
+        }
+        if (line_.fieldCount > expected || !line_.rest.empty())
+            return Fail(expected + 1, "unexpected data after the last field (" + std::string(layout_->type) +
+                                          " has " + std::to_string(expected) + " fields)");
+        return true;
+    }
+
+    bool Header() {
+        IntegrationHeader& header = result_.file.header;
+        if (Field(1) != kHeader.type) return Fail(1, "file type must be \"CARDAPIO\", found " + Quote(Field(1)));
+        if (!Shape(kHeader) || !Code(2, kBranchWidth, header.originBranch) || !Name(3, kBranchNameMax, header.originBranchName) ||
+            !Day(4, header.firstDay) || !Day(5, header.lastDay))
+            return false;
+        if (header.lastDay < header.firstDay) return Fail(5, "last day is before the first day");
+        return true;
+    }
+
+    // Reads the next line and hands it to the parser of its record type.
+    bool NextRecord() {
+        if (!NextLine()) return false;
+        std::string_view type = Field(1);
+        if (type == kMenuItem.type) return Shape(kMenuItem) && MenuItem();
+        const RecordLayout* layouts[] = {&kService, &kDiet, &kDishType, &kDish};
+        for (const RecordLayout* layout : layouts) {
+            if (type != layout->type) continue;
+            if (inMenu_) return Fail(1, std::string(type) + " after the first menu line: definitions come first");
+            if (!Shape(*layout)) return false;
+            if (layout == &kService) return Service();
+            if (layout == &kDiet) return Diet();
+            if (layout == &kDishType) return DishType();
+            return Dish();
+        }
+        return Fail(1, "unknown record type " + Quote(type));
+    }
+
+    bool Service() {
+        FileService service;
+        if (!Code(2, kServiceWidth, service.code) || !Name(3, kServiceNameMax, service.name) ||
+            !Flag(4, service.hospital))
+            return false;
+        auto [at, added] = services_.emplace(Pack(Field(2)), result_.file.services.size());
+        if (!added) return Fail(2, "service " + Quote(Field(2)) + " is already defined");
+        result_.file.services.push_back(std::move(service));
+        return true;
+    }
+
+    bool Diet() {
+        FileDiet diet;
+        std::uint32_t service = 0;
+        if (!DefinedService(2, service) || !Code(3, kDietWidth, diet.code) || !Name(4, kDietNameMax, diet.name))
+            return false;
+        diet.service = result_.file.services[service].code;
+        auto [at, added] = diets_.emplace(DietKey(service, Field(3)), result_.file.diets.size());
+        if (!added) return Fail(3, "diet " + Quote(Field(3)) + " is already defined for this service");
+        result_.file.diets.push_back(std::move(diet));
+        return true;
+    }
+
+    bool DishType() {
+        FileDishType dishType;
+        std::uint32_t service = 0;
+        if (!DefinedService(2, service) || !Code(3, kDishTypeWidth, dishType.code) ||
+            !Number(4, 1, kSequenceMax, dishType.sequence) || !Number(5, 0, kOrderMax, dishType.order) ||
+            !Name(6, kDishTypeNameMax, dishType.name) || !Flag(7, dishType.option))
+            return false;
+        dishType.service = result_.file.services[service].code;
+        auto key = DishTypeKey(service, Field(3), dishType.sequence);
+        auto [at, added] = dishTypes_.emplace(key, result_.file.dishTypes.size());
+        if (!added)
+            return Fail(4, "dish type " + Quote(Field(3)) + " with sequence " + std::to_string(dishType.sequence) +
+                               " is already defined for this service");
+        result_.file.dishTypes.push_back(std::move(dishType));
+        return true;
+    }
+
+    bool Dish() {
+        FileDish dish;
+        if (!Code(2, kDishWidth, dish.code) || !Name(3, kDishNameMax, dish.name)) return false;
+        auto [at, added] = dishes_.emplace(Pack(Field(2)), result_.file.dishes.size());
+        if (!added) return Fail(2, "dish " + Quote(Field(2)) + " is already defined");
+        result_.file.dishes.push_back(std::move(dish));
+        return true;
+    }
+
+    bool MenuItem() {
+        inMenu_ = true;
+        const IntegrationFile& file = result_.file;
+        std::uint32_t service = 0, diet = 0, dishType = 0, dish = 0;
+        MenuLine menuLine;
+        if (!DefinedService(2, service) || !MenuDay(3, menuLine.date)) return false;
+        std::string_view dietCode = Field(4), dishTypeCode = Field(5), dishCode = Field(7);
+        if (!(dietCode.size() == kDietWidth && Find(diets_, DietKey(service, dietCode), diet)))
+            return Fail(4, "diet " + Quote(dietCode) + " is not defined for service " + Quote(Field(2)));
+        if (!Number(6, 1, kSequenceMax, menuLine.sequence)) return false;
+        if (!(dishTypeCode.size() == kDishTypeWidth &&
+              Find(dishTypes_, DishTypeKey(service, dishTypeCode, menuLine.sequence), dishType)))
+            return Fail(5, "dish type " + Quote(dishTypeCode) + " with sequence " +
+                               std::to_string(menuLine.sequence) + " is not defined for service " + Quote(Field(2)));
+        if (!(dishCode.size() == kDishWidth && Find(dishes_, Pack(dishCode), dish)))
+            return Fail(7, "dish " + Quote(dishCode) + " is not defined");
+        if (!Number(8, 0, kDinersMax, menuLine.diners)) return false;
+        menuLine.service = file.services[service].code;
+        menuLine.diet = file.diets[diet].code;
+        menuLine.dishType = file.dishTypes[dishType].code;
+        menuLine.dish = file.dishes[dish].code;
+        ++result_.menuLines;
+        if (sink_) sink_(menuLine);
+        return true;
+    }
+
+    static std::uint64_t DietKey(std::uint32_t service, std::string_view diet) {
+        return std::uint64_t{service} << 32 | Pack(diet);
+    }
+
+    static std::uint64_t DishTypeKey(std::uint32_t service, std::string_view dishType, int sequence) {
+        return std::uint64_t{service} << 24 | Pack(dishType) << 8 | static_cast<std::uint64_t>(sequence);
+    }
+
+    using Index = std::unordered_map<std::uint64_t, std::uint32_t>;
+
+    static bool Find(const Index& index, std::uint64_t key, std::uint32_t& found) {
+        auto at = index.find(key);
+        if (at == index.end()) return false;
+        found = at->second;
+        return true;
+    }
+
+    bool DefinedService(size_t field, std::uint32_t& found) {
+        std::string_view code = Field(field);
+        if (code.size() == kServiceWidth && Find(services_, Pack(code), found)) return true;
+        return Fail(field, "service " + Quote(code) + " is not defined");
+    }
+
+    // A code in stored form: exactly `width` letters, digits or blanks, not all blank.
+    bool Code(size_t field, size_t width, std::string& out) {
+        std::string_view raw = Field(field);
+        if (raw.size() != width)
+            return Fail(field, std::string(FieldName(field)) + " " + Quote(raw) + " must have " +
+                                   std::to_string(width) + " characters");
+        auto allowed = [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
+        };
+        if (!std::all_of(raw.begin(), raw.end(), allowed) || IsBlank(raw))
+            return Fail(field, std::string(FieldName(field)) + " " + Quote(raw) +
+                                   " must be letters, digits or blanks, not all blank");
+        out = std::string(raw);
+        return true;
+    }
+
+    bool Name(size_t field, size_t maxCharacters, std::string& out) {
+        std::string_view raw = Field(field);
+        if (IsBlank(raw)) return Fail(field, std::string(FieldName(field)) + " is empty");
+        // Windows-1252 holds one character per byte, so bytes count characters here.
+        if (raw.size() > maxCharacters)
+            return Fail(field, std::string(FieldName(field)) + " has " + std::to_string(raw.size()) +
+                                   " characters, at most " + std::to_string(maxCharacters) + " are allowed");
+        out = DecodeWindows1252(raw);
+        return true;
+    }
+
+    bool Flag(size_t field, bool& out) {
+        std::string_view raw = Field(field);
+        if (raw != "S" && raw != "N")
+            return Fail(field, std::string(FieldName(field)) + " must be \"S\" or \"N\", found " + Quote(raw));
+        out = raw == "S";
+        return true;
+    }
+
+    bool Number(size_t field, int min, int max, int& out) {
+        std::string_view raw = Field(field);
+        long long value = 0;
+        bool digits = !raw.empty() && raw.size() <= 9;
+        for (size_t i = 0; digits && i < raw.size(); ++i) {
+            digits = raw[i] >= '0' && raw[i] <= '9';
+            value = value * 10 + (raw[i] - '0');
+        }
+        if (!digits || value < min || value > max)
+            return Fail(field, std::string(FieldName(field)) + " " + Quote(raw) + " must be a whole number from " +
+                                   std::to_string(min) + " to " + std::to_string(max));
+        out = static_cast<int>(value);
+        return true;
+    }
+
+    bool Day(size_t field, TDateTime& out) {
+        std::string_view raw = Field(field);
+        int parts[3] = {0, 0, 0};
+        const size_t ends[3] = {4, 6, 8};
+        bool valid = raw.size() == 8;
+        for (size_t i = 0, part = 0; valid && i < raw.size(); ++i) {
+            valid = raw[i] >= '0' && raw[i] <= '9';
+            if (i == ends[part]) ++part;
+            parts[part] = parts[part] * 10 + (raw[i] - '0');
+        }
+        if (!valid || !TryEncodeDate(parts[0], parts[1], parts[2], out))
+            return Fail(field, std::string(FieldName(field)) + " " + Quote(raw) + " is not a day written as yyyymmdd");
+        return true;
+    }
+
+    // A menu line's day: inside the header's period. Consecutive lines mostly share their day,
+    // so the last one decoded is kept.
+    bool MenuDay(size_t field, TDateTime& out) {
+        std::string_view raw = Field(field);
+        if (raw != lastDayText_) {
+            TDateTime day;
+            if (!Day(field, day)) return false;
+            const IntegrationHeader& header = result_.file.header;
+            if (day < header.firstDay || header.lastDay < day)
+                return Fail(field, "date " + Quote(raw) + " is outside the file's period");
+            lastDayText_ = raw;
+            lastDay_ = day;
+        }
+        out = lastDay_;
+        return true;
+    }
+
+    std::string_view Field(size_t field) const { return line_.fields[field - 1]; }
+    std::string_view FieldName(size_t field) const { return layout_->fieldNames[field - 1]; }
+
+    bool Fail(size_t field, const std::string& reason) {
+        result_.error = "line " + std::to_string(lineNumber_) + ", field " + std::to_string(field) + ": " + reason;
+        return false;
+    }
+
+    bool FailLine(const std::string& reason) {
+        result_.error = "line " + std::to_string(lineNumber_ == 0 ? 1 : lineNumber_) + ": " + reason;
+        return false;
+    }
+
+    LineSplitter lines_;
+    const MenuLineSink& sink_;
+    IntegrationFileReadResult result_;
+    Line line_;
+    const RecordLayout* layout_ = nullptr;
+    std::uint64_t lineNumber_ = 0;
+    bool inMenu_ = false;
+    Index services_, diets_, dishTypes_, dishes_;
+    std::string_view lastDayText_;
+    TDateTime lastDay_;
+};
+
+// The file's bytes, mapped read-only for the duration of one read.
+class MappedFile {
+public:
+    explicit MappedFile(const std::filesystem::path& path) {
+        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            error_ = "cannot open " + path.string() + ": " + std::strerror(errno);
+            return;
+        }
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            error_ = "cannot read " + path.string() + ": not a regular file";
+        } else if (info.st_size > 0) {
+            void* data = ::mmap(nullptr, static_cast<size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+            if (data == MAP_FAILED) {
+                error_ = "cannot map " + path.string() + ": " + std::strerror(errno);
+            } else {
+                ::madvise(data, static_cast<size_t>(info.st_size), MADV_SEQUENTIAL);
+                bytes_ = std::string_view(static_cast<const char*>(data), static_cast<size_t>(info.st_size));
+            }
+        }
+        ::close(fd);
+    }
+    ~MappedFile() {
+        if (!bytes_.empty()) ::munmap(const_cast<char*>(bytes_.data()), bytes_.size());
+    }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    std::string_view Bytes() const { return bytes_; }
+    const std::string& Error() const { return error_; }
+
+private:
+    std::string_view bytes_;
+    std::string error_;
+};
+
+}  // namespace
+
+IntegrationFileReadResult IntegrationFileReader::Read(const std::filesystem::path& path, const MenuLineSink& sink) {
+    MappedFile file(path);
+    if (!file.Error().empty()) {
+        IntegrationFileReadResult result;
+        result.error = file.Error();
+        return result;
+    }
+    return Parse(file.Bytes(), sink);
+}
+
+IntegrationFileReadResult IntegrationFileReader::Parse(std::string_view bytes, const MenuLineSink& sink) {
+    return Parser(bytes, sink).Run();
+}
+
+IntegrationFileReadResult IntegrationFileReader::ReadDefinitions(const std::filesystem::path& path) {
+    return Read(path, MenuLineSink());
+}
