@@ -1,0 +1,135 @@
+#include "ImportSelection.h"
+
+#include <optional>
+
+namespace appserver {
+
+namespace {
+
+// The rows of a mapping table as the screen holds them: a change log's deleted rows and original
+// images are not part of it.
+bool IsCurrent(const PacketRow& row) { return row.Kind != RowKind::Deleted && row.Kind != RowKind::Original; }
+
+class Columns {
+public:
+    Columns(const DataPacket& packet, std::string& missing) : packet_(packet), missing_(missing) {}
+
+    std::optional<size_t> operator()(const char* name) {
+        auto index = packet_.FieldIndex(name);
+        if (!index && missing_.empty()) missing_ = name;
+        return index;
+    }
+
+private:
+    const DataPacket& packet_;
+    std::string& missing_;
+};
+
+std::string Text(const PacketRow& row, size_t column) { return row.Values[column].AsString(); }
+
+int Number(const PacketRow& row, size_t column, int fallback) {
+    const Variant& value = row.Values[column];
+    return value.IsNull() ? fallback : static_cast<int>(value.AsInteger());
+}
+
+}  // namespace
+
+std::variant<ImportSelection, std::string> ImportSelection::Read(const Variant& servicesValue,
+                                                                 const Variant& dietsValue,
+                                                                 const Variant& dishTypesValue) {
+    if (!servicesValue.IsPacket() || !dietsValue.IsPacket() || !dishTypesValue.IsPacket())
+        return std::string("As tabelas de serviços, dietas e tipos de prato devem ser pacotes de dados.");
+    const DataPacket& services = servicesValue.AsPacket();
+    const DataPacket& diets = dietsValue.AsPacket();
+    const DataPacket& dishTypes = dishTypesValue.AsPacket();
+
+    std::string missing;
+    Columns serviceColumn(services, missing), dietColumn(diets, missing), dishTypeColumn(dishTypes, missing);
+    const auto serviceOrigin = serviceColumn("CDSERVFILIORIG"), serviceDestination = serviceColumn("CDSERVFILIDEST");
+    const auto dietService = dietColumn("CDSERVORIG"), dietOrigin = dietColumn("CDDIETORIG"),
+               dietDestinationService = dietColumn("CDSERVDEST"), dietDestination = dietColumn("CDDIETDEST");
+    const auto typeService = dishTypeColumn("CDSERVORIG"), typeOrigin = dishTypeColumn("CDTIPOORIG"),
+               typeSequence = dishTypeColumn("NRSEQORIG"), typeDestinationService = dishTypeColumn("CDSERVDEST"),
+               typeDestination = dishTypeColumn("CDTIPODEST"), typeDestinationSequence = dishTypeColumn("NRSEQDEST"),
+               typeImport = dishTypeColumn("IDIMPORTAR");
+    if (!missing.empty()) return "Falta o campo " + missing + " nas tabelas de mapeamento.";
+
+    ImportSelection selection;
+    std::map<std::string, std::string> mapped;
+    for (const auto& row : services.Rows) {
+        const std::string origin = Text(row, *serviceOrigin), destination = Text(row, *serviceDestination);
+        if (IsCurrent(row) && !origin.empty() && !destination.empty()) mapped.emplace(origin, destination);
+    }
+    for (const auto& row : dishTypes.Rows) {
+        const std::string service = Text(row, *typeService), destination = Text(row, *typeDestination);
+        auto pair = mapped.find(service);
+        if (!IsCurrent(row) || Text(row, *typeImport) != "S" || destination.empty() || pair == mapped.end() ||
+            Text(row, *typeDestinationService) != pair->second)
+            continue;
+        const int sequence = Number(row, *typeSequence, 0);
+        selection.dishTypes_.emplace(std::string(selection.Key(service, Text(row, *typeOrigin), sequence)),
+                                     DishTypeTarget{destination, Number(row, *typeDestinationSequence, sequence)});
+        selection.pairs_.emplace(service, pair->second);
+    }
+    for (const auto& [origin, destination] : selection.pairs_) selection.services_.emplace(origin, destination);
+    for (const auto& row : diets.Rows) {
+        const std::string service = Text(row, *dietService), destination = Text(row, *dietDestination);
+        const std::string* pair = selection.Service(service);
+        if (!IsCurrent(row) || destination.empty() || !pair || Text(row, *dietDestinationService) != *pair) continue;
+        const std::string origin = Text(row, *dietOrigin);
+        if (origin.empty()) continue;
+        selection.diets_.emplace(std::string(selection.Key(service, origin)), destination);
+        selection.destinationDiets_.emplace(*pair, destination);
+    }
+    return selection;
+}
+
+std::string_view ImportSelection::Key(std::string_view a, std::string_view b) const {
+    key_.assign(a);
+    key_ += '\x1f';
+    key_.append(b);
+    return key_;
+}
+
+std::string_view ImportSelection::Key(std::string_view a, std::string_view b, int sequence) const {
+    Key(a, b);
+    key_ += '\x1f';
+    key_ += std::to_string(sequence);
+    return key_;
+}
+
+const std::string* ImportSelection::Service(std::string_view origin) const {
+    auto found = services_.find(origin);
+    return found == services_.end() ? nullptr : &found->second;
+}
+
+const std::string* ImportSelection::Diet(std::string_view service, std::string_view diet) const {
+    auto found = diets_.find(Key(service, diet));
+    return found == diets_.end() ? nullptr : &found->second;
+}
+
+const DishTypeTarget* ImportSelection::DishType(std::string_view service, std::string_view dishType,
+                                                int sequence) const {
+    auto found = dishTypes_.find(Key(service, dishType, sequence));
+    return found == dishTypes_.end() ? nullptr : &found->second;
+}
+
+bool ImportSelection::HasDiets(const std::string& originService) const {
+    const std::string prefix = originService + '\x1f';
+    for (const auto& [key, destination] : diets_) {
+        if (key.starts_with(prefix)) return true;
+    }
+    return false;
+}
+
+std::multimap<std::string, std::string> ImportSelection::DestinationDiets() const { return destinationDiets_; }
+
+std::multimap<std::string, std::string> ImportSelection::DestinationDishTypes() const {
+    std::multimap<std::string, std::string> result;
+    for (const auto& [key, target] : dishTypes_) {
+        result.emplace(*Service(key.substr(0, key.find('\x1f'))), target.code);
+    }
+    return result;
+}
+
+}  // namespace appserver

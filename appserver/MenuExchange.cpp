@@ -1,0 +1,54 @@
+#include "MenuExchange.h"
+
+#include "Answer.h"
+#include "BranchCatalogue.h"
+#include "ImportSelection.h"
+#include "MappingProposal.h"
+#include "MenuImport.h"
+#include "PeriodRule.h"
+#include "ServerMessages.h"
+
+namespace appserver {
+
+MenuExchange::MenuExchange(SqliteDatabase& db, const ImportRoots& roots, const FileAccess& files, const Clock& clock,
+                           BranchLocks& locks)
+    : db_(db), roots_(roots), files_(files), clock_(clock), locks_(locks) {}
+
+Variant MenuExchange::ImportaCardapio(const std::string& fileName, const std::string& operatorCode,
+                                      const std::string& branch, const Variant& services, const Variant& diets,
+                                      const Variant& dishTypes) {
+    const bool load = services.IsNull() && diets.IsNull() && dishTypes.IsNull();
+    if (!load && !(services.IsPacket() && diets.IsPacket() && dishTypes.IsPacket()))
+        return Answer::Failure(
+            "ImportaCardapio: as tabelas de serviços, dietas e tipos de prato devem ser todas nulas (carga) "
+            "ou todas pacotes de dados (importação).");
+
+    BranchCatalogue destination(db_, branch);
+    const auto record = destination.Branch();
+    if (!record) return Answer::Failure(messages::kBranchMissing);
+    if (record->rescinded) return Answer::Failure(messages::kBranchRescinded);
+
+    const ResolvedFile resolved = roots_.Resolve(fileName);
+    if (!resolved.ok) return Answer::Failure(resolved.error);
+    IntegrationFileReadResult read = files_.Read(resolved.path, {});
+    if (!read.ok) return Answer::Failure(messages::Fill(messages::kFileInvalid, {read.error}));
+    const IntegrationFile& file = read.file;
+    if (file.header.originBranch == branch) return Answer::Failure(messages::kBranchIsOrigin);
+
+    if (load) {
+        if (auto conflict = PeriodRule::Check(db_, branch, file.header.firstDay, file.header.lastDay))
+            return Answer::Success(VarArrayOf({conflict->status, conflict->boundary}));
+        Variant::Array result{"OK", Variant()};
+        for (auto& packet : MappingProposal::Build(file, destination)) result.push_back(std::move(packet));
+        return Answer::Success(VarArrayOf(std::move(result)));
+    }
+
+    auto selection = ImportSelection::Read(services, diets, dishTypes);
+    if (auto* problem = std::get_if<std::string>(&selection)) return Answer::Failure(*problem);
+    const auto lock = locks_.Lock(branch);
+    MenuImport import(db_, files_, clock_);
+    return import.Run(ImportRequest{resolved.path, fileName, operatorCode, branch}, file,
+                      std::get<ImportSelection>(selection));
+}
+
+}  // namespace appserver

@@ -1,0 +1,18 @@
+#pragma once
+// What one application server instance is configured with. Whether the period rule applies is
+// not configuration: it comes from the company's integration parameters in the store.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace appserver {
+
+struct ServerConfig {
+    std::string databasePath;
+    // Integration files are read only below these folders. A relative file name is looked up
+    // below each root in turn; an absolute one must lie below one of them. No roots: no file can
+    // be read.
+    std::vector<std::filesystem::path> importRoots;
+};
+
+}  // namespace appserver
