@@ -1,0 +1,24 @@
+#include "BusyIndicator.h"
+
+#include <utility>
+
+namespace {
+
+BusyIndicator*& Installed() {
+    static BusyIndicator* indicator = nullptr;
+    return indicator;
+}
+
+}  // namespace
+
+BusyIndicator* InstallBusyIndicator(BusyIndicator* indicator) {
+    return std::exchange(Installed(), indicator);
+}
+
+void ActiveShowAvi(TComponent* screen, int kind, const std::string& text) {
+    if (BusyIndicator* indicator = Installed()) indicator->Start(screen, kind, text);
+}
+
+void DeactiveShowAvi(TComponent* screen) {
+    if (BusyIndicator* indicator = Installed()) indicator->Stop(screen);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The application server over HTTP/1.1 (docs/server-protocol.md): each call is one
+//
+//   POST /<server module name>/<method>
+//   Content-Type: application/x-msgpack
+//   Authorization: Bearer <token>          (only when the session has a token)
+//   body: the argument array, as EncodeVariant writes it
+//
+// answered with 200 and the raw answer as EncodeVariant writes it. The connection to the
+// server is kept alive between calls.
+#include "ServerTransport.h"
+
+#include <memory>
+
+namespace httplib {
+class Client;
+}
+
+class HttpTransport : public ServerTransport {
+public:
+    HttpTransport(const std::string& host, int port, std::string serverName, std::string token);
+    ~HttpTransport() override;
+
+    // Raises Exception when the server cannot be reached, answers with another status, or sends
+    // bytes that are no variant.
+    Variant Call(const std::string& method, const Variant::Array& args) override;
+
+private:
+    std::unique_ptr<httplib::Client> client_;
+    std::string endpoint_;
+    std::string serverName_;
+};

@@ -1,0 +1,46 @@
+#include "TNetConnection.h"
+
+#include "EmbeddedTransport.h"
+#include "HttpTransport.h"
+#include "Session.h"
+
+#include <exception>
+
+namespace {
+
+Variant FailureAnswer(const std::string& reason) { return VarArrayOf({false, reason, Variant()}); }
+
+// Host as the session's WebURL gives it, or a whole "http://host" address.
+std::string BareHost(const std::string& host) {
+    const std::string scheme = "http://";
+    return host.rfind(scheme, 0) == 0 ? host.substr(scheme.size()) : host;
+}
+
+}  // namespace
+
+TNetConnection::TNetConnection(TComponent* owner) : TComponent(owner) {}
+
+TNetConnection::~TNetConnection() = default;
+
+void TNetConnection::SetConnected(bool connected) {
+    if (connected == Connected()) return;
+    if (!connected) {
+        transport_.reset();
+        return;
+    }
+    if (BeforeConnect) BeforeConnect(this);
+    std::string host = BareHost(Host);
+    if (host.empty() || host == "embedded")
+        transport_ = std::make_unique<EmbeddedTransport>();
+    else
+        transport_ = std::make_unique<HttpTransport>(host, Port, ServerName, Session::Current().ServerToken);
+}
+
+Variant TNetConnection::Call(const std::string& method, Variant::Array args) {
+    if (!transport_) return FailureAnswer("Conexão com o servidor de aplicação fechada.");
+    try {
+        return transport_->Call(method, args);
+    } catch (const std::exception& error) {
+        return FailureAnswer(error.what());
+    }
+}
