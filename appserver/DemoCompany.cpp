@@ -1,0 +1,194 @@
+#include "DemoCompany.h"
+
+#include "IntegrationFileWriter.h"
+#include "SqliteStatement.h"
+#include "StoreSchema.h"
+#include "Text.h"
+
+#include <fstream>
+
+namespace appserver {
+
+namespace {
+
+struct DemoBranch {
+    const char* code;
+    const char* name;
+    const char* rescinded;
+};
+
+struct DemoService {
+    const char* code;
+    const char* name;
+    bool hospital;
+};
+
+struct DemoDishType {
+    const char* code;
+    int sequence;
+    const char* name;
+    bool option;
+};
+
+const DemoBranch kBranches[] = {
+    {"0001", "Matriz - São Paulo", "N"},
+    {"0002", "Hospital São Lucas - Campinas", "N"},
+    {"0003", "Indústria Açucareira Ribeirão Preto", "N"},
+    {"0004", "Refeitório Conceição - Santos", "S"},
+};
+
+// The standard services. Branch 0003 registers the same services under its own codes and
+// writes their names in capitals without accents: the load still pairs them by name.
+const DemoService kServices[] = {
+    {"00001", "Desjejum Hospitalar", true}, {"00002", "Almoço Hospitalar", true},
+    {"00003", "Jantar Hospitalar", true},   {"00010", "Almoço Refeitório", false},
+    {"00011", "Ceia Refeitório", false},
+};
+
+const char* const kHospitalDiets[][2] = {{"0001", "Livre"},   {"0002", "Branda"},       {"0003", "Pastosa"},
+                                         {"0004", "Líquida"}, {"0005", "Hipossódica"}, {"0006", "Diabética"}};
+const char* const kStaffDiets[][2] = {{"0001", "Normal"}, {"0002", "Vegetariana"}};
+
+const DemoDishType kHospitalDishTypes[] = {{"01", 1, "Entrada", false},   {"02", 2, "Prato Principal", false},
+                                           {"02", 3, "Prato Principal", true}, {"03", 4, "Guarnição", false},
+                                           {"04", 5, "Sobremesa", false}, {"05", 6, "Bebida", false}};
+const DemoDishType kStaffDishTypes[] = {{"01", 1, "Salada", false},    {"02", 2, "Prato Principal", false},
+                                        {"02", 3, "Prato Principal", true}, {"03", 4, "Acompanhamento", false},
+                                        {"04", 5, "Sobremesa", false}};
+
+const char* const kDishes[] = {
+    "Arroz branco",         "Feijão carioca",       "Frango grelhado",     "Purê de batata",
+    "Salada de alface",     "Sopa de legumes",      "Mingau de aveia",     "Pão francês",
+    "Café com leite",       "Gelatina de morango",  "Suco de laranja",     "Peixe ao molho de limão",
+    "Carne assada",         "Strogonoff de frango", "Lasanha à bolonhesa", "Legumes no vapor",
+    "Maçã",                 "Banana",               "Pudim de leite",      "Canja de galinha",
+    "Omelete de espinafre", "Farofa de cenoura",    "Macarrão ao sugo",    "Abobrinha refogada",
+    "Chá de camomila",      "Vitamina de mamão",    "Caldo verde",         "Torta de palmito",
+    "Quibe assado",         "Salada de frutas"};
+
+// The demo week: Monday 3 to Sunday 9 March 2025. Configurations hold from 1 January 2024.
+const TDateTime kFirstDay = EncodeDate(2025, 3, 3);
+const TDateTime kLastDay = EncodeDate(2025, 3, 9);
+const TDateTime kConfigurationStart = EncodeDate(2024, 1, 1);
+
+std::string DishCode(size_t index) {
+    std::string code = std::to_string(index + 1);
+    return std::string(6 - code.size(), '0') + code;
+}
+
+std::string ServiceCode(const DemoBranch& branch, const DemoService& service) {
+    if (std::string(branch.code) != "0003") return service.code;
+    return "0" + std::to_string(50 + std::stoi(service.code));  // 00051, 00052, ...
+}
+
+std::string ServiceName(const DemoBranch& branch, const DemoService& service) {
+    if (std::string(branch.code) != "0003") return service.name;
+    return FoldForMatch(service.name);
+}
+
+template <size_t N>
+std::vector<FileDiet> Diets(const std::string& service, const char* const (&diets)[N][2]) {
+    std::vector<FileDiet> result;
+    for (const auto& diet : diets) result.push_back({service, diet[0], diet[1]});
+    return result;
+}
+
+std::vector<FileDiet> DietsOf(const DemoService& service, const std::string& code) {
+    return service.hospital ? Diets(code, kHospitalDiets) : Diets(code, kStaffDiets);
+}
+
+std::vector<FileDishType> DishTypesOf(const DemoService& service, const std::string& code) {
+    std::vector<FileDishType> result;
+    auto add = [&](const auto& table) {
+        for (const auto& type : table) result.push_back({code, type.code, type.sequence, type.sequence, type.name, type.option});
+    };
+    if (service.hospital) add(kHospitalDishTypes); else add(kStaffDishTypes);
+    return result;
+}
+
+void InsertParameters(SqliteDatabase& db, const std::filesystem::path& filePath) {
+    db.Prepare("INSERT INTO PARAMINTEGRACAO VALUES ('1', 'T', 'S', 'S', ?)")
+        .Bind(1, filePath.parent_path().string())
+        .Run();
+    db.Prepare("INSERT INTO DIRETORIO VALUES ('KRD52100', ?)").Bind(1, Utf8Left(filePath.string(), 100)).Run();
+}
+
+void InsertBranch(SqliteDatabase& db, const DemoBranch& branch) {
+    db.Prepare("INSERT INTO FILIAL VALUES (?, ?, ?)").Bind(1, branch.code).Bind(2, branch.name).Bind(3, branch.rescinded).Run();
+    auto service = db.Prepare("INSERT INTO SERVFILI VALUES (?, ?, ?, ?)");
+    auto diet = db.Prepare("INSERT INTO SERVDIETA VALUES (?, ?, ?, ?)");
+    auto dishType = db.Prepare("INSERT INTO CNFCARDAPIO VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    for (const auto& demo : kServices) {
+        const std::string code = ServiceCode(branch, demo);
+        service.Bind(1, branch.code).Bind(2, code).Bind(3, ServiceName(branch, demo)).Bind(4, demo.hospital ? "S" : "N").Run();
+        for (const auto& record : DietsOf(demo, code))
+            diet.Bind(1, branch.code).Bind(2, code).Bind(3, record.code).Bind(4, record.name).Run();
+        for (const auto& record : DishTypesOf(demo, code)) {
+            dishType.Bind(1, branch.code).Bind(2, code).BindDate(3, kConfigurationStart).Bind(4, record.code)
+                .Bind(5, record.sequence).Bind(6, record.order).Bind(7, record.name).Bind(8, record.option ? "S" : "N")
+                .Run();
+        }
+    }
+    auto dish = db.Prepare("INSERT INTO PRATO VALUES (?, ?, ?)");
+    for (size_t i = 0; i < std::size(kDishes); ++i) dish.Bind(1, branch.code).Bind(2, DishCode(i)).Bind(3, kDishes[i]).Run();
+    // A withdrawal of last month: the demo week has none, so the demo file imports.
+    db.Prepare("INSERT INTO RETIRADA (CDFILIAL, CDSERVFILI, DTRETIRADA, DSRETIRADA) VALUES (?, ?, ?, ?)")
+        .Bind(1, branch.code).Bind(2, ServiceCode(branch, kServices[1])).BindDate(3, EncodeDate(2025, 2, 14))
+        .Bind(4, "Retirada de estoque para o almoço").Run();
+}
+
+IntegrationFile OriginDefinitions() {
+    const DemoBranch& origin = kBranches[1];
+    IntegrationFile file;
+    file.header = {origin.code, origin.name, kFirstDay, kLastDay};
+    for (const auto& demo : kServices) {
+        file.services.push_back({demo.code, demo.name, demo.hospital});
+        for (auto& diet : DietsOf(demo, demo.code)) file.diets.push_back(std::move(diet));
+        for (auto& dishType : DishTypesOf(demo, demo.code)) file.dishTypes.push_back(std::move(dishType));
+    }
+    for (size_t i = 0; i < std::size(kDishes); ++i) file.dishes.push_back({DishCode(i), kDishes[i]});
+    return file;
+}
+
+// One dish per day, diet and slot, chosen so that neighbouring slots differ.
+void WriteDemoFile(const std::filesystem::path& path) {
+    const IntegrationFile file = OriginDefinitions();
+    std::ofstream out(path, std::ios::binary);
+    IntegrationFileWriter writer(out);
+    writer.Write(file);
+    size_t turn = 0;
+    for (const auto& service : file.services) {
+        for (TDateTime day = kFirstDay; day <= kLastDay; day = day + 1) {
+            for (const auto& diet : file.diets) {
+                if (diet.service != service.code) continue;
+                for (const auto& dishType : file.dishTypes) {
+                    if (dishType.service != service.code) continue;
+                    const std::string dish = DishCode((turn++ * 7) % std::size(kDishes));
+                    const int diners = service.hospital ? 12 + static_cast<int>(turn % 30) : 150 + static_cast<int>(turn % 90);
+                    writer.Write(MenuLine{service.code, day, diet.code, dishType.code, dishType.sequence, dish, diners});
+                }
+            }
+        }
+    }
+    out.close();
+    if (!out) throw std::runtime_error("não foi possível gravar o arquivo de demonstração " + path.string());
+}
+
+}  // namespace
+
+void DemoCompany::Create(const std::string& databasePath, const std::filesystem::path& filePath) {
+    SqliteDatabase db(databasePath);
+    StoreSchema::Migrate(db);
+    {
+        SqliteTransaction transaction(db);
+        auto existing = db.Prepare("SELECT COUNT(*) FROM FILIAL");
+        existing.Step();
+        if (existing.Integer(0) > 0) throw StoreError("o banco de dados " + databasePath + " já tem dados");
+        InsertParameters(db, filePath);
+        for (const auto& branch : kBranches) InsertBranch(db, branch);
+        transaction.Commit();
+    }
+    WriteDemoFile(filePath);
+}
+
+}  // namespace appserver

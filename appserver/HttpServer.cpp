@@ -1,0 +1,108 @@
+#include "HttpServer.h"
+
+#include "DataPacket.h"
+#include "HttpProtocol.h"
+#include "SysUtils.h"
+
+#include <httplib.h>
+
+#include <chrono>
+#include <stdexcept>
+
+namespace appserver {
+
+namespace {
+
+// Compares without stopping at the first difference, so timing tells nothing about the token.
+bool SameSecret(const std::string& given, const std::string& expected) {
+    if (given.size() != expected.size()) return false;
+    unsigned char difference = 0;
+    for (size_t i = 0; i < given.size(); ++i) difference |= static_cast<unsigned char>(given[i] ^ expected[i]);
+    return difference == 0;
+}
+
+void Refuse(httplib::Response& response, int status, const std::string& reason) {
+    response.status = status;
+    response.set_content(reason, "text/plain; charset=utf-8");
+}
+
+}  // namespace
+
+HttpServer::HttpServer(IntegraCardapioModule& module, HttpServerOptions options)
+    : module_(module), options_(std::move(options)), server_(std::make_unique<httplib::Server>()) {
+    if (!IsLoopback(options_.bindAddress) && options_.token.empty())
+        throw std::invalid_argument("an access token is required to serve on " + options_.bindAddress);
+    server_->set_tcp_nodelay(true);
+    server_->set_payload_max_length(options_.maxRequestBytes);
+    Route();
+}
+
+HttpServer::~HttpServer() { Stop(); }
+
+bool HttpServer::IsLoopback(const std::string& address) {
+    return address == "127.0.0.1" || address == "::1" || address == "localhost";
+}
+
+void HttpServer::Route() {
+    auto serve = [this](const httplib::Request& request, httplib::Response& response, const std::string& method,
+                        bool named) {
+        if (!options_.token.empty() &&
+            !SameSecret(request.get_header_value(http::kAuthorization), "Bearer " + options_.token))
+            return Refuse(response, 401, "missing or wrong access token");
+        Variant call;
+        try {
+            call = DecodeVariant(request.body);
+        } catch (const Exception& error) {
+            return Refuse(response, 400, std::string("body is not a MessagePack variant: ") + error.what());
+        }
+        std::string name = method;
+        Variant::Array args;
+        if (named) {
+            if (!call.IsArray()) return Refuse(response, 400, "body must be the array of arguments");
+            args = call.AsArray();
+        } else {
+            if (!call.IsArray() || call.ArrayLength() != 2 || call[0].Type() != VarType::String || !call[1].IsArray())
+                return Refuse(response, 400, "body must be [method, [arguments]]");
+            name = call[0].AsString();
+            args = call[1].AsArray();
+        }
+        response.set_content(EncodeVariant(module_.Dispatch(name, args)), http::kContentType);
+    };
+    server_->Post(http::kCallPath, [serve](const httplib::Request& request, httplib::Response& response) {
+        serve(request, response, "", false);
+    });
+    server_->Post(R"(/rdm/([A-Za-z_][A-Za-z0-9_]*))", [serve](const httplib::Request& request, httplib::Response& response) {
+        serve(request, response, request.matches[1], true);
+    });
+}
+
+int HttpServer::Start() {
+    int port = options_.port;
+    if (port == 0) {
+        port = server_->bind_to_any_port(options_.bindAddress);
+        if (port < 0) throw std::runtime_error("cannot bind " + options_.bindAddress);
+    } else if (!server_->bind_to_port(options_.bindAddress, port)) {
+        throw std::runtime_error("cannot bind " + options_.bindAddress + ":" + std::to_string(port));
+    }
+    thread_ = std::thread([this] { server_->listen_after_bind(); });
+    // cpp-httplib 0.11 has no readiness signal: wait until the accept loop runs.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!server_->is_running() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (!server_->is_running()) {
+        Stop();
+        throw std::runtime_error("the HTTP server did not start");
+    }
+    return port;
+}
+
+void HttpServer::Stop() {
+    server_->stop();
+    if (thread_.joinable()) thread_.join();
+}
+
+void HttpServer::Wait() {
+    if (thread_.joinable()) thread_.join();
+}
+
+}  // namespace appserver
