@@ -149,6 +149,8 @@ protected:
     void GotoFound(int position);
     // Re-reads the view after its content or order changed, keeping the cursor at `position`.
     void Resync(int position);
+    // Puts the cursor on `position` (clamped to the view) silently; bof/eof as after a resync.
+    void PlaceCursor(int position);
     int Cursor() const { return cursor_; }
     void SetFieldColumn(TField* field, int column);
     bool DefaultFields() const { return defaultFields_; }

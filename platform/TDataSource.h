@@ -48,8 +48,11 @@ private:
 
     void AddLink(TDataLink* link);
     void RemoveLink(TDataLink* link);
-    // From the dataset. FocusControl stops at the first link that takes the focus.
-    void DataEvent(TDataEvent event, TField* field, int distance);
+    // From the dataset. Returns true when a link took the focus (deFocusControl), which stops
+    // the dataset from asking further data sources.
+    bool DataEvent(TDataEvent event, TField* field, int distance);
+    // The dataset is being destroyed: forget it and tell the links, without user events.
+    void DataSetDestroyed();
     void UpdateState();
     template <typename Callback> void ForEachLink(Callback callback);
 

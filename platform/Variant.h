@@ -47,6 +47,8 @@ public:
     const Array& AsArray() const;
     const DataPacket& AsPacket() const;
     std::shared_ptr<const DataPacket> PacketPtr() const;
+    // The text held, without a copy; nullptr unless the variant holds a string.
+    const std::string* StringPtr() const { return std::get_if<std::string>(&value_); }
 
     // Element of an array; raises EVariantError out of bounds or on a non-array.
     const Variant& operator[](size_t index) const;

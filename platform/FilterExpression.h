@@ -1,0 +1,40 @@
+#pragma once
+// A client dataset's Filter text, parsed once and then tested against each record.
+//
+// Grammar (keywords case-insensitive):
+//   expression := term { OR term }
+//   term       := factor { AND factor }
+//   factor     := NOT factor | '(' expression ')' | operand IS [NOT] NULL
+//               | operand ( = | <> | < | > | <= | >= ) operand
+//   operand    := field | [field name] | 'text' (a quote doubled inside) | number
+// A comparison with a null side is false, so  F <> 'X'  hides records where F is null.
+// Text compares case-sensitively unless foCaseInsensitive; with = and <> a literal ending in
+// '*' matches by its beginning unless foNoPartialCompare. Anything else (LIKE, IN, functions,
+// arithmetic, BLANK) is refused with an EDatabaseError naming the problem.
+#include "DBTypes.h"
+#include "DataPacket.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace dataset {
+
+class FilterExpression {
+public:
+    // Parses `text` over records of `columns`; EDatabaseError on a syntax error or an unknown
+    // field, or a literal that does not convert to its field's type.
+    FilterExpression(std::string_view text, const std::vector<FieldDef>& columns, TFilterOptions options);
+    ~FilterExpression();
+    FilterExpression(FilterExpression&&) noexcept;
+    FilterExpression& operator=(FilterExpression&&) noexcept;
+
+    bool Accepts(const std::vector<Variant>& record) const;
+
+    struct Node;
+
+private:
+    std::unique_ptr<Node> root_;
+};
+
+} // namespace dataset

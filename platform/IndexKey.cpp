@@ -1,0 +1,20 @@
+#include "IndexKey.h"
+
+#include "ValueCompare.h"
+
+namespace dataset {
+
+int IndexKey::Compare(const std::vector<Variant>& a, const std::vector<Variant>& b) const {
+    for (const KeyPart& part : parts_) {
+        int c = CompareFolded(a[part.column], b[part.column]);
+        if (c != 0) return part.descending ? -c : c;
+    }
+    for (const KeyPart& part : parts_) {
+        if (part.caseInsensitive) continue;
+        int c = CompareExact(a[part.column], b[part.column]);
+        if (c != 0) return part.descending ? -c : c;
+    }
+    return 0;
+}
+
+} // namespace dataset

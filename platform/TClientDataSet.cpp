@@ -1,0 +1,460 @@
+#include "TClientDataSet.h"
+
+#include "DBConsts.h"
+#include "Format.h"
+#include "SysUtils.h"
+#include "TBooleanField.h"
+#include "TDateTimeField.h"
+#include "TFloatField.h"
+#include "TIntegerField.h"
+#include "TStringField.h"
+#include "Text.h"
+#include "ValueCompare.h"
+
+#include <algorithm>
+
+namespace {
+
+// Room between consecutive sequence numbers, so that an Insert rarely has to renumber.
+constexpr uint64_t kSequenceGap = uint64_t{1} << 20;
+
+std::vector<std::string> SplitNames(std::string_view names) {
+    std::vector<std::string> result;
+    size_t begin = 0;
+    while (begin <= names.size()) {
+        size_t end = std::min(names.find(';', begin), names.size());
+        std::string name = Trim(names.substr(begin, end - begin));
+        if (!name.empty()) result.push_back(std::move(name));
+        begin = end + 1;
+    }
+    return result;
+}
+
+TField* CreateField(TDataSet* dataSet, const FieldDef& def) {
+    switch (def.Type) {
+    case FieldType::String: return new TStringField(dataSet);
+    case FieldType::Integer: return new TIntegerField(dataSet);
+    case FieldType::Double: return new TFloatField(dataSet);
+    case FieldType::Boolean: return new TBooleanField(dataSet);
+    case FieldType::Date: return new TDateTimeField(dataSet);
+    }
+    throw EDatabaseError("Unknown type of field '" + def.Name + "'");
+}
+
+} // namespace
+
+TClientDataSet::TClientDataSet(TComponent* owner) : TDataSet(owner) {}
+
+TClientDataSet::~TClientDataSet() = default;
+
+// ---- loading
+
+void TClientDataSet::CreateDataSet() {
+    if (Active()) throw EDatabaseError(dbconsts::OpenDataSet);
+    auto packet = std::make_shared<DataPacket>();
+    if (Fields().empty()) {
+        if (fieldDefs_.empty()) throw EDatabaseError(dbconsts::NoFieldDefs);
+        packet->Fields = fieldDefs_;
+    }
+    source_ = std::move(packet);
+    Open();
+}
+
+void TClientDataSet::SetData(const Variant& data) {
+    if (data.IsNull()) {
+        Close();
+        return;
+    }
+    std::shared_ptr<const DataPacket> packet = data.PacketPtr();
+    Close();
+    source_ = std::move(packet);
+    Open();
+}
+
+void TClientDataSet::SetData(const DataPacket& packet) { SetData(Variant(packet)); }
+
+void TClientDataSet::OpenCursor() {
+    if (!source_) throw EDatabaseError(dbconsts::NoFieldDefs);
+    std::shared_ptr<const DataPacket> packet = std::move(source_);
+    columns_ = packet->Fields;
+    for (TField* field : Fields()) {
+        int column = ColumnOf(field->FieldName());
+        if (column < 0) {
+            column = static_cast<int>(columns_.size());
+            columns_.push_back(field->Def());
+        }
+        columns_[column] = field->Def();
+        SetFieldColumn(field, column);
+    }
+    if (Fields().empty()) CreateFields();
+    indexKey_ = BuildIndexKey(indexName_, indexFieldNames_);
+    filterExpression_ = BuildFilter(filter_, filtered_, filterOptions_);
+    LoadRecords(*packet);
+    RebuildView();
+}
+
+void TClientDataSet::CreateFields() {
+    for (size_t column = 0; column < columns_.size(); ++column) {
+        const FieldDef& def = columns_[column];
+        TField* field = CreateField(this, def);
+        field->SetFieldName(def.Name);
+        if (def.Type == FieldType::String) field->SetSize(def.Size);
+        field->SetRequired(def.Required);
+        SetFieldColumn(field, static_cast<int>(column));
+    }
+    SetDefaultFields(true);
+}
+
+void TClientDataSet::LoadRecords(const DataPacket& packet) {
+    // Values go through a field's conversion where the packet's type differs from the field's,
+    // and for text (cut to the field's size).
+    std::vector<TField*> converting;
+    for (TField* field : Fields()) {
+        int column = ColumnOf(field->FieldName());
+        bool fromPacket = static_cast<size_t>(column) < packet.Fields.size();
+        if (fromPacket && (packet.Fields[column].Type != field->DataType() || field->DataType() == FieldType::String))
+            converting.push_back(field);
+    }
+    std::vector<int> columns;
+    for (TField* field : converting) columns.push_back(ColumnOf(field->FieldName()));
+
+    records_.reserve(packet.Rows.size());
+    order_.reserve(packet.Rows.size());
+    for (const PacketRow& row : packet.Rows) {
+        if (row.Kind == RowKind::Original || row.Kind == RowKind::Deleted) continue;
+        Record record;
+        record.values = row.Values;
+        record.values.resize(columns_.size());
+        for (size_t i = 0; i < converting.size(); ++i) {
+            Variant& value = record.values[columns[i]];
+            if (!value.IsNull()) value = converting[i]->Convert(value);
+        }
+        record.sequence = (records_.size() + 1) * kSequenceGap;
+        order_.push_back(static_cast<RecordId>(records_.size()));
+        records_.push_back(std::move(record));
+    }
+}
+
+void TClientDataSet::CloseCursor() {
+    columns_.clear();
+    records_.clear();
+    order_.clear();
+    view_.clear();
+    changes_.clear();
+    filterExpression_.reset();
+}
+
+int TClientDataSet::ColumnOf(std::string_view name) const {
+    for (size_t i = 0; i < columns_.size(); ++i)
+        if (AnsiSameText(columns_[i].Name, name)) return static_cast<int>(i);
+    return -1;
+}
+
+TField* TClientDataSet::FieldOfColumn(int column) const {
+    return FindField(columns_[column].Name);
+}
+
+// ---- data and change log
+
+Variant TClientDataSet::Data() const {
+    if (!Active()) return Variant();
+    DataPacket packet;
+    packet.Fields = columns_;
+    packet.Rows.reserve(order_.size());
+    for (RecordId id : order_) packet.Rows.push_back(PacketRow{RowKind::Unmodified, records_[id].values});
+    return Variant(std::move(packet));
+}
+
+Variant TClientDataSet::Delta() const {
+    if (!Active()) return Variant();
+    DataPacket packet;
+    packet.Fields = columns_;
+    for (RecordId id : changes_) {
+        const Record& record = records_[id];
+        switch (record.status) {
+        case Status::Inserted: packet.Rows.push_back(PacketRow{RowKind::Inserted, record.values}); break;
+        case Status::Modified:
+            packet.Rows.push_back(PacketRow{RowKind::Original, record.original});
+            packet.Rows.push_back(PacketRow{RowKind::Modified, record.values});
+            break;
+        case Status::Deleted: packet.Rows.push_back(PacketRow{RowKind::Deleted, record.original}); break;
+        case Status::Unmodified:
+        case Status::Dropped: break;
+        }
+    }
+    return Variant(std::move(packet));
+}
+
+int TClientDataSet::GetChangeCount() const {
+    return static_cast<int>(std::count_if(changes_.begin(), changes_.end(), [this](RecordId id) {
+        Status status = records_[id].status;
+        return status == Status::Inserted || status == Status::Modified || status == Status::Deleted;
+    }));
+}
+
+void TClientDataSet::MergeChangeLog() {
+    if (!Active()) return;
+    CheckBrowseMode();
+    for (RecordId id : changes_) {
+        Record& record = records_[id];
+        record.original.clear();
+        bool gone = record.status == Status::Deleted || record.status == Status::Dropped;
+        record.status = gone ? Status::Dropped : Status::Unmodified;
+    }
+    changes_.clear();
+}
+
+// ---- records
+
+const std::vector<Variant>& TClientDataSet::ViewRow(int position) const { return records_[view_[position]].values; }
+
+std::vector<Variant> TClientDataSet::BlankRecord() const { return std::vector<Variant>(columns_.size()); }
+
+int TClientDataSet::StoreRecord(std::vector<Variant> values, bool inserting, int position) {
+    RecordId id;
+    if (inserting) {
+        id = static_cast<RecordId>(records_.size());
+        size_t place = static_cast<size_t>(position) < view_.size() ? OrderPosition(view_[position]) : order_.size();
+        uint64_t sequence = SequenceBefore(place);
+        records_.push_back(Record{std::move(values), {}, sequence, Status::Inserted});
+        order_.insert(order_.begin() + static_cast<ptrdiff_t>(place), id);
+        changes_.push_back(id);
+    } else {
+        id = view_[position];
+        Record& record = records_[id];
+        if (record.status == Status::Unmodified) {
+            record.original = std::move(record.values);
+            record.status = Status::Modified;
+            changes_.push_back(id);
+        }
+        record.values = std::move(values);
+        view_.erase(view_.begin() + position);
+    }
+    // A record that no longer passes the filter leaves the view; its neighbour becomes current.
+    if (!Passes(id)) return std::min(position, static_cast<int>(view_.size()) - 1);
+    auto place = indexKey_.Empty() ? view_.begin() + position
+                                   : std::lower_bound(view_.begin(), view_.end(), id,
+                                                      [this](RecordId a, RecordId b) { return Before(a, b); });
+    return static_cast<int>(view_.insert(place, id) - view_.begin());
+}
+
+void TClientDataSet::RemoveRecord(int position) {
+    RecordId id = view_[position];
+    view_.erase(view_.begin() + position);
+    order_.erase(order_.begin() + static_cast<ptrdiff_t>(OrderPosition(id)));
+    Record& record = records_[id];
+    switch (record.status) {
+    case Status::Unmodified:
+        record.original = std::move(record.values);
+        record.status = Status::Deleted;
+        changes_.push_back(id);
+        break;
+    case Status::Modified: record.status = Status::Deleted; break;
+    case Status::Inserted: record.status = Status::Dropped; break;
+    case Status::Deleted:
+    case Status::Dropped: break;
+    }
+    record.values = {};
+}
+
+size_t TClientDataSet::OrderPosition(RecordId id) const {
+    uint64_t sequence = records_[id].sequence;
+    return static_cast<size_t>(std::lower_bound(order_.begin(), order_.end(), sequence,
+                                                [this](RecordId a, uint64_t s) { return records_[a].sequence < s; }) -
+                               order_.begin());
+}
+
+// A sequence number between the records at order positions place-1 and place.
+uint64_t TClientDataSet::SequenceBefore(size_t place) {
+    uint64_t low = place == 0 ? 0 : records_[order_[place - 1]].sequence;
+    if (place == order_.size()) return low + kSequenceGap;
+    uint64_t high = records_[order_[place]].sequence;
+    if (high - low >= 2) return low + (high - low) / 2;
+    Renumber();
+    return SequenceBefore(place);
+}
+
+void TClientDataSet::Renumber() {
+    for (size_t i = 0; i < order_.size(); ++i) records_[order_[i]].sequence = (i + 1) * kSequenceGap;
+}
+
+// ---- view: filter and index
+
+bool TClientDataSet::Passes(RecordId id) const {
+    return !filterExpression_ || filterExpression_->Accepts(records_[id].values);
+}
+
+bool TClientDataSet::Before(RecordId a, RecordId b) const {
+    int c = indexKey_.Compare(records_[a].values, records_[b].values);
+    return c != 0 ? c < 0 : records_[a].sequence < records_[b].sequence;
+}
+
+void TClientDataSet::RebuildView() {
+    view_.clear();
+    view_.reserve(order_.size());
+    for (RecordId id : order_)
+        if (Passes(id)) view_.push_back(id);
+    SortView();
+}
+
+void TClientDataSet::SortView() {
+    if (!indexKey_.Empty()) std::sort(view_.begin(), view_.end(), [this](RecordId a, RecordId b) { return Before(a, b); });
+}
+
+dataset::IndexKey TClientDataSet::BuildIndexKey(const std::string& indexName, const std::string& fieldNames) const {
+    std::string names = fieldNames;
+    TIndexOptions options = 0;
+    if (!indexName.empty()) {
+        const TIndexDef* def = indexDefs_.Find(indexName);
+        if (!def) throw EDatabaseError(Format(dbconsts::IndexNotFound, {indexName}));
+        names = def->Fields;
+        options = def->Options;
+    }
+    std::vector<dataset::KeyPart> parts;
+    for (const std::string& name : SplitNames(names)) {
+        int column = ColumnOf(name);
+        if (column < 0) throw EDatabaseError(Format(dbconsts::FieldNotFound, {name}));
+        parts.push_back(dataset::KeyPart{column, (options & ixDescending) != 0, (options & ixCaseInsensitive) != 0});
+    }
+    return dataset::IndexKey(std::move(parts));
+}
+
+void TClientDataSet::ChangeIndex(const std::string& indexName, const std::string& fieldNames) {
+    if (!Active()) {
+        if (!indexName.empty() && !indexDefs_.Find(indexName))
+            throw EDatabaseError(Format(dbconsts::IndexNotFound, {indexName}));
+        indexName_ = indexName;
+        indexFieldNames_ = fieldNames;
+        return;
+    }
+    dataset::IndexKey key = BuildIndexKey(indexName, fieldNames);
+    CheckBrowseMode();
+    indexName_ = indexName;
+    indexFieldNames_ = fieldNames;
+    indexKey_ = std::move(key);
+    std::optional<RecordId> current;
+    if (Cursor() >= 0) current = view_[Cursor()];
+    SortView();
+    int position = current ? static_cast<int>(std::find(view_.begin(), view_.end(), *current) - view_.begin()) : 0;
+    Resync(position);
+}
+
+void TClientDataSet::SetIndexName(const std::string& name) { ChangeIndex(name, {}); }
+
+void TClientDataSet::SetIndexFieldNames(const std::string& fields) { ChangeIndex({}, fields); }
+
+std::optional<dataset::FilterExpression> TClientDataSet::BuildFilter(const std::string& text, bool filtered,
+                                                                     TFilterOptions options) const {
+    if (!filtered || Trim(text).empty()) return std::nullopt;
+    return dataset::FilterExpression(text, columns_, options);
+}
+
+void TClientDataSet::ChangeFilter(const std::string& text, bool filtered, TFilterOptions options) {
+    bool refilter = Active() && (filtered || filtered_);
+    std::optional<dataset::FilterExpression> expression;
+    if (refilter) {
+        expression = BuildFilter(text, filtered, options);
+        CheckBrowseMode();
+    }
+    filter_ = text;
+    filtered_ = filtered;
+    filterOptions_ = options;
+    if (!refilter) return;
+    filterExpression_ = std::move(expression);
+    RebuildView();
+    PlaceCursor(0);
+    First();
+}
+
+void TClientDataSet::SetFilter(const std::string& text) { ChangeFilter(text, filtered_, filterOptions_); }
+
+void TClientDataSet::SetFiltered(bool filtered) {
+    if (filtered != filtered_) ChangeFilter(filter_, filtered, filterOptions_);
+}
+
+void TClientDataSet::SetFilterOptions(TFilterOptions options) {
+    if (options != filterOptions_) ChangeFilter(filter_, filtered_, options);
+}
+
+// ---- searching
+
+bool TClientDataSet::Matches(RecordId id, const std::vector<Condition>& conditions) const {
+    const std::vector<Variant>& values = records_[id].values;
+    return std::all_of(conditions.begin(), conditions.end(), [&](const Condition& condition) {
+        return dataset::KeyMatches(values[condition.column], condition.key, condition.caseInsensitive,
+                                   condition.partial);
+    });
+}
+
+// The view position of the first record matching every condition, or -1. The leading index
+// fields that conditions cover narrow the view by bisection (the view is ordered on them,
+// case-folded first); the records of that range are then checked one by one.
+int TClientDataSet::Search(const std::vector<Condition>& conditions) const {
+    std::vector<std::pair<const Condition*, bool>> bisected;  // condition, descending
+    for (const dataset::KeyPart& part : indexKey_.Parts()) {
+        auto found = std::find_if(conditions.begin(), conditions.end(),
+                                  [&](const Condition& c) { return c.column == part.column; });
+        if (found == conditions.end()) break;
+        bisected.emplace_back(&*found, part.descending);
+        if (found->partial) break;
+    }
+    auto compare = [&](RecordId id) {
+        for (auto [condition, descending] : bisected) {
+            int c = dataset::CompareToKey(records_[id].values[condition->column], condition->key, condition->partial);
+            if (c != 0) return descending ? -c : c;
+        }
+        return 0;
+    };
+    auto begin = std::partition_point(view_.begin(), view_.end(), [&](RecordId id) { return compare(id) < 0; });
+    auto end = std::partition_point(begin, view_.end(), [&](RecordId id) { return compare(id) <= 0; });
+    auto hit = std::find_if(begin, end, [&](RecordId id) { return Matches(id, conditions); });
+    return hit == end ? -1 : static_cast<int>(hit - view_.begin());
+}
+
+std::vector<TClientDataSet::Condition> TClientDataSet::LocateConditions(std::string_view keyFields,
+                                                                        const Variant& keyValues,
+                                                                        TLocateOptions options) const {
+    std::vector<std::string> names = SplitNames(keyFields);
+    std::vector<Variant> values = keyValues.IsArray() ? keyValues.AsArray() : std::vector<Variant>{keyValues};
+    if (names.empty() || names.size() != values.size())
+        throw EDatabaseError("Locate: " + std::to_string(names.size()) + " key fields for " +
+                             std::to_string(values.size()) + " values");
+    std::vector<Condition> conditions;
+    for (size_t i = 0; i < names.size(); ++i) {
+        TField* field = FieldByName(names[i]);
+        // Text keys are not cut to the field's size: a longer key matches nothing.
+        Variant key = values[i].IsNull() || field->DataType() == FieldType::String ? Variant(values[i].AsString())
+                                                                                   : field->Convert(values[i]);
+        if (values[i].IsNull()) key = Variant();
+        conditions.push_back(Condition{ColumnOf(field->FieldName()), std::move(key),
+                                       (options & loCaseInsensitive) != 0, (options & loPartialKey) != 0});
+    }
+    return conditions;
+}
+
+bool TClientDataSet::Locate(std::string_view keyFields, const Variant& keyValues, TLocateOptions options) {
+    DoBeforeScroll();
+    CheckBrowseMode();
+    int found = Search(LocateConditions(keyFields, keyValues, options));
+    if (found < 0) return false;
+    GotoFound(found);
+    return true;
+}
+
+bool TClientDataSet::FindKey(const std::vector<Variant>& keyValues) {
+    CheckBrowseMode();
+    const std::vector<dataset::KeyPart>& parts = indexKey_.Parts();
+    if (parts.empty()) throw EDatabaseError(dbconsts::NoActiveIndex);
+    if (keyValues.size() > parts.size()) throw EDatabaseError("FindKey: more values than index fields");
+    std::vector<Condition> conditions;
+    for (size_t i = 0; i < keyValues.size(); ++i) {
+        TField* field = FieldOfColumn(parts[i].column);
+        Variant key = field && !keyValues[i].IsNull() ? field->Convert(keyValues[i]) : keyValues[i];
+        conditions.push_back(Condition{parts[i].column, std::move(key), parts[i].caseInsensitive, false});
+    }
+    DoBeforeScroll();
+    int found = Search(conditions);
+    if (found < 0) return false;
+    GotoFound(found);
+    return true;
+}

@@ -1,0 +1,5 @@
+#include "TDateTimeField.h"
+
+Variant TDateTimeField::Convert(const Variant& value) const {
+    return value.IsNull() ? value : Variant(value.AsDate());
+}

@@ -1,0 +1,5 @@
+#include "TFloatField.h"
+
+Variant TFloatField::Convert(const Variant& value) const {
+    return value.IsNull() ? value : Variant(value.AsDouble());
+}
