@@ -1,0 +1,71 @@
+#include "Package.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int finalizeCalls = 0;
+void CountFinalize() { ++finalizeCalls; }
+
+TEST(Package, LoadRunsInitializeAndUnloadRunsFinalize) {
+    finalizeCalls = 0;
+    auto package = Package::Load(TEST_PACKAGE_PATH);
+    EXPECT_EQ(package->Variable<int>("initializeCount"), 1);
+    EXPECT_FALSE(package->Variable<bool>("boIdCriado"));  // its Initialize cleared it
+
+    package->Routine("IniProc")();
+    package->Routine("IniProc")();
+    EXPECT_EQ(package->Variable<int>("iniProcCount"), 2);
+
+    using SetHook = void (*)(void (*)());
+    reinterpret_cast<SetHook>(package->Symbol("SetFinalizeHook"))(&CountFinalize);
+    package->Unload();
+    EXPECT_EQ(finalizeCalls, 1);
+    EXPECT_FALSE(package->Loaded());
+    EXPECT_THROW(package->Symbol("IniProc"), EPackageError);
+    package->Unload();  // a second unload does nothing
+    EXPECT_EQ(finalizeCalls, 1);
+}
+
+TEST(Package, DestroyingALoadedPackageFinalizesIt) {
+    finalizeCalls = 0;
+    {
+        auto package = Package::Load(TEST_PACKAGE_PATH);
+        using SetHook = void (*)(void (*)());
+        reinterpret_cast<SetHook>(package->Symbol("SetFinalizeHook"))(&CountFinalize);
+    }
+    EXPECT_EQ(finalizeCalls, 1);
+}
+
+TEST(Package, ReloadingStartsFromTheModulesInitialState) {
+    auto first = Package::Load(TEST_PACKAGE_PATH);
+    first->Routine("IniProc")();
+    first.reset();
+    auto second = Package::Load(TEST_PACKAGE_PATH);
+    EXPECT_EQ(second->Variable<int>("iniProcCount"), 0);
+    EXPECT_EQ(second->Variable<int>("initializeCount"), 1);
+}
+
+TEST(Package, MissingSymbolsAndFilesRaiseErrorsNamingThem) {
+    auto package = Package::Load(TEST_PACKAGE_PATH);
+    try {
+        package->Symbol("CriaIntegraCardapio");
+        FAIL() << "no exception";
+    } catch (const EPackageError& e) {
+        EXPECT_NE(e.Message().find("'CriaIntegraCardapio'"), std::string::npos) << e.Message();
+    }
+    try {
+        Package::Load(TEST_PACKAGE_WITHOUT_FINALIZE_PATH);
+        FAIL() << "no exception";
+    } catch (const EPackageError& e) {
+        EXPECT_NE(e.Message().find("'Finalize'"), std::string::npos) << e.Message();
+    }
+    try {
+        Package::Load("/nonexistent/KRD52100.so");
+        FAIL() << "no exception";
+    } catch (const EPackageError& e) {
+        EXPECT_NE(e.Message().find("/nonexistent/KRD52100.so"), std::string::npos) << e.Message();
+    }
+}
+
+}  // namespace
