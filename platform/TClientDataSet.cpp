@@ -294,11 +294,11 @@ void TClientDataSet::RebuildView() {
     view_.reserve(order_.size());
     for (RecordId id : order_)
         if (Passes(id)) view_.push_back(id);
-    SortView();
+    if (!indexKey_.Empty()) SortView();  // else already in default order
 }
 
 void TClientDataSet::SortView() {
-    if (!indexKey_.Empty()) std::sort(view_.begin(), view_.end(), [this](RecordId a, RecordId b) { return Before(a, b); });
+    std::sort(view_.begin(), view_.end(), [this](RecordId a, RecordId b) { return Before(a, b); });
 }
 
 dataset::IndexKey TClientDataSet::BuildIndexKey(const std::string& indexName, const std::string& fieldNames) const {

@@ -1,0 +1,218 @@
+// Index order, Locate and FindKey: the look-ups the screen's registers and mapping tables use.
+#include "DataSetTrace.h"
+#include "SysUtils.h"
+#include "TIntegerField.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The dish-type register's shape: service, sequence, code, name.
+struct DishTypes {
+    TClientDataSet cds;
+    TStringField* serv = cds.AddStringField("CDSERVFILI", 5);
+    TIntegerField* seq = cds.AddIntegerField("NRSEQ");
+    TStringField* code = cds.AddStringField("CDTIPOPRAT", 2);
+    TStringField* name = cds.AddStringField("NMTIPOPRAT", 15);
+
+    DishTypes() {
+        cds.IndexDefs().Add("BYSEQ", "CDSERVFILI;NRSEQ;CDTIPOPRAT");
+        cds.IndexDefs().Add("BYNAME", "NMTIPOPRAT", ixCaseInsensitive);
+        cds.IndexDefs().Add("BYNAMEDESC", "NMTIPOPRAT", ixDescending);
+        cds.CreateDataSet();
+    }
+
+    void Add(const char* service, Variant sequence, const char* typeCode, const char* typeName) {
+        cds.Append();
+        serv->SetAsString(service);
+        seq->SetValue(sequence);
+        code->SetAsString(typeCode);
+        name->SetAsString(typeName);
+        cds.Post();
+    }
+
+    std::vector<std::string> Names() {
+        std::vector<std::string> result;
+        for (int row = 0; row < cds.DisplayRowCount(); ++row) {
+            TDataSet::RowScope scope(cds, row);
+            result.push_back(name->AsString());
+        }
+        return result;
+    }
+};
+
+using Names = std::vector<std::string>;
+
+void Fill(DishTypes& d) {
+    d.Add("00002", 1, "01", "Sopa");
+    d.Add("00001", 2, "02", "Ração");
+    d.Add("00001", 1, "03", "Prato");
+    d.Add("00001", Variant(), "04", "sem ordem");
+    d.Add("00001", 1, "01", "ração");
+    d.Add("00001", 1, "03", "Prato bis");
+}
+
+TEST(ClientDataSetIndex, OrdersByTheActiveIndexWithNullsFirstAndTiesInInsertionOrder) {
+    DishTypes d;
+    Fill(d);
+    EXPECT_EQ(d.Names(), (Names{"Sopa", "Ração", "Prato", "sem ordem", "ração", "Prato bis"}));
+    d.cds.SetIndexName("BYSEQ");
+    EXPECT_EQ(d.Names(), (Names{"sem ordem", "ração", "Prato", "Prato bis", "Ração", "Sopa"}));
+    d.cds.SetIndexName("BYNAMEDESC");
+    EXPECT_EQ(d.Names(), (Names{"Sopa", "sem ordem", "ração", "Ração", "Prato bis", "Prato"}));
+    d.cds.SetIndexName("");
+    EXPECT_EQ(d.Names(), (Names{"Sopa", "Ração", "Prato", "sem ordem", "ração", "Prato bis"}));
+}
+
+TEST(ClientDataSetIndex, IndexSwitchKeepsTheCurrentRecordWithoutScrollEvents) {
+    DishTypes d;
+    Fill(d);
+    d.cds.Locate("NMTIPOPRAT", "Prato bis");
+    int scrolls = 0;
+    d.cds.AfterScroll = [&](TDataSet*) { ++scrolls; };
+    d.cds.SetIndexName("BYSEQ");
+    EXPECT_EQ(d.name->AsString(), "Prato bis");
+    EXPECT_EQ(d.cds.RecNo(), 4);
+    d.cds.SetIndexFieldNames("CDTIPOPRAT;NMTIPOPRAT");
+    EXPECT_EQ(d.cds.IndexName(), "");
+    EXPECT_EQ(d.name->AsString(), "Prato bis");
+    EXPECT_EQ(scrolls, 0);
+    EXPECT_THROW(d.cds.SetIndexName("NOSUCH"), EDatabaseError);
+    EXPECT_EQ(d.cds.IndexFieldNames(), "CDTIPOPRAT;NMTIPOPRAT");
+}
+
+TEST(ClientDataSetIndex, PostedRecordTakesItsSortedPlaceAndStaysCurrent) {
+    DishTypes d;
+    Fill(d);
+    d.cds.SetIndexName("BYSEQ");
+    d.cds.First();
+    d.cds.Insert();
+    d.serv->SetAsString("00001");
+    d.seq->SetAsInteger(1);
+    d.code->SetAsString("02");
+    d.name->SetAsString("novo");
+    EXPECT_EQ(d.cds.CurrentDisplayRow(), 0);  // shown where it was inserted until posted
+    d.cds.Post();
+    EXPECT_EQ(d.name->AsString(), "novo");
+    EXPECT_EQ(d.cds.RecNo(), 3);
+    d.cds.Edit();
+    d.serv->SetAsString("00003");
+    d.cds.Post();
+    EXPECT_EQ(d.cds.RecNo(), 7);
+}
+
+TEST(ClientDataSetIndex, InsertWithoutIndexStaysBeforeTheCurrentRecord) {
+    DishTypes d;
+    Fill(d);
+    d.cds.First();
+    d.cds.Next();
+    d.cds.Insert();
+    d.name->SetAsString("antes");
+    d.cds.Post();
+    EXPECT_EQ(d.Names()[1], "antes");
+    EXPECT_EQ(d.cds.RecNo(), 2);
+}
+
+struct LocateCase {
+    const char* name;
+    const char* fields;
+    Variant keys;
+    TLocateOptions options;
+    const char* index;
+    const char* filter;
+    const char* expected;  // nullptr: not found
+};
+
+class LocateFinds : public ::testing::TestWithParam<LocateCase> {};
+
+TEST_P(LocateFinds, TheFirstMatchInViewOrder) {
+    const LocateCase& c = GetParam();
+    DishTypes d;
+    Fill(d);
+    d.cds.SetIndexName(c.index);
+    d.cds.SetFilter(c.filter);
+    d.cds.SetFiltered(true);
+    d.cds.Last();
+    bool found = d.cds.Locate(c.fields, c.keys, c.options);
+    EXPECT_EQ(found, c.expected != nullptr);
+    if (c.expected) {
+        EXPECT_EQ(d.name->AsString(), c.expected);
+    } else {
+        EXPECT_TRUE(d.cds.Eof());  // a miss leaves the cursor where it was
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, LocateFinds,
+    ::testing::Values(
+        LocateCase{"AccentedCaseInsensitive", "NMTIPOPRAT", "RAÇÃO", loCaseInsensitive, "", "", "Ração"},
+        LocateCase{"AccentedCaseSensitiveMisses", "NMTIPOPRAT", "RAÇÃO", 0, "", "", nullptr},
+        LocateCase{"AccentedOnCaseInsensitiveIndex", "NMTIPOPRAT", "RAÇÃO", loCaseInsensitive, "BYNAME", "", "Ração"},
+        LocateCase{"ExactOnCaseInsensitiveIndex", "NMTIPOPRAT", "ração", 0, "BYNAME", "", "ração"},
+        LocateCase{"ExactOnDescendingIndex", "NMTIPOPRAT", "ração", 0, "BYNAMEDESC", "", "ração"},
+        LocateCase{"CaseInsensitiveOnDescendingIndex", "NMTIPOPRAT", "PRATO BIS", loCaseInsensitive, "BYNAMEDESC", "",
+                   "Prato bis"},
+        LocateCase{"TwoFields", "CDSERVFILI;CDTIPOPRAT", VarArrayOf({"00001", "03"}), 0, "", "", "Prato"},
+        LocateCase{"TwoFieldsOnIndex", "CDSERVFILI;CDTIPOPRAT", VarArrayOf({"00001", "03"}), 0, "BYSEQ", "", "Prato"},
+        LocateCase{"ThreeFieldsWithInteger", "CDSERVFILI;NRSEQ;CDTIPOPRAT", VarArrayOf({"00001", 1, "01"}),
+                   loCaseInsensitive, "BYSEQ", "", "ração"},
+        LocateCase{"IntegerKeyAsText", "CDSERVFILI;NRSEQ;CDTIPOPRAT", VarArrayOf({"00001", "2", "02"}), 0, "BYSEQ",
+                   "", "Ração"},
+        LocateCase{"NullKeyMatchesNull", "CDSERVFILI;NRSEQ", VarArrayOf({"00001", Variant()}), 0, "BYSEQ", "",
+                   "sem ordem"},
+        LocateCase{"FieldOrderDiffersFromIndex", "CDTIPOPRAT;CDSERVFILI", VarArrayOf({"01", "00002"}), 0, "BYSEQ", "",
+                   "Sopa"},
+        LocateCase{"PartialKey", "NMTIPOPRAT", "PRATO B", loCaseInsensitive | loPartialKey, "BYNAME", "", "Prato bis"},
+        LocateCase{"PartialKeyCaseSensitive", "NMTIPOPRAT", "Pra", loPartialKey, "", "", "Prato"},
+        LocateCase{"LongerKeyIsNotCut", "CDTIPOPRAT", "011", 0, "", "", nullptr},
+        LocateCase{"RespectsTheFilter", "NMTIPOPRAT", "Sopa", 0, "BYSEQ", "CDSERVFILI = '00001'", nullptr},
+        LocateCase{"FirstInViewOrderUnderFilter", "CDSERVFILI", "00001", 0, "BYSEQ", "NRSEQ = 1", "ração"}),
+    [](const ::testing::TestParamInfo<LocateCase>& info) { return std::string(info.param.name); });
+
+TEST(ClientDataSetSearch, LocateRefusesUnknownFieldsAndCountMismatch) {
+    DishTypes d;
+    Fill(d);
+    EXPECT_THROW(d.cds.Locate("NOSUCH", "x"), EDatabaseError);
+    EXPECT_THROW(d.cds.Locate("CDSERVFILI;CDTIPOPRAT", "x"), EDatabaseError);
+}
+
+TEST(ClientDataSetSearch, LocateOnEmptyDataSetIsAMiss) {
+    DishTypes d;
+    EXPECT_FALSE(d.cds.Locate("CDTIPOPRAT", "01", loCaseInsensitive));
+}
+
+TEST(ClientDataSetSearch, FindKeyUsesTheActiveIndexAfterASwitch) {
+    DishTypes d;
+    Fill(d);
+    EXPECT_THROW(d.cds.FindKey({"00001"}), EDatabaseError);
+    d.cds.SetIndexName("BYSEQ");
+    EXPECT_TRUE(d.cds.FindKey({"00001", 1, "03"}));
+    EXPECT_EQ(d.name->AsString(), "Prato");
+    EXPECT_FALSE(d.cds.FindKey({"00001", 3, "03"}));
+    EXPECT_EQ(d.name->AsString(), "Prato");
+    EXPECT_TRUE(d.cds.FindKey({"00002"}));  // fewer values: the leading fields
+    EXPECT_EQ(d.name->AsString(), "Sopa");
+    d.cds.SetIndexName("BYNAME");
+    EXPECT_TRUE(d.cds.FindKey({"RAÇÃO"}));  // the index is case-insensitive
+    EXPECT_EQ(d.name->AsString(), "Ração");
+    d.cds.SetIndexFieldNames("NMTIPOPRAT");
+    EXPECT_FALSE(d.cds.FindKey({"RAÇÃO"}));  // field-name indexes are case-sensitive
+    EXPECT_TRUE(d.cds.FindKey({"ração"}));
+    EXPECT_EQ(d.name->AsString(), "ração");
+}
+
+TEST(ClientDataSetSearch, FindKeyAfterDeletesAndInsertsSeesTheCurrentRecords) {
+    DishTypes d;
+    d.cds.SetIndexName("BYSEQ");
+    for (int i = 0; i < 50; ++i) d.Add(i % 2 ? "00001" : "00002", i, "01", ("n" + std::to_string(i)).c_str());
+    ASSERT_TRUE(d.cds.FindKey({"00001", 17, "01"}));
+    d.cds.Delete();
+    EXPECT_FALSE(d.cds.FindKey({"00001", 17, "01"}));
+    EXPECT_EQ(d.name->AsString(), "n19");
+    d.Add("00001", 17, "01", "again");
+    d.cds.First();
+    EXPECT_TRUE(d.cds.FindKey({"00001", 17, "01"}));
+    EXPECT_EQ(d.name->AsString(), "again");
+}
+
+} // namespace
