@@ -1,0 +1,43 @@
+#include "LookupDialog.h"
+
+#include "DBConsts.h"
+#include "SysUtils.h"
+#include "TDataSet.h"
+#include "TDataSource.h"
+#include "TField.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+LookupDialogService*& Installed() {
+    static LookupDialogService* service = nullptr;
+    return service;
+}
+
+}  // namespace
+
+std::vector<TField*> LookupRequest::Columns() const {
+    std::vector<TField*> columns;
+    for (TField* field : DataSet->Fields())
+        if (ShowHiddenFields || field->Visible()) columns.push_back(field);
+    return columns;
+}
+
+LookupDialogService* InstallLookupDialogService(LookupDialogService* service) {
+    return std::exchange(Installed(), service);
+}
+
+bool Pesquisar(TDataSource* source, const std::string& title, bool showHiddenFields, bool searchable) {
+    TDataSet* dataSet = source ? source->DataSet() : nullptr;
+    if (!dataSet || !dataSet->Active()) throw EDatabaseError(dbconsts::ClosedDataSet);
+    LookupDialogService* service = Installed();
+    if (!service) throw std::logic_error("No lookup dialog service is installed");
+    int row = service->Choose(LookupRequest{dataSet, title, showHiddenFields, searchable});
+    if (row < 0) return false;
+    if (row >= dataSet->RecordCount()) throw std::logic_error("The lookup dialog chose a row that does not exist");
+    dataSet->First();
+    dataSet->MoveBy(row);
+    return true;
+}
