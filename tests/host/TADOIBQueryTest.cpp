@@ -1,14 +1,13 @@
 #include "TADOIBQuery.h"
 
+#include "BranchDatabase.h"
 #include "GeneralDatabase.h"
 #include "Session.h"
 #include "SysUtils.h"
 #include "TField.h"
 #include "TStringField.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace {
 
@@ -17,30 +16,11 @@ constexpr const char* kBranchQuery =
     "  FROM FILIAL\n"
     " WHERE (CDFILIAL = :P_CDFILIAL OR :P_TCDFILIAL = 'T') ";
 
-// A general database on a temporary file with a small branch table.
+// The branch query of the screens over a temporary general database.
 class BranchQuery : public ::testing::Test {
 protected:
-    void SetUp() override {
-        path_ = std::filesystem::temp_directory_path() /
-                ("host-query-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".db");
-        std::filesystem::remove(path_);
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(path_.c_str(), &db), SQLITE_OK);
-        const char* script =
-            "CREATE TABLE FILIAL (CDFILIAL VARCHAR(4), NMFILIAL VARCHAR(50), IDCNTRRESC CHAR(1), NRORDEM INTEGER);"
-            "INSERT INTO FILIAL VALUES ('0001', 'Matriz', 'N', 1), ('0002', 'Filial Centro', 'N', 2),"
-            "                          ('0004', 'Filial Rescindida', 'S', NULL);";
-        ASSERT_EQ(sqlite3_exec(db, script, nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(db);
-        Session::Current().SetGeneralDatabasePath(path_.string());
-        query_.SetSQL(kBranchQuery);
-    }
-    void TearDown() override {
-        query_.Close();
-        Session::Current().Reset();
-        std::filesystem::remove(path_);
-    }
+    void SetUp() override { query_.SetSQL(kBranchQuery); }
+    void TearDown() override { query_.Close(); }
     // Closes, sets both parameters and opens, as the screen does.
     void Run(const std::string& code, const std::string& all) {
         query_.Close();
@@ -55,7 +35,7 @@ protected:
         query_.AddStringField("IDCNTRRESC", 1)->SetVisible(false);
     }
 
-    std::filesystem::path path_;
+    BranchDatabase database_;
     TADOIBQuery query_;
 };
 
@@ -132,7 +112,7 @@ TEST_F(BranchQuery, FaultsRaiseDatabaseErrorsAndLeaveTheQueryClosed) {
     EXPECT_THROW(broken.Open(), EDatabaseError);
     EXPECT_FALSE(broken.Active());
 
-    Session::Current().SetGeneralDatabasePath((path_.parent_path() / "no-such-dir" / "x.db").string());
+    Session::Current().SetGeneralDatabasePath((database_.Path().parent_path() / "no-such-dir" / "x.db").string());
     TADOIBQuery unopened;
     unopened.SetSQL("SELECT 1");
     EXPECT_THROW(unopened.Open(), EDatabaseError);
