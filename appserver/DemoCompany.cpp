@@ -78,7 +78,8 @@ std::string DishCode(size_t index) {
 
 std::string ServiceCode(const DemoBranch& branch, const DemoService& service) {
     if (std::string(branch.code) != "0003") return service.code;
-    return "0" + std::to_string(50 + std::stoi(service.code));  // 00051, 00052, ...
+    const std::string number = std::to_string(50 + std::stoi(service.code));  // 00051, 00052, ...
+    return std::string(5 - number.size(), '0') + number;
 }
 
 std::string ServiceName(const DemoBranch& branch, const DemoService& service) {

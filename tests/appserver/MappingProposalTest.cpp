@@ -1,0 +1,119 @@
+#include "ServerFixture.h"
+
+#include <fstream>
+
+namespace appserver::testing {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class MappingProposalTest : public ServerFixture {
+protected:
+    // A small file from branch 0002 whose services test each matching rule against branch 0003
+    // (which writes its names in capitals without accents, under its own codes).
+    void WriteMatchingFile() {
+        IntegrationFile file;
+        file.header = {"0002", "Hospital São Lucas", EncodeDate(2025, 3, 3), EncodeDate(2025, 3, 4)};
+        file.services = {{"00010", "  almoço REFEITÓRIO ", false},  // by name, trimmed: 00060
+                         {"00052", "Sopa Noturna", false},          // no name; by code: 00052
+                         {"00099", "Lanche da Tarde", false}};      // neither: no destination
+        file.diets = {{"00010", "0007", " vegetariana"}, {"00010", "0002", "Sem Glúten"}, {"00010", "0009", "Kosher"}};
+        file.dishTypes = {{"00010", "07", 1, 4, "prato principal", false},
+                          {"00010", "08", 2, 5, "Sopa", true},
+                          {"00099", "01", 1, 1, "Salada", false}};
+        file.dishes = {{"000001", "Arroz branco"}};
+        WriteFile("matching.txt", file, {{"00010", EncodeDate(2025, 3, 3), "0007", "07", 1, "000001", 10}});
+    }
+};
+
+TEST_F(MappingProposalTest, LoadAnswersOkAndSixPacketsWithTheScreenFields) {
+    const Variant load = Load("0001");
+    ASSERT_EQ(load.ArrayLength(), 8u);
+    EXPECT_EQ(load[0].AsString(), "OK");
+    EXPECT_TRUE(load[1].IsNull());
+    const Strings fields[] = {
+        {"CDSERVFILIORIG", "CDSERVFILIDEST", "NMSERVICOORIG", "NMSERVICODEST"},
+        {"CDSERVORIG", "CDDIETORIG", "DSDIETORIG", "CDSERVDEST", "CDDIETDEST", "DSDIETDEST"},
+        {"CDSERVORIG", "CDTIPOORIG", "NRSEQORIG", "NRORDORIG", "NMTIPOORIG", "IDOPCORIG", "CDSERVDEST", "CDTIPODEST",
+         "NRSEQDEST", "NRORDDEST", "NMTIPODEST", "IDIMPORTAR"},
+        {"CDSERVFILI", "NMSERVICO"},
+        {"CDDIETPAD", "DSDIETPAD", "CDSERVFILI"},
+        {"CDSERVFILI", "CDTIPOPRAT", "NMTIPOPRAT", "IDOPCCNFMES"},
+    };
+    for (size_t i = 0; i < 6; ++i) {
+        Strings names;
+        for (const auto& field : load[i + 2].AsPacket().Fields) names.push_back(field.Name);
+        EXPECT_EQ(names, fields[i]) << "packet " << i + 2;
+    }
+    EXPECT_EQ(load[2].AsPacket().Rows.size(), 5u);
+    EXPECT_EQ(load[3].AsPacket().Rows.size(), 3u * 6 + 2u * 2);
+    EXPECT_EQ(load[4].AsPacket().Rows.size(), 3u * 6 + 2u * 5);
+    // The exported dish types list each (service, code, option) once.
+    EXPECT_EQ(load[7].AsPacket().Rows.size(), 3u * 6 + 2u * 5);
+}
+
+TEST_F(MappingProposalTest, ServicesMatchByNameThenByCodeElseStayEmpty) {
+    WriteMatchingFile();
+    const Variant load = Load("0003", "matching.txt");
+    EXPECT_EQ(Column(load[2], "CDSERVFILIDEST"), (Strings{"00060", "00052", ""}));
+    EXPECT_EQ(Column(load[2], "NMSERVICODEST"), (Strings{"ALMOCO REFEITORIO", "ALMOCO HOSPITALAR", ""}));
+    EXPECT_EQ(Column(load[2], "NMSERVICOORIG"), (Strings{"  almoço REFEITÓRIO ", "Sopa Noturna", "Lanche da Tarde"}));
+}
+
+TEST_F(MappingProposalTest, DietsMatchTheSameWayWithinThePair) {
+    WriteMatchingFile();
+    const Variant diets = Load("0003", "matching.txt")[3];
+    // " vegetariana" by name (0002 there), "Sem Glúten" by code 0002, "Kosher" nothing.
+    EXPECT_EQ(Column(diets, "CDDIETORIG"), (Strings{"0007", "0002", "0009"}));
+    EXPECT_EQ(Column(diets, "CDDIETDEST"), (Strings{"0002", "0002", ""}));
+    EXPECT_EQ(Column(diets, "DSDIETDEST"), (Strings{"Vegetariana", "Vegetariana", ""}));
+    EXPECT_EQ(Column(diets, "CDSERVDEST"), (Strings{"00060", "00060", "00060"}));
+}
+
+TEST_F(MappingProposalTest, DishTypesMatchByNameOnlyAndAreMarkedWhereFound) {
+    WriteMatchingFile();
+    const Variant load = Load("0003", "matching.txt");
+    const DataPacket& types = load[4].AsPacket();
+    ASSERT_EQ(types.Rows.size(), 3u);
+    // "prato principal" is the destination's 02; its sequence and order are the origin's.
+    EXPECT_EQ(types.Value(0, "CDTIPODEST").AsString(), "02");
+    EXPECT_EQ(types.Value(0, "NMTIPODEST").AsString(), "Prato Principal");
+    EXPECT_EQ(types.Value(0, "NRSEQDEST").AsInteger(), 1);
+    EXPECT_EQ(types.Value(0, "NRORDDEST").AsInteger(), 4);
+    EXPECT_EQ(types.Value(0, "IDIMPORTAR").AsString(), "S");
+    // "Sopa" is not configured there: no destination, not marked, option flag kept.
+    EXPECT_TRUE(types.Value(1, "CDTIPODEST").IsNull());
+    EXPECT_TRUE(types.Value(1, "NRSEQDEST").IsNull());
+    EXPECT_EQ(types.Value(1, "IDIMPORTAR").AsString(), "N");
+    EXPECT_EQ(types.Value(1, "IDOPCORIG").AsString(), "S");
+    EXPECT_EQ(types.Value(1, "CDSERVDEST").AsString(), "00060");
+    // A service without destination proposes nothing for its dish types.
+    EXPECT_EQ(types.Value(2, "CDSERVDEST").AsString(), "");
+    EXPECT_EQ(types.Value(2, "IDIMPORTAR").AsString(), "N");
+}
+
+TEST_F(MappingProposalTest, LoadRefusesBranchesThatCannotReceiveTheFile) {
+    struct Case {
+        const char* branch;
+        const char* message;
+    } cases[] = {
+        {"9999", "Filial não cadastrada."},
+        {"0004", "Filial com contrato rescindido."},
+        {"0002", "A filial destino é a própria filial de origem do arquivo."},
+    };
+    for (const auto& c : cases) {
+        const Answer answer = Call("ImportaCardapio", {"cardapio-demo.txt", "OPER", c.branch, Variant(), Variant(), Variant()});
+        EXPECT_FALSE(answer.ok) << c.branch;
+        EXPECT_EQ(answer.message, c.message);
+    }
+}
+
+TEST_F(MappingProposalTest, LoadReportsAMalformedFileWithItsLine) {
+    std::ofstream(dir_ / "bad.txt", std::ios::binary) << "CARDAPIO\xF8" "0002\xF8X\xF8" "20250303\xF8" "20250399\xF8\r\n";
+    const Answer answer = Call("ImportaCardapio", {"bad.txt", "OPER", "0001", Variant(), Variant(), Variant()});
+    EXPECT_FALSE(answer.ok);
+    EXPECT_NE(answer.message.find("line 1"), std::string::npos) << answer.message;
+}
+
+}  // namespace
+}  // namespace appserver::testing
