@@ -1,0 +1,186 @@
+// Writing speed and memory of the menu import (ImportaCardapio in import mode, end to end: the
+// definitions pass, the checks and the streaming write in one transaction), against the sqlite3
+// shell's ".import" of the same rows as CSV into the same CARDAPIO table of a fresh store.
+// Targets: the import at no more than 1.5 times the .import time; peak memory of an importing
+// process under twice the file size.
+//
+// Files of 10^4 and 10^6 menu lines are generated on first use into a temporary folder, with a
+// destination branch registered to match them; 10^7 runs only with KRD_BENCH_HUGE=1.
+#include "IntegraCardapioModule.h"
+#include "SqliteDatabase.h"
+#include "SqliteStatement.h"
+#include "StoreSchema.h"
+#include "SyntheticMenuFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using appserver::IntegraCardapioModule;
+using appserver::SqliteDatabase;
+
+constexpr const char* kBranch = "0009";
+
+// One generated file with its prepared store: a template database that knows the destination
+// branch, the load's proposal, and the rows an import writes, dumped as CSV.
+struct Workload {
+    std::filesystem::path folder, file, templateDb, csv;
+    Variant::Array mapping;  // services, diets, dish types
+    uint64_t fileBytes = 0;
+};
+
+void RegisterDestination(SqliteDatabase& db, const IntegrationFile& file) {
+    db.Execute("INSERT INTO PARAMINTEGRACAO VALUES ('1', 'T', 'S', 'N', '')");
+    db.Execute("INSERT INTO FILIAL VALUES ('0009', 'Filial de medição', 'N')");
+    auto service = db.Prepare("INSERT INTO SERVFILI VALUES ('0009', ?, ?, ?)");
+    for (const auto& s : file.services) service.Bind(1, s.code).Bind(2, s.name).Bind(3, s.hospital ? "S" : "N").Run();
+    auto diet = db.Prepare("INSERT INTO SERVDIETA VALUES ('0009', ?, ?, ?)");
+    for (const auto& d : file.diets) diet.Bind(1, d.service).Bind(2, d.code).Bind(3, d.name).Run();
+    auto type = db.Prepare("INSERT INTO CNFCARDAPIO VALUES ('0009', ?, '2000-01-01', ?, ?, ?, ?, ?)");
+    for (const auto& t : file.dishTypes)
+        type.Bind(1, t.service).Bind(2, t.code).Bind(3, t.sequence).Bind(4, t.order).Bind(5, t.name)
+            .Bind(6, t.option ? "S" : "N").Run();
+    auto dish = db.Prepare("INSERT INTO PRATO VALUES ('0009', ?, ?)");
+    for (const auto& d : file.dishes) dish.Bind(1, d.code).Bind(2, d.name).Run();
+}
+
+void FreshCopy(const std::filesystem::path& from, const std::filesystem::path& to) {
+    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(to.string() + suffix);
+    std::filesystem::copy_file(from, to);
+}
+
+Variant RunImport(const Workload& work, const std::filesystem::path& db) {
+    IntegraCardapioModule module(appserver::ServerConfig{db.string(), {work.folder}});
+    return module.Dispatch("ImportaCardapio",
+                           {work.file.filename().string(), "BENCH", kBranch, work.mapping[0], work.mapping[1], work.mapping[2]});
+}
+
+Workload Prepare(uint64_t menuLines) {
+    Workload work;
+    std::string pattern = (std::filesystem::temp_directory_path() / "krd-import-bench-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temp folder");
+    work.folder = pattern;
+    work.file = work.folder / "menu.txt";
+    work.templateDb = work.folder / "template.db";
+    work.csv = work.folder / "rows.csv";
+
+    SyntheticMenuSettings settings;
+    settings.services = 10;
+    settings.dietsPerService = 20;
+    settings.dishTypesPerService = 15;
+    settings.dishes = 5000;
+    settings.days = 31;
+    settings.menuLines = menuLines;
+    SyntheticMenuFile synthetic(settings);
+    {
+        std::ofstream out(work.file, std::ios::binary);
+        synthetic.Write(out);
+    }
+    work.fileBytes = std::filesystem::file_size(work.file);
+    {
+        SqliteDatabase db(work.templateDb.string());
+        appserver::StoreSchema::Migrate(db);
+        RegisterDestination(db, synthetic.Definitions());
+    }
+    IntegraCardapioModule module(appserver::ServerConfig{work.templateDb.string(), {work.folder}});
+    const Variant load = module.Dispatch("ImportaCardapio",
+                                         {work.file.filename().string(), "BENCH", kBranch, Variant(), Variant(), Variant()});
+    const Variant& proposal = load[2];
+    work.mapping = {proposal[2], proposal[3], proposal[4]};
+
+    const auto reference = work.folder / "reference.db";
+    FreshCopy(work.templateDb, reference);
+    RunImport(work, reference);
+    const std::string dump = "sqlite3 -csv " + reference.string() + " 'SELECT * FROM CARDAPIO' > " + work.csv.string();
+    if (std::system(dump.c_str()) != 0) throw std::runtime_error("sqlite3 dump failed");
+    return work;
+}
+
+const Workload& For(uint64_t menuLines) {
+    static std::map<uint64_t, Workload> workloads;
+    static struct Cleanup {
+        ~Cleanup() {
+            for (const auto& [lines, work] : workloads) std::filesystem::remove_all(work.folder);
+        }
+    } cleanup;
+    auto found = workloads.find(menuLines);
+    if (found == workloads.end()) found = workloads.emplace(menuLines, Prepare(menuLines)).first;
+    return found->second;
+}
+
+void Report(benchmark::State& state, const Workload& work) {
+    state.counters["file_MB"] = static_cast<double>(work.fileBytes) / 1e6;
+    state.counters["lines_per_s"] =
+        benchmark::Counter(static_cast<double>(state.range(0)) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
+}
+
+void BM_ImportMenus(benchmark::State& state) {
+    const Workload& work = For(static_cast<uint64_t>(state.range(0)));
+    const auto db = work.folder / "work.db";
+    for (auto _ : state) {
+        state.PauseTiming();
+        FreshCopy(work.templateDb, db);
+        state.ResumeTiming();
+        const Variant answer = RunImport(work, db);
+        if (!answer[0].AsBoolean() || answer[2][0].AsString() != "OK") state.SkipWithError(answer[1].AsString().c_str());
+    }
+    Report(state, work);
+}
+
+void BM_SqliteShellImport(benchmark::State& state) {
+    const Workload& work = For(static_cast<uint64_t>(state.range(0)));
+    const auto db = work.folder / "shell.db";
+    const std::string command = "sqlite3 " + db.string() + " '.import --csv " + work.csv.string() + " CARDAPIO'";
+    for (auto _ : state) {
+        state.PauseTiming();
+        FreshCopy(work.templateDb, db);
+        state.ResumeTiming();
+        if (std::system(command.c_str()) != 0) state.SkipWithError("sqlite3 .import failed");
+    }
+    Report(state, work);
+}
+
+// Peak resident memory of a process that does nothing but the import, over the file's size.
+void BM_ImportPeakMemory(benchmark::State& state) {
+    const Workload& work = For(static_cast<uint64_t>(state.range(0)));
+    const auto db = work.folder / "memory.db";
+    double peakBytes = 0;
+    for (auto _ : state) {
+        FreshCopy(work.templateDb, db);
+        const pid_t child = fork();
+        if (child == 0) {
+            const Variant answer = RunImport(work, db);
+            _exit(answer[0].AsBoolean() ? 0 : 1);
+        }
+        int status = 0;
+        rusage usage{};
+        wait4(child, &status, 0, &usage);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("import failed in the child");
+        peakBytes = static_cast<double>(usage.ru_maxrss) * 1024.0;
+    }
+    state.counters["peak_MB"] = peakBytes / 1e6;
+    state.counters["peak_over_file"] = peakBytes / static_cast<double>(work.fileBytes);
+    Report(state, work);
+}
+
+void Sizes(benchmark::internal::Benchmark* bench) {
+    bench->Arg(10'000)->Arg(1'000'000);
+    if (const char* huge = std::getenv("KRD_BENCH_HUGE"); huge && std::string(huge) == "1") bench->Arg(10'000'000);
+    bench->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+BENCHMARK(BM_ImportMenus)->Apply(Sizes);
+BENCHMARK(BM_SqliteShellImport)->Apply(Sizes);
+BENCHMARK(BM_ImportPeakMemory)->Apply(Sizes)->Iterations(1);
+
+}  // namespace
