@@ -1,0 +1,6 @@
+#include "TOpenDialog.h"
+
+#include "TApplication.h"
+#include "TDialogService.h"
+
+bool TOpenDialog::Execute() { return Application->DialogService().ExecuteOpen(*this); }
