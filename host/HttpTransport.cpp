@@ -8,16 +8,15 @@
 namespace {
 
 constexpr const char* kContentType = "application/x-msgpack";
+// The server serves one module, so the path names only the method.
 // A load or an import may keep the server busy for minutes; connecting should be quick.
 constexpr time_t kConnectSeconds = 5;
 constexpr time_t kAnswerSeconds = 600;
 
 }  // namespace
 
-HttpTransport::HttpTransport(const std::string& host, int port, std::string serverName, std::string token)
-    : client_(std::make_unique<httplib::Client>(host, port)),
-      endpoint_(host + ":" + std::to_string(port)),
-      serverName_(std::move(serverName)) {
+HttpTransport::HttpTransport(const std::string& host, int port, std::string token)
+    : client_(std::make_unique<httplib::Client>(host, port)), endpoint_(host + ":" + std::to_string(port)) {
     client_->set_keep_alive(true);
     client_->set_tcp_nodelay(true);  // kept-alive loopback calls stall 40 ms without it
     client_->set_connection_timeout(kConnectSeconds);
@@ -29,7 +28,7 @@ HttpTransport::HttpTransport(const std::string& host, int port, std::string serv
 HttpTransport::~HttpTransport() = default;
 
 Variant HttpTransport::Call(const std::string& method, const Variant::Array& args) {
-    std::string path = "/" + serverName_ + "/" + method;
+    std::string path = "/rdm/" + method;
     auto result = client_->Post(path.c_str(), EncodeVariant(Variant(args)), kContentType);
     if (!result)
         throw Exception("Sem comunicação com o servidor de aplicação em " + endpoint_ + " (" +

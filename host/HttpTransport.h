@@ -1,7 +1,7 @@
 #pragma once
 // The application server over HTTP/1.1 (docs/server-protocol.md): each call is one
 //
-//   POST /<server module name>/<method>
+//   POST /rdm/<method>
 //   Content-Type: application/x-msgpack
 //   Authorization: Bearer <token>          (only when the session has a token)
 //   body: the argument array, as EncodeVariant writes it
@@ -18,7 +18,7 @@ class Client;
 
 class HttpTransport : public ServerTransport {
 public:
-    HttpTransport(const std::string& host, int port, std::string serverName, std::string token);
+    HttpTransport(const std::string& host, int port, std::string token);
     ~HttpTransport() override;
 
     // Raises Exception when the server cannot be reached, answers with another status, or sends
@@ -28,5 +28,4 @@ public:
 private:
     std::unique_ptr<httplib::Client> client_;
     std::string endpoint_;
-    std::string serverName_;
 };

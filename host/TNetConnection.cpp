@@ -33,7 +33,7 @@ void TNetConnection::SetConnected(bool connected) {
     if (host.empty() || host == "embedded")
         transport_ = std::make_unique<EmbeddedTransport>();
     else
-        transport_ = std::make_unique<HttpTransport>(host, Port, ServerName, Session::Current().ServerToken);
+        transport_ = std::make_unique<HttpTransport>(host, Port, Session::Current().ServerToken);
 }
 
 Variant TNetConnection::Call(const std::string& method, Variant::Array args) {

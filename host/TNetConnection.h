@@ -1,6 +1,7 @@
 #pragma once
 // A screen's connection to a module of the application server ("KRD52100.rdmIntegraCardapio"),
-// through which it makes late-bound calls by method name with positional arguments.
+// through which it makes late-bound calls by method name with positional arguments. ServerName
+// names the module for the reader; a server serves one module, so calls carry only the method.
 //
 // States: closed --Open/SetConnected(true): BeforeConnect, then the transport is chosen--> open
 //         open --Close/SetConnected(false)--> closed
