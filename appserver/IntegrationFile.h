@@ -49,7 +49,7 @@ struct FileDish {
 };
 
 // One dish served on one day, for one diet, in one slot (dish type and sequence) of a service's
-// menu. The views refer to the reader's definitions: valid only during the sink call that
+// menu. The views point into the bytes being read: valid only during the sink call that
 // receives the line.
 struct MenuLine {
     std::string_view service;
