@@ -1,0 +1,34 @@
+#pragma once
+// Small helpers for building the screen's layout: every control is named, owned by the screen
+// and placed in its parent in one call, so that creation order is the tab order.
+#include "TControl.h"
+#include "TWinControl.h"
+
+namespace krd52100 {
+
+template <typename Control>
+Control* Place(TComponent* owner, TWinControl* parent, const char* name, int left, int top, int width, int height) {
+    auto* control = new Control(owner);
+    control->SetName(name);
+    control->SetParent(parent);
+    control->SetBounds(left, top, width, height);
+    return control;
+}
+
+// Labels of the screen: bold 8-point "MS Sans Serif".
+inline void MakeBold(TControl* control) {
+    TFont font = control->Font();
+    font.Name = "MS Sans Serif";
+    font.Size = 8;
+    font.Style.Include(fsBold);
+    control->SetFont(font);
+}
+
+// Edits the user types into have the tooltip background; those that only show, the button face.
+inline void InputColour(TControl* edit) { edit->SetColor(clInfoBk); }
+inline void DisplayOnly(TControl* edit) {
+    edit->SetEnabled(false);
+    edit->SetColor(clBtnFace);
+}
+
+}  // namespace krd52100

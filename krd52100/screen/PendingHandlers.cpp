@@ -1,0 +1,79 @@
+// Empty bodies of the handlers and routines that are not written yet, so that the module links
+// and every event is already bound while they are. Whoever writes one moves its body out of
+// this file into the folder of its concern (source/, mapping/ or config/) and deletes it here;
+// when this file is empty it goes.
+#include "screen/TfrmIntegraCardapio.h"
+
+// --- source/: the integration file, the destination branch, the exchange.
+void TfrmIntegraCardapio::medNmArquivoEnter(TComponent*) {}
+void TfrmIntegraCardapio::medNmArquivoChange(TComponent*) {}
+void TfrmIntegraCardapio::medNmArquivoExit(TComponent*) {}
+void TfrmIntegraCardapio::sbtArquivoClick(TComponent*) {}
+void TfrmIntegraCardapio::cdsDiretorioBeforePost(TDataSet*) {}
+void TfrmIntegraCardapio::cdsDiretorioAfterPost(TDataSet*) {}
+void TfrmIntegraCardapio::sbtFilialBeforePesq(TComponent*, bool&) {}
+void TfrmIntegraCardapio::sbtFilialAfterPesq(TComponent*) {}
+void TfrmIntegraCardapio::panFiltroEnter(TComponent*) {}
+void TfrmIntegraCardapio::panFiltroExit(TComponent*) {}
+void TfrmIntegraCardapio::sbtImportExportClick(TComponent*) {}
+void TfrmIntegraCardapio::ImportaCardapio() {}
+void TfrmIntegraCardapio::Testa_Arquivo() {}
+void TfrmIntegraCardapio::Vd_Arquivo(bool) {}
+void TfrmIntegraCardapio::Vd_CdFilial(bool) {}
+
+// --- mapping/: services.
+void TfrmIntegraCardapio::cdsServicosAfterOpen(TDataSet*) {}
+void TfrmIntegraCardapio::cdsServicosBeforeEdit(TDataSet*) {}
+void TfrmIntegraCardapio::cdsServicosBeforePost(TDataSet*) {}
+void TfrmIntegraCardapio::cdsServicosBeforeCancel(TDataSet*) {}
+void TfrmIntegraCardapio::cdsServicosBeforeDelete(TDataSet*) {}
+void TfrmIntegraCardapio::cdsServicosAfterDelete(TDataSet*) {}
+void TfrmIntegraCardapio::cdsServicosAfterScroll(TDataSet*) {}
+void TfrmIntegraCardapio::dbgPadraoColExit(TComponent*) {}
+void TfrmIntegraCardapio::dbgPadraoDrawColumnCell(TComponent*, const TRect&, int, TColumn*, TGridDrawState) {}
+void TfrmIntegraCardapio::dbgPadraoEditButtonClick(TComponent*) {}
+void TfrmIntegraCardapio::dbgPadraoKeyDown(TComponent*, Word&, TShiftState) {}
+void TfrmIntegraCardapio::dtsServicosStateChange(TDataSource*) {}
+void TfrmIntegraCardapio::Vd_CdServOrigem(bool) {}
+void TfrmIntegraCardapio::Vd_CdServDestino(bool) {}
+
+// --- mapping/: diets.
+void TfrmIntegraCardapio::cdsDietasBeforeEdit(TDataSet*) {}
+void TfrmIntegraCardapio::cdsDietasBeforePost(TDataSet*) {}
+void TfrmIntegraCardapio::cdsDietasAfterPost(TDataSet*) {}
+void TfrmIntegraCardapio::cdsDietasBeforeCancel(TDataSet*) {}
+void TfrmIntegraCardapio::cdsDietasBeforeDelete(TDataSet*) {}
+void TfrmIntegraCardapio::cdsDietasAfterDelete(TDataSet*) {}
+void TfrmIntegraCardapio::dbgDietaColExit(TComponent*) {}
+void TfrmIntegraCardapio::dbgDietaDrawColumnCell(TComponent*, const TRect&, int, TColumn*, TGridDrawState) {}
+void TfrmIntegraCardapio::dbgDietaEditButtonClick(TComponent*) {}
+void TfrmIntegraCardapio::dbgDietaKeyDown(TComponent*, Word&, TShiftState) {}
+void TfrmIntegraCardapio::Vd_DietaOrigem(bool) {}
+void TfrmIntegraCardapio::Vd_DietaDestino(bool) {}
+
+// --- mapping/: dish types and their grid.
+void TfrmIntegraCardapio::cdsTipoPratIDOPCORIGGetText(TField*, std::string&, bool) {}
+void TfrmIntegraCardapio::cdsTipoPratBeforeInsert(TDataSet*) {}
+void TfrmIntegraCardapio::cdsTipoPratBeforePost(TDataSet*) {}
+void TfrmIntegraCardapio::cdsTipoPratAfterPost(TDataSet*) {}
+void TfrmIntegraCardapio::cdsTipoPratBeforeCancel(TDataSet*) {}
+void TfrmIntegraCardapio::cdsTipoPratBeforeDelete(TDataSet*) {}
+void TfrmIntegraCardapio::cdsTipoPratAfterDelete(TDataSet*) {}
+void TfrmIntegraCardapio::dbgTipoPratCellClick(TColumn*) {}
+void TfrmIntegraCardapio::dbgTipoPratColEnter(TComponent*) {}
+void TfrmIntegraCardapio::dbgTipoPratColExit(TComponent*) {}
+void TfrmIntegraCardapio::dbgTipoPratDrawColumnCell(TComponent*, const TRect&, int, TColumn*, TGridDrawState) {}
+void TfrmIntegraCardapio::dbgTipoPratDblClick(TComponent*) {}
+void TfrmIntegraCardapio::dbgTipoPratEditButtonClick(TComponent*) {}
+void TfrmIntegraCardapio::dbgTipoPratEnter(TComponent*) {}
+void TfrmIntegraCardapio::dbgTipoPratKeyDown(TComponent*, Word&, TShiftState) {}
+void TfrmIntegraCardapio::dbgTipoPratKeyPress(TComponent*, char&) {}
+void TfrmIntegraCardapio::dbgTipoPratTitleClick(TColumn*) {}
+void TfrmIntegraCardapio::Vd_TipoPratOrig(bool) {}
+void TfrmIntegraCardapio::Vd_TipoPratDest(bool) {}
+
+// --- config/: destination start date and dish-type configuration.
+void TfrmIntegraCardapio::depDestinoChange(TComponent*) {}
+void TfrmIntegraCardapio::depDestinoExit(TComponent*) {}
+void TfrmIntegraCardapio::panDatasExit(TComponent*) {}
+void TfrmIntegraCardapio::pgcPadraoChange(TComponent*) {}

@@ -1,0 +1,75 @@
+// Which handler answers which event: every binding of the screen, in one place.
+#include "screen/TfrmIntegraCardapio.h"
+
+#include "TBtnPesquisa.h"
+#include "TClientDataSet.h"
+#include "TField.h"
+#include "TCustomPageControl98.h"
+#include "TDataSource.h"
+#include "TDateEditPlus.h"
+#include "TMaskEdit.h"
+#include "TNetConnection.h"
+#include "TPanel.h"
+
+#include <functional>
+
+void TfrmIntegraCardapio::BindHandlers() {
+    OnCreate = std::bind_front(&TfrmIntegraCardapio::FormCreate, this);
+    OnShow = std::bind_front(&TfrmIntegraCardapio::FormShow, this);
+    OnActivate = std::bind_front(&TfrmIntegraCardapio::FormActivate, this);
+    OnClose = std::bind_front(&TfrmIntegraCardapio::FormClose, this);
+    OnKeyPress = std::bind_front(&TfrmIntegraCardapio::FormKeyPress, this);
+    OnKeyDown = std::bind_front(&TfrmIntegraCardapio::FormKeyDown, this);
+    netIntegraCardapio->BeforeConnect = std::bind_front(&TfrmIntegraCardapio::netIntegraCardapioBeforeConnect, this);
+
+    panFiltro->OnEnter = std::bind_front(&TfrmIntegraCardapio::panFiltroEnter, this);
+    panFiltro->OnExit = std::bind_front(&TfrmIntegraCardapio::panFiltroExit, this);
+    medNmArquivo->OnEnter = std::bind_front(&TfrmIntegraCardapio::medNmArquivoEnter, this);
+    medNmArquivo->OnChange = std::bind_front(&TfrmIntegraCardapio::medNmArquivoChange, this);
+    medNmArquivo->OnExit = std::bind_front(&TfrmIntegraCardapio::medNmArquivoExit, this);
+    sbtArquivo->OnClick = std::bind_front(&TfrmIntegraCardapio::sbtArquivoClick, this);
+    sbtFilial->BeforePesq = std::bind_front(&TfrmIntegraCardapio::sbtFilialBeforePesq, this);
+    sbtFilial->AfterPesq = std::bind_front(&TfrmIntegraCardapio::sbtFilialAfterPesq, this);
+    sbtImportExport->OnClick = std::bind_front(&TfrmIntegraCardapio::sbtImportExportClick, this);
+
+    pgcPadrao->OnChange = std::bind_front(&TfrmIntegraCardapio::pgcPadraoChange, this);
+    panDatas->OnExit = std::bind_front(&TfrmIntegraCardapio::panDatasExit, this);
+    depDestino->OnChange = std::bind_front(&TfrmIntegraCardapio::depDestinoChange, this);
+    depDestino->OnExit = std::bind_front(&TfrmIntegraCardapio::depDestinoExit, this);
+
+    BindDatasetHandlers();
+    BindGridHandlers();
+}
+
+void TfrmIntegraCardapio::BindDatasetHandlers() {
+    cdsDiretorio->BeforePost = std::bind_front(&TfrmIntegraCardapio::cdsDiretorioBeforePost, this);
+    cdsDiretorio->AfterPost = std::bind_front(&TfrmIntegraCardapio::cdsDiretorioAfterPost, this);
+
+    cdsServicos->AfterOpen = std::bind_front(&TfrmIntegraCardapio::cdsServicosAfterOpen, this);
+    cdsServicos->BeforeEdit = std::bind_front(&TfrmIntegraCardapio::cdsServicosBeforeEdit, this);
+    cdsServicos->BeforePost = std::bind_front(&TfrmIntegraCardapio::cdsServicosBeforePost, this);
+    cdsServicos->BeforeCancel = std::bind_front(&TfrmIntegraCardapio::cdsServicosBeforeCancel, this);
+    cdsServicos->BeforeDelete = std::bind_front(&TfrmIntegraCardapio::cdsServicosBeforeDelete, this);
+    cdsServicos->AfterDelete = std::bind_front(&TfrmIntegraCardapio::cdsServicosAfterDelete, this);
+    cdsServicos->AfterScroll = std::bind_front(&TfrmIntegraCardapio::cdsServicosAfterScroll, this);
+
+    cdsDietas->BeforeEdit = std::bind_front(&TfrmIntegraCardapio::cdsDietasBeforeEdit, this);
+    cdsDietas->BeforePost = std::bind_front(&TfrmIntegraCardapio::cdsDietasBeforePost, this);
+    cdsDietas->AfterPost = std::bind_front(&TfrmIntegraCardapio::cdsDietasAfterPost, this);
+    cdsDietas->BeforeCancel = std::bind_front(&TfrmIntegraCardapio::cdsDietasBeforeCancel, this);
+    cdsDietas->BeforeDelete = std::bind_front(&TfrmIntegraCardapio::cdsDietasBeforeDelete, this);
+    cdsDietas->AfterDelete = std::bind_front(&TfrmIntegraCardapio::cdsDietasAfterDelete, this);
+
+    cdsTipoPrat->BeforeInsert = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratBeforeInsert, this);
+    cdsTipoPrat->BeforePost = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratBeforePost, this);
+    cdsTipoPrat->AfterPost = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratAfterPost, this);
+    cdsTipoPrat->BeforeCancel = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratBeforeCancel, this);
+    cdsTipoPrat->BeforeDelete = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratBeforeDelete, this);
+    cdsTipoPrat->AfterDelete = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratAfterDelete, this);
+    cdsTipoPrat->FieldByName("IDOPCORIG")->OnGetText =
+        std::bind_front(&TfrmIntegraCardapio::cdsTipoPratIDOPCORIGGetText, this);
+
+    // One state handler for the three mapping tables: it locks the screen during any edit.
+    for (TDataSource* mapping : {dtsServicos, dtsDietas, dtsTipoPrat})
+        mapping->OnStateChange = std::bind_front(&TfrmIntegraCardapio::dtsServicosStateChange, this);
+}

@@ -1,0 +1,93 @@
+// The screen's own keys, pressed where the user is after opening: in the file-name edit.
+#include "ScreenFixture.h"
+
+#include "TClientDataSet.h"
+#include "TCustomPageControl98.h"
+#include "TScreen.h"
+#include "TSpeedButton.h"
+#include "TTabSheet98.h"
+
+namespace krd52100::testing {
+namespace {
+
+class ScreenKeyboardTest : public ScreenFixture {
+protected:
+    void SetUp() override {
+        ScreenFixture::SetUp();
+        OpenScreen();
+        ASSERT_TRUE(ScreenOpen());
+    }
+};
+
+TEST_F(ScreenKeyboardTest, EscapeClosesTheScreenWhenNothingIsBeingEdited) {
+    PressKey(VK_ESCAPE);
+    EXPECT_FALSE(ScreenOpen());
+    EXPECT_TRUE(Screen->Forms().empty());
+}
+
+TEST_F(ScreenKeyboardTest, EscapeLeavesTheScreenOpenWhileARowIsEditedOrInserted) {
+    TClientDataSet& table = *Frm().cdsDiretorio;
+    for (auto start : {&TDataSet::Edit, &TDataSet::Insert}) {
+        (table.*start)();
+        PressKey(VK_ESCAPE);
+        EXPECT_TRUE(ScreenOpen()) << "closed during state " << table.State();
+        table.Cancel();
+    }
+    PressKey(VK_ESCAPE);
+    EXPECT_FALSE(ScreenOpen()) << "once the edit is over Escape closes again";
+}
+
+TEST_F(ScreenKeyboardTest, EscapeDoesNothingWhileTheExitButtonIsDisabled) {
+    Frm().sbtSair->SetEnabled(false);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(ScreenOpen());
+}
+
+struct KeyCase {
+    const char* name;
+    Word key;
+    TShiftState shift;
+    int page;    // active page afterwards (from the first one)
+    int clicks;  // import button clicks
+};
+
+TEST_F(ScreenKeyboardTest, ControlShortcutsMoveBetweenTabsAndImport) {
+    TfrmIntegraCardapio& frm = Frm();
+    // As after a load, which opens the other two tabs.
+    frm.tshDieta->SetEnabled(true);
+    frm.tshConfig->SetEnabled(true);
+    int clicks = 0;
+    frm.sbtImportExport->OnClick = [&clicks](TComponent*) { ++clicks; };
+    const KeyCase cases[] = {
+        {"Ctrl+Right", VK_RIGHT, {ssCtrl}, 1, 0},
+        {"Ctrl+Left wraps to the last tab", VK_LEFT, {ssCtrl}, 2, 0},
+        {"Ctrl+Enter", VK_RETURN, {ssCtrl}, 0, 1},
+        {"Right alone", VK_RIGHT, {}, 0, 0},
+        {"Enter alone", VK_RETURN, {}, 0, 0},
+        {"Ctrl+Shift+Right", VK_RIGHT, {ssCtrl, ssShift}, 0, 0},
+        {"Ctrl+Alt+Right", VK_RIGHT, {ssCtrl, ssAlt}, 0, 0},
+        {"Ctrl+Shift+Left", VK_LEFT, {ssCtrl, ssShift}, 0, 0},
+        {"Ctrl+Alt+Left", VK_LEFT, {ssCtrl, ssAlt}, 0, 0},
+        {"Ctrl+Shift+Enter", VK_RETURN, {ssCtrl, ssShift}, 0, 0},
+        {"Ctrl+Alt+Enter", VK_RETURN, {ssCtrl, ssAlt}, 0, 0},
+    };
+    for (const KeyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        frm.pgcPadrao->SetActivePage(frm.tshPadrao);
+        clicks = 0;
+        PressKey(c.key, c.shift);
+        EXPECT_EQ(frm.pgcPadrao->ActivePageIndex(), c.page);
+        EXPECT_EQ(clicks, c.clicks);
+    }
+}
+
+TEST_F(ScreenKeyboardTest, ControlEnterDoesNotImportWhileTheImportButtonIsDisabled) {
+    int clicks = 0;
+    Frm().sbtImportExport->OnClick = [&clicks](TComponent*) { ++clicks; };
+    Frm().sbtImportExport->SetEnabled(false);
+    PressKey(VK_RETURN, {ssCtrl});
+    EXPECT_EQ(clicks, 0);
+}
+
+}  // namespace
+}  // namespace krd52100::testing
