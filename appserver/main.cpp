@@ -27,7 +27,7 @@ int Init(const std::string& db, bool demo, std::string file) {
     }
     if (file.empty()) file = (std::filesystem::absolute(db).parent_path() / "cardapio-demo.txt").string();
     appserver::DemoCompany::Create(db, std::filesystem::absolute(file));
-    std::cout << "demo company written to " << db << "\ndemo integration file: " << std::filesystem::absolute(file)
+    std::cout << "demo company written to " << db << "\ndemo integration file: " << std::filesystem::absolute(file).string()
               << "\n";
     return 0;
 }
