@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <cstring>
-#include <bit>
 #include <optional>
 #include <vector>
 
@@ -29,14 +29,19 @@ struct RecordLayout {
     std::array<std::string_view, kMaxFields> fieldNames;
 };
 
-const RecordLayout kHeader{"CARDAPIO", 5, {"file type", "origin branch code", "origin branch name", "first day", "last day"}};
+const RecordLayout kHeader{
+    "CARDAPIO", 5, {"file type", "origin branch code", "origin branch name", "first day", "last day"}};
 const RecordLayout kService{"SERVICO", 4, {"record type", "service code", "service name", "hospital flag"}};
 const RecordLayout kDiet{"DIETA", 4, {"record type", "service code", "diet code", "diet name"}};
-const RecordLayout kDishType{"TIPOPRATO", 7, {"record type", "service code", "dish type code", "sequence",
-                                              "display order", "dish type name", "option flag"}};
+const RecordLayout kDishType{"TIPOPRATO",
+                             7,
+                             {"record type", "service code", "dish type code", "sequence", "display order",
+                              "dish type name", "option flag"}};
 const RecordLayout kDish{"PRATO", 3, {"record type", "dish code", "dish name"}};
-const RecordLayout kMenuItem{"ITEM", 8, {"record type", "service code", "date", "diet code", "dish type code",
-                                         "sequence", "dish code", "diners"}};
+const RecordLayout kMenuItem{"ITEM",
+                             8,
+                             {"record type", "service code", "date", "diet code", "dish type code",
+                              "sequence", "dish code", "diners"}};
 
 constexpr size_t kBranchWidth = 4, kServiceWidth = 5, kDietWidth = 4, kDishTypeWidth = 2, kDishWidth = 6;
 constexpr size_t kBranchNameMax = 50, kServiceNameMax = 40, kDietNameMax = 50, kDishTypeNameMax = 15,
@@ -47,8 +52,8 @@ constexpr int kSequenceMax = 99, kOrderMax = 9999, kDinersMax = 999999999;
 struct Line {
     std::array<std::string_view, kMaxFields> fields;
     size_t fieldCount = 0;
-    std::string_view rest;  // bytes after the last separator, before the line end
-    bool ended = false;     // a line end follows (false only for a last line cut short)
+    std::string_view rest; // bytes after the last separator, before the line end
+    bool ended = false;    // a line end follows (false only for a last line cut short)
 };
 
 // Cuts the file into lines and fields on the raw bytes, before any decoding, so that a
@@ -58,7 +63,7 @@ struct Line {
 // the separators and line ends it holds, and the fields are cut at its set bits. A byte-by-byte
 // loop, with a branch mispredicted at the end of every field, took most of the reading time.
 class LineSplitter {
-public:
+  public:
     explicit LineSplitter(std::string_view bytes) : data_(bytes.data()), size_(bytes.size()) {}
 
     bool AtEnd() const { return pos_ == size_; }
@@ -70,7 +75,8 @@ public:
             for (std::uint64_t stops = StopsAt(block); stops != 0; stops &= stops - 1) {
                 size_t p = block + static_cast<size_t>(std::countr_zero(stops));
                 if (data_[p] != kSeparator) return Finish(line, start, p);
-                if (line.fieldCount < kMaxFields) line.fields[line.fieldCount] = std::string_view(data_ + start, p - start);
+                if (line.fieldCount < kMaxFields)
+                    line.fields[line.fieldCount] = std::string_view(data_ + start, p - start);
                 ++line.fieldCount;
                 start = p + 1;
             }
@@ -78,7 +84,7 @@ public:
         Finish(line, start, size_);
     }
 
-private:
+  private:
     static constexpr char kSeparator = '\xF8';
     static constexpr size_t kBlock = 64;
 
@@ -126,8 +132,7 @@ private:
 
 // A code of `Width` bytes (the caller has checked its size) as one integer: the key of the
 // definition look-ups. Defined codes hold no NUL byte, so their keys are never 0.
-template <size_t Width>
-std::uint64_t Pack(std::string_view code) {
+template <size_t Width> std::uint64_t Pack(std::string_view code) {
     static_assert(Width <= 8);
     std::uint64_t key = 0;
     std::memcpy(&key, code.data(), Width);
@@ -138,10 +143,10 @@ std::uint64_t Pack(std::string_view code) {
 // up four codes; the standard node-based map spent most of the reading time chasing its nodes, so
 // the keys sit in one flat array that the look-ups scan.
 class CodeIndex {
-public:
+  public:
     // False (and nothing changed) when the key is there already.
     bool Insert(std::uint64_t key, std::uint32_t position) {
-        if ((keys_.size() - free_ + 1) * 3 > keys_.size()) Grow();  // short probe runs: a third full at most
+        if ((keys_.size() - free_ + 1) * 3 > keys_.size()) Grow(); // short probe runs: a third full at most
         size_t slot = Slot(key);
         if (keys_[slot] == key) return false;
         keys_[slot] = key;
@@ -159,12 +164,13 @@ public:
         return positions_[slot];
     }
 
-private:
+  private:
     // Where the key is, or the free slot where it would go.
     size_t Slot(std::uint64_t key) const {
         // Fibonacci hashing: the top bits of the product spread codes that differ in one digit.
         size_t slot = static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
-        while (keys_[slot] != key && keys_[slot] != 0) slot = (slot + 1) & (keys_.size() - 1);
+        while (keys_[slot] != key && keys_[slot] != 0)
+            slot = (slot + 1) & (keys_.size() - 1);
         return slot;
     }
 
@@ -179,7 +185,7 @@ private:
             if (keys[i] != 0) Insert(keys[i], positions[i]);
     }
 
-    std::vector<std::uint64_t> keys_;  // 0: free
+    std::vector<std::uint64_t> keys_; // 0: free
     std::vector<std::uint32_t> positions_;
     size_t free_ = 0;
     int shift_ = 64;
@@ -192,10 +198,12 @@ std::string Quote(std::string_view raw) {
     return "\"" + DecodeWindows1252(raw.substr(0, kShown)) + "...\"";
 }
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 class Parser {
-public:
+  public:
     Parser(std::string_view bytes, const MenuLineSink& sink) : lines_(bytes), sink_(sink) {}
 
     IntegrationFileReadResult Run() {
@@ -210,7 +218,7 @@ public:
         return std::move(result_);
     }
 
-private:
+  private:
     // Reads the next line: whole, and with at least its first field.
     bool NextLine() {
         ++lineNumber_;
@@ -242,9 +250,11 @@ private:
 
     bool Header() {
         IntegrationHeader& header = result_.file.header;
-        if (Field(1) != kHeader.type) return Fail(1, "file type must be \"CARDAPIO\", found " + Quote(Field(1)));
-        if (!Shape(kHeader) || !Code(2, kBranchWidth, header.originBranch) || !Name(3, kBranchNameMax, header.originBranchName) ||
-            !Day(4, header.firstDay) || !Day(5, header.lastDay))
+        if (Field(1) != kHeader.type)
+            return Fail(1, "file type must be \"CARDAPIO\", found " + Quote(Field(1)));
+        if (!Shape(kHeader) || !Code(2, kBranchWidth, header.originBranch) ||
+            !Name(3, kBranchNameMax, header.originBranchName) || !Day(4, header.firstDay) ||
+            !Day(5, header.lastDay))
             return false;
         if (header.lastDay < header.firstDay) return Fail(5, "last day is before the first day");
         return true;
@@ -258,7 +268,8 @@ private:
         const RecordLayout* layouts[] = {&kService, &kDiet, &kDishType, &kDish};
         for (const RecordLayout* layout : layouts) {
             if (type != layout->type) continue;
-            if (inMenu_) return Fail(1, std::string(type) + " after the first menu line: definitions come first");
+            if (inMenu_)
+                return Fail(1, std::string(type) + " after the first menu line: definitions come first");
             if (!Shape(*layout)) return false;
             if (layout == &kService) return Service();
             if (layout == &kDiet) return Diet();
@@ -282,7 +293,8 @@ private:
     bool Diet() {
         FileDiet diet;
         std::uint32_t service = 0;
-        if (!DefinedService(2, service) || !Code(3, kDietWidth, diet.code) || !Name(4, kDietNameMax, diet.name))
+        if (!DefinedService(2, service) || !Code(3, kDietWidth, diet.code) ||
+            !Name(4, kDietNameMax, diet.name))
             return false;
         diet.service = result_.file.services[service].code;
         bool added = diets_.Insert(DietKey(service, Field(3)), Position(result_.file.diets));
@@ -302,8 +314,8 @@ private:
         auto key = DishTypeKey(service, Field(3), dishType.sequence);
         bool added = dishTypes_.Insert(key, Position(result_.file.dishTypes));
         if (!added)
-            return Fail(4, "dish type " + Quote(Field(3)) + " with sequence " + std::to_string(dishType.sequence) +
-                               " is already defined for this service");
+            return Fail(4, "dish type " + Quote(Field(3)) + " with sequence " +
+                               std::to_string(dishType.sequence) + " is already defined for this service");
         result_.file.dishTypes.push_back(std::move(dishType));
         return true;
     }
@@ -341,8 +353,7 @@ private:
         return true;
     }
 
-    template <typename Definitions>
-    static std::uint32_t Position(const Definitions& definitions) {
+    template <typename Definitions> static std::uint32_t Position(const Definitions& definitions) {
         return static_cast<std::uint32_t>(definitions.size());
     }
 
@@ -351,7 +362,8 @@ private:
     }
 
     static std::uint64_t DishTypeKey(std::uint32_t service, std::string_view dishType, int sequence) {
-        return std::uint64_t{service} << 24 | Pack<kDishTypeWidth>(dishType) << 8 | static_cast<std::uint64_t>(sequence);
+        return std::uint64_t{service} << 24 | Pack<kDishTypeWidth>(dishType) << 8 |
+               static_cast<std::uint64_t>(sequence);
     }
 
     bool DefinedService(size_t field, std::uint32_t& found) {
@@ -393,7 +405,8 @@ private:
     bool Flag(size_t field, bool& out) {
         std::string_view raw = Field(field);
         if (raw != "S" && raw != "N")
-            return Fail(field, std::string(FieldName(field)) + " must be \"S\" or \"N\", found " + Quote(raw));
+            return Fail(field,
+                        std::string(FieldName(field)) + " must be \"S\" or \"N\", found " + Quote(raw));
         out = raw == "S";
         return true;
     }
@@ -416,8 +429,9 @@ private:
 
     // Apart from Number, which every menu line runs twice, so that it stays small.
     [[gnu::cold]] bool NotANumber(size_t field, int min, int max) {
-        return Fail(field, std::string(FieldName(field)) + " " + Quote(Field(field)) + " must be a whole number from " +
-                               std::to_string(min) + " to " + std::to_string(max));
+        return Fail(field, std::string(FieldName(field)) + " " + Quote(Field(field)) +
+                               " must be a whole number from " + std::to_string(min) + " to " +
+                               std::to_string(max));
     }
 
     bool Day(size_t field, TDateTime& out) {
@@ -431,7 +445,8 @@ private:
             parts[part] = parts[part] * 10 + (raw[i] - '0');
         }
         if (!valid || !TryEncodeDate(parts[0], parts[1], parts[2], out))
-            return Fail(field, std::string(FieldName(field)) + " " + Quote(raw) + " is not a day written as yyyymmdd");
+            return Fail(field, std::string(FieldName(field)) + " " + Quote(raw) +
+                                   " is not a day written as yyyymmdd");
         return true;
     }
 
@@ -458,7 +473,8 @@ private:
 
     // Cold: the compiler keeps the building of messages out of the way of the lines that pass.
     [[gnu::cold]] bool Fail(size_t field, const std::string& reason) {
-        result_.error = "line " + std::to_string(lineNumber_) + ", field " + std::to_string(field) + ": " + reason;
+        result_.error =
+            "line " + std::to_string(lineNumber_) + ", field " + std::to_string(field) + ": " + reason;
         return false;
     }
 
@@ -481,7 +497,7 @@ private:
 
 // The file's bytes, mapped read-only for the duration of one read.
 class MappedFile {
-public:
+  public:
     explicit MappedFile(const std::filesystem::path& path) {
         int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) {
@@ -511,14 +527,15 @@ public:
     std::string_view Bytes() const { return bytes_; }
     const std::string& Error() const { return error_; }
 
-private:
+  private:
     std::string_view bytes_;
     std::string error_;
 };
 
-}  // namespace
+} // namespace
 
-IntegrationFileReadResult IntegrationFileReader::Read(const std::filesystem::path& path, const MenuLineSink& sink) {
+IntegrationFileReadResult IntegrationFileReader::Read(const std::filesystem::path& path,
+                                                      const MenuLineSink& sink) {
     MappedFile file(path);
     if (!file.Error().empty()) {
         IntegrationFileReadResult result;

@@ -31,7 +31,7 @@ struct IntegrationFileReadResult {
 // (the server imports inside one transaction for that reason). An empty sink skips the menu
 // lines, which are still validated. An exception thrown by the sink propagates to the caller.
 class IntegrationFileReader {
-public:
+  public:
     // Maps the file into memory and reads it.
     static IntegrationFileReadResult Read(const std::filesystem::path& path, const MenuLineSink& sink);
     // Reads a whole file already in memory.

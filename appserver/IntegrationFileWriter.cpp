@@ -62,16 +62,21 @@ void IntegrationFileWriter::Write(const MenuLine& menuLine) {
 
 void IntegrationFileWriter::Write(const IntegrationFile& file) {
     Write(file.header);
-    for (const FileService& service : file.services) Write(service);
-    for (const FileDiet& diet : file.diets) Write(diet);
-    for (const FileDishType& dishType : file.dishTypes) Write(dishType);
-    for (const FileDish& dish : file.dishes) Write(dish);
+    for (const FileService& service : file.services)
+        Write(service);
+    for (const FileDiet& diet : file.diets)
+        Write(diet);
+    for (const FileDishType& dishType : file.dishTypes)
+        Write(dishType);
+    for (const FileDish& dish : file.dishes)
+        Write(dish);
 }
 
 void IntegrationFileWriter::Field(std::string_view text) {
     // Plain ASCII, the bulk of a large file, needs no conversion.
     bool ascii = true;
-    for (char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    for (char c : text)
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     if (ascii)
         line_.append(text);
     else

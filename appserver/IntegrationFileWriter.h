@@ -11,7 +11,7 @@
 // tests may write faulty files on purpose. Text that Windows-1252 cannot hold is written as '?'.
 // Stream failures are left in the stream's state for the caller to check.
 class IntegrationFileWriter {
-public:
+  public:
     explicit IntegrationFileWriter(std::ostream& out) : out_(out) {}
 
     void Write(const IntegrationHeader& header);
@@ -23,7 +23,7 @@ public:
     // The header and every definition, in the reader's order.
     void Write(const IntegrationFile& file);
 
-private:
+  private:
     void Field(std::string_view text);
     void Number(int value);
     void Day(TDateTime day);

@@ -21,7 +21,7 @@
 namespace {
 
 class BenchFiles {
-public:
+  public:
     ~BenchFiles() {
         if (!folder_.empty()) std::filesystem::remove_all(folder_);
     }
@@ -31,7 +31,8 @@ public:
         if (path.empty()) {
             if (folder_.empty()) {
                 std::string pattern = (std::filesystem::temp_directory_path() / "krd-bench-XXXXXX").string();
-                folder_ = ::mkdtemp(pattern.data()) ? pattern : throw std::runtime_error("cannot create a temp folder");
+                folder_ = ::mkdtemp(pattern.data()) ? pattern
+                                                    : throw std::runtime_error("cannot create a temp folder");
             }
             SyntheticMenuSettings settings;
             settings.services = 10;
@@ -47,7 +48,7 @@ public:
         return path;
     }
 
-private:
+  private:
     std::filesystem::path folder_;
     std::map<std::uint64_t, std::filesystem::path> files_;
 };
@@ -56,7 +57,9 @@ BenchFiles files;
 std::map<std::uint64_t, double> scanBytesPerSecond;
 
 // Peak resident memory since the last reset (VmHWM), which /proc/self/clear_refs can reset.
-void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
+void ResetPeakMemory() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
 
 double PeakMemoryBytes() {
     std::ifstream status("/proc/self/status");
@@ -70,7 +73,8 @@ void Report(benchmark::State& state, std::uint64_t lines, std::uintmax_t bytes, 
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * lines));
     state.counters["file_MB"] = static_cast<double>(bytes) / 1e6;
     state.counters["peak_mem/file"] = PeakMemoryBytes() / static_cast<double>(bytes);
-    state.counters["MB/s"] = static_cast<double>(bytes) * static_cast<double>(state.iterations()) / seconds / 1e6;
+    state.counters["MB/s"] =
+        static_cast<double>(bytes) * static_cast<double>(state.iterations()) / seconds / 1e6;
 }
 
 void ByteScan(benchmark::State& state) {
@@ -87,7 +91,8 @@ void ByteScan(benchmark::State& state) {
         const char* at = static_cast<const char*>(data);
         const char* end = at + size;
         std::uint64_t count = 0;
-        while ((at = static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(end - at)))) != nullptr) {
+        while ((at = static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(end - at)))) !=
+               nullptr) {
             ++count;
             ++at;
         }
@@ -119,7 +124,7 @@ void ReadIntegrationFile(benchmark::State& state) {
         state.counters["vs_scan"] = state.counters["MB/s"] * 1e6 / scan->second;
 }
 
-}  // namespace
+} // namespace
 
 BENCHMARK(ByteScan)->Arg(10'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadIntegrationFile)->Arg(10'000)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);

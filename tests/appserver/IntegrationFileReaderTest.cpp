@@ -59,7 +59,7 @@ std::string Synthetic(SyntheticMenuSettings settings) {
 TEST(IntegrationFileReader, WriterOutputReadsBackToTheSameBytes) {
     SyntheticMenuSettings settings;
     settings.services = 4;
-    settings.dishTypesPerService = 14;  // past the list of names: options of earlier dish types
+    settings.dishTypesPerService = 14; // past the list of names: options of earlier dish types
     settings.menuLines = 3000;
     std::string original = Synthetic(settings);
 
@@ -78,10 +78,11 @@ TEST(IntegrationFileReader, WriterOutputReadsBackToTheSameBytes) {
 TEST(IntegrationFileReader, DecodesDefinitionsAndMenuLines) {
     std::vector<MenuLine> seen;
     std::vector<std::string> dishes;
-    auto result = IntegrationFileReader::Parse(FileBytes(kDefinitions + kMenuLine), [&](const MenuLine& line) {
-        seen.push_back(line);
-        dishes.emplace_back(line.dish);
-    });
+    auto result =
+        IntegrationFileReader::Parse(FileBytes(kDefinitions + kMenuLine), [&](const MenuLine& line) {
+            seen.push_back(line);
+            dishes.emplace_back(line.dish);
+        });
 
     ASSERT_TRUE(result.ok) << result.error;
     const IntegrationFile& file = result.file;
@@ -129,6 +130,8 @@ struct Refusal {
     std::string error;
 };
 
+void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.what; }
+
 class IntegrationFileRefusal : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(IntegrationFileRefusal, NamesLineFieldAndReason) {
@@ -139,7 +142,9 @@ TEST_P(IntegrationFileRefusal, NamesLineFieldAndReason) {
 
 const std::string kHeaderOnly = "CARDAPIO|0002|FILIAL SUL|20240101|20240131|\n";
 
-std::string WithMenuLine(std::string_view line) { return kDefinitions + std::string(line); }
+std::string WithMenuLine(std::string_view line) {
+    return kDefinitions + std::string(line);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     IntegrationFileReader, IntegrationFileRefusal,
@@ -159,7 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"UnknownRecordType", kHeaderOnly + "CARDAPIO|x|\n",
                 "line 2, field 1: unknown record type \"CARDAPIO\""},
         Refusal{"EmptyLine", kHeaderOnly + "\n", "line 2: empty line"},
-        Refusal{"MissingField", kHeaderOnly + "SERVICO|00001|Almoço|\n", "line 2, field 4: missing hospital flag"},
+        Refusal{"MissingField", kHeaderOnly + "SERVICO|00001|Almoço|\n",
+                "line 2, field 4: missing hospital flag"},
         Refusal{"ExtraField", kHeaderOnly + "SERVICO|00001|Almoço|N|N|\n",
                 "line 2, field 5: unexpected data after the last field (SERVICO has 4 fields)"},
         Refusal{"BytesAfterLastSeparator", kHeaderOnly + "SERVICO|00001|Almoço|N|  \n",
@@ -168,7 +174,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "line 2, field 5: unexpected data after the last field (SERVICO has 4 fields)"},
         Refusal{"BadFlag", kHeaderOnly + "SERVICO|00001|Almoço|s|\n",
                 "line 2, field 4: hospital flag must be \"S\" or \"N\", found \"s\""},
-        Refusal{"BlankName", kHeaderOnly + "SERVICO|00001|   |N|\n", "line 2, field 3: service name is empty"},
+        Refusal{"BlankName", kHeaderOnly + "SERVICO|00001|   |N|\n",
+                "line 2, field 3: service name is empty"},
         Refusal{"NameTooLong", kHeaderOnly + "SERVICO|00001|" + std::string(41, 'A') + "|N|\n",
                 "line 2, field 3: service name has 41 characters, at most 40 are allowed"},
         Refusal{"CodeWithPunctuation", kHeaderOnly + "SERVICO|0000-|Almoço|N|\n",
@@ -230,7 +237,7 @@ TEST(IntegrationFileReader, KeepsWhatWasReadBeforeAFault) {
 }
 
 class IntegrationFileOnDisk : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path Save(std::string_view bytes) {
         std::ofstream(path_, std::ios::binary) << bytes;
         return path_;
@@ -255,7 +262,8 @@ TEST_F(IntegrationFileOnDisk, ReadsAMappedFileLikeBytesInMemory) {
 }
 
 TEST_F(IntegrationFileOnDisk, EmptyFileIsRefusedNotMapped) {
-    EXPECT_EQ(IntegrationFileReader::Read(Save(""), {}).error, "line 1: empty file, expected the header line");
+    EXPECT_EQ(IntegrationFileReader::Read(Save(""), {}).error,
+              "line 1: empty file, expected the header line");
 }
 
 TEST_F(IntegrationFileOnDisk, MissingFileAndDirectoryAreRefused) {
@@ -268,4 +276,4 @@ TEST_F(IntegrationFileOnDisk, MissingFileAndDirectoryAreRefused) {
     EXPECT_THAT(directory.error, HasSubstr("not a regular file"));
 }
 
-}  // namespace
+} // namespace

@@ -14,7 +14,8 @@ namespace {
 using ::testing::MatchesRegex;
 
 // The seed corpus for fuzzing: files named valid-* must read, invalid-* must be refused.
-const std::filesystem::path kCorpus = std::filesystem::path(__FILE__).parent_path() / "corpus" / "integration-file";
+const std::filesystem::path kCorpus =
+    std::filesystem::path(__FILE__).parent_path() / "corpus" / "integration-file";
 
 // Parses a copy in a buffer of exactly its size, so that AddressSanitizer sees any read past it.
 IntegrationFileReadResult ParseExact(std::string_view bytes) {
@@ -80,10 +81,11 @@ TEST(IntegrationFileRobustness, CorruptedBytesAreJudgedWithoutOverreading) {
         std::string bytes = original;
         for (int change = 0; change < 1 + round % 4; ++change) {
             size_t at = random() % bytes.size();
-            bytes[at] = random() % 2 ? interesting[random() % sizeof interesting] : static_cast<char>(random());
+            bytes[at] =
+                random() % 2 ? interesting[random() % sizeof interesting] : static_cast<char>(random());
         }
         ExpectVerdict(ParseExact(bytes));
     }
 }
 
-}  // namespace
+} // namespace

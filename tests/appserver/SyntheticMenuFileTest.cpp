@@ -1,5 +1,5 @@
-#include "IntegrationFileReader.h"
 #include "SyntheticMenuFile.h"
+#include "IntegrationFileReader.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ TEST(SyntheticMenuFile, WritesTheRequestedSizesAsAValidFile) {
     settings.dishTypesPerService = 13;
     settings.dishes = 7;
     settings.days = 5;
-    settings.menuLines = 1000;  // more lines than the 390 slots: each slot gets two or three dishes
+    settings.menuLines = 1000; // more lines than the 390 slots: each slot gets two or three dishes
     std::set<std::string> services;
     std::set<double> days;
     auto result = IntegrationFileReader::Parse(Written(settings), [&](const MenuLine& line) {
@@ -64,11 +64,11 @@ TEST(SyntheticMenuFile, FewerLinesThanSlotsStillCoverTheWholeRange) {
 
 TEST(SyntheticMenuFile, RefusesSizesTheFormatCannotHold) {
     SyntheticMenuSettings settings;
-    settings.dishTypesPerService = 100;  // a dish type's sequence has two digits
+    settings.dishTypesPerService = 100; // a dish type's sequence has two digits
     EXPECT_THROW(SyntheticMenuFile{settings}, std::invalid_argument);
     settings.dishTypesPerService = 6;
     settings.services = 0;
     EXPECT_THROW(SyntheticMenuFile{settings}, std::invalid_argument);
 }
 
-}  // namespace
+} // namespace

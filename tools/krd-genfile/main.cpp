@@ -13,11 +13,11 @@ namespace {
 
 bool ParseDay(const std::string& text, TDateTime& day) {
     if (text.size() != 8 || text.find_first_not_of("0123456789") != std::string::npos) return false;
-    return TryEncodeDate(std::stoi(text.substr(0, 4)), std::stoi(text.substr(4, 2)), std::stoi(text.substr(6, 2)),
-                         day);
+    return TryEncodeDate(std::stoi(text.substr(0, 4)), std::stoi(text.substr(4, 2)),
+                         std::stoi(text.substr(6, 2)), day);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{"Writes a synthetic integration file (Windows-1252, separator 0xF8, CR LF)."};
@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
     app.add_option("--dishes", settings.dishes, "Dishes (1-999999)")->capture_default_str();
     app.add_option("--days", settings.days, "Days in the period (1-36600)")->capture_default_str();
     app.add_option("--first-day", firstDay, "First day of the period, yyyymmdd")->capture_default_str();
-    app.add_option("--branch", settings.originBranch, "Origin branch code (4 characters)")->capture_default_str();
+    app.add_option("--branch", settings.originBranch, "Origin branch code (4 characters)")
+        ->capture_default_str();
     app.add_option("--branch-name", settings.originBranchName, "Origin branch name")->capture_default_str();
     CLI11_PARSE(app, argc, argv);
 
