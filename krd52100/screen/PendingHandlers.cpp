@@ -21,36 +21,6 @@ void TfrmIntegraCardapio::Testa_Arquivo() {}
 void TfrmIntegraCardapio::Vd_Arquivo(bool) {}
 void TfrmIntegraCardapio::Vd_CdFilial(bool) {}
 
-// --- mapping/: services.
-void TfrmIntegraCardapio::cdsServicosAfterOpen(TDataSet*) {}
-void TfrmIntegraCardapio::cdsServicosBeforeEdit(TDataSet*) {}
-void TfrmIntegraCardapio::cdsServicosBeforePost(TDataSet*) {}
-void TfrmIntegraCardapio::cdsServicosBeforeCancel(TDataSet*) {}
-void TfrmIntegraCardapio::cdsServicosBeforeDelete(TDataSet*) {}
-void TfrmIntegraCardapio::cdsServicosAfterDelete(TDataSet*) {}
-void TfrmIntegraCardapio::cdsServicosAfterScroll(TDataSet*) {}
-void TfrmIntegraCardapio::dbgPadraoColExit(TComponent*) {}
-void TfrmIntegraCardapio::dbgPadraoDrawColumnCell(TComponent*, const TRect&, int, TColumn*, TGridDrawState) {}
-void TfrmIntegraCardapio::dbgPadraoEditButtonClick(TComponent*) {}
-void TfrmIntegraCardapio::dbgPadraoKeyDown(TComponent*, Word&, TShiftState) {}
-void TfrmIntegraCardapio::dtsServicosStateChange(TDataSource*) {}
-void TfrmIntegraCardapio::Vd_CdServOrigem(bool) {}
-void TfrmIntegraCardapio::Vd_CdServDestino(bool) {}
-
-// --- mapping/: diets.
-void TfrmIntegraCardapio::cdsDietasBeforeEdit(TDataSet*) {}
-void TfrmIntegraCardapio::cdsDietasBeforePost(TDataSet*) {}
-void TfrmIntegraCardapio::cdsDietasAfterPost(TDataSet*) {}
-void TfrmIntegraCardapio::cdsDietasBeforeCancel(TDataSet*) {}
-void TfrmIntegraCardapio::cdsDietasBeforeDelete(TDataSet*) {}
-void TfrmIntegraCardapio::cdsDietasAfterDelete(TDataSet*) {}
-void TfrmIntegraCardapio::dbgDietaColExit(TComponent*) {}
-void TfrmIntegraCardapio::dbgDietaDrawColumnCell(TComponent*, const TRect&, int, TColumn*, TGridDrawState) {}
-void TfrmIntegraCardapio::dbgDietaEditButtonClick(TComponent*) {}
-void TfrmIntegraCardapio::dbgDietaKeyDown(TComponent*, Word&, TShiftState) {}
-void TfrmIntegraCardapio::Vd_DietaOrigem(bool) {}
-void TfrmIntegraCardapio::Vd_DietaDestino(bool) {}
-
 // --- mapping/: dish types and their grid.
 void TfrmIntegraCardapio::cdsTipoPratIDOPCORIGGetText(TField*, std::string&, bool) {}
 void TfrmIntegraCardapio::cdsTipoPratBeforeInsert(TDataSet*) {}
