@@ -1,6 +1,12 @@
 #include "ControlRoutines.h"
 
+#include "TColumn.h"
+#include "TDBGrid.h"
+#include "TColumn.h"
+#include "TDBGrid.h"
 #include "TWinControl.h"
+#include "Text.h"
+#include "Text.h"
 
 #include <algorithm>
 #include <vector>
@@ -22,6 +28,13 @@ DisabledChildren* Remembered(TWinControl* container) {
 
 }  // namespace
 
+int IndiceCol(const TDBGrid* grid, const std::string& fieldName) {
+    const TDBGridColumns& columns = grid->Columns();
+    for (int i = 0; i < columns.Count(); ++i)
+        if (AnsiSameText(columns[i]->FieldName(), fieldName)) return i;
+    return -1;
+}
+
 void SetChildEnabled(TWinControl* container, bool enabled) {
     DisabledChildren* remembered = Remembered(container);
     if (!enabled) {
@@ -41,4 +54,11 @@ void SetChildEnabled(TWinControl* container, bool enabled) {
     for (TControl* control : remembered->Controls)
         if (std::find(children.begin(), children.end(), control) != children.end()) control->SetEnabled(true);
     delete remembered;
+}
+
+int IndiceCol(const TDBGrid* grid, std::string_view fieldName) {
+    const TDBGridColumns& columns = grid->Columns();
+    for (int index = 0; index < columns.Count(); ++index)
+        if (AnsiSameText(columns[index]->FieldName(), fieldName)) return index;
+    return -1;
 }

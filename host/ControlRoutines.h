@@ -1,5 +1,8 @@
 #pragma once
 // The host's routines over a screen's controls.
+#include <string_view>
+
+class TDBGrid;
 class TWinControl;
 
 // Disables or enables the controls directly inside `container`.
@@ -9,3 +12,8 @@ class TWinControl;
 // code of a client in branch mode) stays disabled across a lock and unlock. Disabling twice
 // before enabling remembers both sets. Enabling with nothing remembered enables every child.
 void SetChildEnabled(TWinControl* container, bool enabled);
+
+// The index into the grid's Columns of the first column bound to the field (names compared
+// without regard to case); -1 when no column shows it. Screens find columns by field name so
+// that a column moved by the user, or added in the layout, does not shift their code.
+int IndiceCol(const TDBGrid* grid, std::string_view fieldName);

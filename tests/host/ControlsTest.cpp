@@ -1,10 +1,16 @@
 #include "ControlRoutines.h"
 #include "FormatSettings.h"
 #include "ScriptedDialogsTest.h"
+#include "TClientDataSet.h"
+#include "TColumn.h"
+#include "TDBGrid.h"
+#include "TDataSource.h"
 #include "TDateEditPlus.h"
+#include "TField.h"
 #include "TForm.h"
 #include "TLabel.h"
 #include "TPanel.h"
+#include "TStringField.h"
 
 namespace {
 
@@ -47,6 +53,35 @@ TEST(SetChildEnabled, AChildThatLeftMeanwhileIsNotTouched) {
     SetChildEnabled(&panel, true);
     EXPECT_TRUE(stays.Enabled());
     EXPECT_FALSE(moved.Enabled());
+}
+
+TEST(IndiceCol, FindsTheColumnOfAFieldWhateverItsPlaceOrCase) {
+    TDBGrid grid(nullptr);
+    for (const char* field : {"CDSERVFILIORIG", "CDSERVFILIDEST", "CDSERVFILIORIG"})
+        grid.Columns().Add()->SetFieldName(field);
+    EXPECT_EQ(IndiceCol(&grid, "CDSERVFILIDEST"), 1);
+    EXPECT_EQ(IndiceCol(&grid, "cdservfiliorig"), 0);  // the first of two
+    EXPECT_EQ(IndiceCol(&grid, "NMSERVICO"), -1);
+}
+
+TEST(IndiceCol, FindsTheColumnOfAFieldWhereverTheLayoutPutsIt) {
+    TClientDataSet diets(nullptr);
+    diets.AddStringField("CDSERVORIG", 5)->SetVisible(false);
+    diets.AddStringField("CDDIETORIG", 4);
+    diets.AddStringField("CDDIETDEST", 4);
+    diets.CreateDataSet();
+    TDataSource source(nullptr);
+    source.SetDataSet(&diets);
+    TDBGrid grid(nullptr);
+    grid.SetDataSource(&source);
+    EXPECT_EQ(IndiceCol(&grid, "CDDIETDEST"), 1);  // default columns: visible fields only
+    EXPECT_EQ(IndiceCol(&grid, "CDSERVORIG"), -1);
+
+    grid.Columns().Add()->SetFieldName("CDDIETDEST");
+    grid.Columns().Add()->SetFieldName("CDDIETORIG");
+    EXPECT_EQ(IndiceCol(&grid, "cddietorig"), 1);
+    EXPECT_EQ(IndiceCol(&grid, "CDDIETDEST"), 0);
+    EXPECT_EQ(IndiceCol(&grid, "DSDIETDEST"), -1);
 }
 
 class DateEdit : public ScriptedDialogsTest {
