@@ -6,8 +6,17 @@
 class TForm;
 class TWinControl;
 
+// The mouse pointer shown over the application's windows, with the platform's values.
+using TCursor = int;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crHourGlass = -11;
+
 class TScreen {
 public:
+    // The pointer the desktop client shows; a screen sets crHourGlass while it is busy opening
+    // and puts crDefault back.
+    TCursor Cursor = crDefault;
+
     const std::vector<TForm*>& Forms() const { return forms_; }
     TForm* ActiveForm() const { return activeForm_; }
     // The active form's ActiveControl, or nullptr.

@@ -16,8 +16,8 @@ namespace {
 // The hourglass stands while the screen opens, whatever ends the opening.
 class HourglassCursor {
 public:
-    HourglassCursor() { Screen->SetCursor(crHourGlass); }
-    ~HourglassCursor() { Screen->SetCursor(crDefault); }
+    HourglassCursor() { Screen->Cursor = crHourGlass; }
+    ~HourglassCursor() { Screen->Cursor = crDefault; }
     HourglassCursor(const HourglassCursor&) = delete;
     HourglassCursor& operator=(const HourglassCursor&) = delete;
 };

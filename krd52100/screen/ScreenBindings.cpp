@@ -73,3 +73,26 @@ void TfrmIntegraCardapio::BindDatasetHandlers() {
     for (TDataSource* mapping : {dtsServicos, dtsDietas, dtsTipoPrat})
         mapping->OnStateChange = std::bind_front(&TfrmIntegraCardapio::dtsServicosStateChange, this);
 }
+
+void TfrmIntegraCardapio::BindGridHandlers() {
+    dbgPadrao->OnColExit = std::bind_front(&TfrmIntegraCardapio::dbgPadraoColExit, this);
+    dbgPadrao->OnDrawColumnCell = std::bind_front(&TfrmIntegraCardapio::dbgPadraoDrawColumnCell, this);
+    dbgPadrao->OnEditButtonClick = std::bind_front(&TfrmIntegraCardapio::dbgPadraoEditButtonClick, this);
+    dbgPadrao->OnKeyDown = std::bind_front(&TfrmIntegraCardapio::dbgPadraoKeyDown, this);
+
+    dbgDieta->OnColExit = std::bind_front(&TfrmIntegraCardapio::dbgDietaColExit, this);
+    dbgDieta->OnDrawColumnCell = std::bind_front(&TfrmIntegraCardapio::dbgDietaDrawColumnCell, this);
+    dbgDieta->OnEditButtonClick = std::bind_front(&TfrmIntegraCardapio::dbgDietaEditButtonClick, this);
+    dbgDieta->OnKeyDown = std::bind_front(&TfrmIntegraCardapio::dbgDietaKeyDown, this);
+
+    dbgTipoPrat->OnCellClick = std::bind_front(&TfrmIntegraCardapio::dbgTipoPratCellClick, this);
+    dbgTipoPrat->OnColEnter = std::bind_front(&TfrmIntegraCardapio::dbgTipoPratColEnter, this);
+    dbgTipoPrat->OnColExit = std::bind_front(&TfrmIntegraCardapio::dbgTipoPratColExit, this);
+    dbgTipoPrat->OnDrawColumnCell = std::bind_front(&TfrmIntegraCardapio::dbgTipoPratDrawColumnCell, this);
+    dbgTipoPrat->OnDblClick = std::bind_front(&TfrmIntegraCardapio::dbgTipoPratDblClick, this);
+    dbgTipoPrat->OnEditButtonClick = std::bind_front(&TfrmIntegraCardapio::dbgTipoPratEditButtonClick, this);
+    dbgTipoPrat->OnEnter = std::bind_front(&TfrmIntegraCardapio::dbgTipoPratEnter, this);
+    dbgTipoPrat->OnKeyDown = std::bind_front(&TfrmIntegraCardapio::dbgTipoPratKeyDown, this);
+    dbgTipoPrat->OnKeyPress = std::bind_front(&TfrmIntegraCardapio::dbgTipoPratKeyPress, this);
+    dbgTipoPrat->OnTitleClick = std::bind_front(&TfrmIntegraCardapio::dbgTipoPratTitleClick, this);
+}

@@ -18,7 +18,7 @@
 // handlers to those events, and each runs the base one first.
 #include "TfrmPadrImportExport.h"
 
-#include "DBGrids.h"
+#include "TDBGrid.h"
 #include "TRect.h"
 
 #include <string>

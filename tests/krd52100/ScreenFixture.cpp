@@ -1,11 +1,14 @@
 #include "ScreenFixture.h"
 
+#include "Answer.h"
 #include "EmbeddedTransport.h"
 #include "Session.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
 #include "TApplication.h"
+#include "TDBGrid.h"
 #include "TForm.h"
+#include "TMaskEdit.h"
 #include "TScreen.h"
 
 #include <random>
@@ -96,10 +99,35 @@ void ScreenFixture::ExecuteSql(const std::string& sql) {
     db.Execute(sql);
 }
 
+std::string ScreenFixture::StoreQuery(const std::string& sql) {
+    appserver::SqliteDatabase db(PathOfStore());
+    auto query = db.Prepare(sql);
+    return query.Step() ? query.Text(0) : "";
+}
+
 std::string ScreenFixture::RememberedFile() {
     appserver::SqliteDatabase db(PathOfStore());
     auto query = db.Prepare("SELECT DSDIRETORIO FROM DIRETORIO WHERE CDPROGRAMA = 'KRD52100'");
     return query.Step() ? query.Text(0) : "";
+}
+
+Variant ScreenFixture::ServerPayload(const std::string& method, const Variant::Array& args) {
+    auto answer = appserver::Answer::Read(server_->Dispatch(method, args));
+    EXPECT_TRUE(answer && answer->ok) << method << ": " << (answer ? answer->message : "malformed answer");
+    return answer ? answer->payload : Variant();
+}
+
+void ScreenFixture::LoadFile(const std::string& fileName, const std::string& branch) {
+    TfrmIntegraCardapio& frm = Frm();
+    Focus(*frm.medNmArquivo);
+    frm.medNmArquivo->SelectAll();
+    TypeText(fileName);
+    if (frm.medCdFilial->Enabled()) {
+        Focus(*frm.medCdFilial);
+        frm.medCdFilial->SelectAll();
+        TypeText(branch);
+    }
+    Focus(*frm.dbgPadrao);
 }
 
 void ScreenFixture::PressKey(Word key, TShiftState shift) { Application->PressKey(key, shift); }

@@ -76,8 +76,13 @@ protected:
     void ForgetRememberedFile();
     // Any statement on the store (to break it on purpose, e.g. drop a table).
     void ExecuteSql(const std::string& sql);
+    // The first column of the first row a query on the store answers, as text ("" for none).
+    std::string StoreQuery(const std::string& sql);
     // The file name the server remembers for the screen ("" when none).
     std::string RememberedFile();
+    // Calls the server directly, not through the screen, and returns the payload of a successful
+    // answer (a failure fails the test).
+    Variant ServerPayload(const std::string& method, const Variant::Array& args);
     // The demo integration file (inside the server's import root).
     const std::filesystem::path& DemoFile() const { return demoFile_; }
     const std::filesystem::path& Folder() const { return dir_; }
@@ -87,6 +92,12 @@ protected:
     void TypeText(const std::string& text);
     void Click(TControl& control);
     void Focus(TWinControl& control);
+
+    // Types the file name and, when the edit takes it, the branch code into the filter panel and
+    // leaves the panel for the services grid, as a user does before working on the mappings:
+    // the load. LoadDemoFile loads the demo file into the session's own branch.
+    void LoadFile(const std::string& fileName, const std::string& branch);
+    void LoadDemoFile() { LoadFile(DemoFile().string(), kOwnBranch); }
 
     // Texts of the message boxes shown so far, in order.
     std::vector<std::string> Messages() const { return dialogs_.Texts(); }
