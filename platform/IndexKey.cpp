@@ -4,7 +4,7 @@
 
 namespace dataset {
 
-int IndexKey::Compare(const std::vector<Variant>& a, const std::vector<Variant>& b) const {
+int IndexKey::Compare(const Variant* a, const Variant* b) const {
     for (const KeyPart& part : parts_) {
         int c = CompareFolded(a[part.column], b[part.column]);
         if (c != 0) return part.descending ? -c : c;

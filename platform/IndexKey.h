@@ -23,7 +23,10 @@ public:
     bool Empty() const { return parts_.empty(); }
     const std::vector<KeyPart>& Parts() const { return parts_; }
     // <0, 0, >0 between two records (rows of column values).
-    int Compare(const std::vector<Variant>& a, const std::vector<Variant>& b) const;
+    int Compare(const std::vector<Variant>& a, const std::vector<Variant>& b) const {
+        return Compare(a.data(), b.data());
+    }
+    int Compare(const Variant* a, const Variant* b) const;
 
 private:
     std::vector<KeyPart> parts_;

@@ -54,8 +54,6 @@ double ParseDouble(const std::string& text) {
 Variant::Variant(std::shared_ptr<const DataPacket> value) : value_(std::move(value)) {}
 Variant::Variant(DataPacket value) : value_(std::make_shared<const DataPacket>(std::move(value))) {}
 
-VarType Variant::Type() const { return static_cast<VarType>(value_.index()); }
-
 bool Variant::AsBoolean() const {
     return std::visit(Overloaded{
                           [](bool v) { return v; },

@@ -32,7 +32,8 @@ public:
 
     static Variant Null() { return Variant(); }
 
-    VarType Type() const;
+    // The alternatives of value_ are declared in VarType's order.
+    VarType Type() const { return static_cast<VarType>(value_.index()); }
     bool IsNull() const { return Type() == VarType::Null; }
     bool IsArray() const { return Type() == VarType::Array; }
     bool IsPacket() const { return Type() == VarType::Packet; }
