@@ -2,10 +2,7 @@
 
 #include "TColumn.h"
 #include "TDBGrid.h"
-#include "TColumn.h"
-#include "TDBGrid.h"
 #include "TWinControl.h"
-#include "Text.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -27,13 +24,6 @@ DisabledChildren* Remembered(TWinControl* container) {
 }
 
 }  // namespace
-
-int IndiceCol(const TDBGrid* grid, const std::string& fieldName) {
-    const TDBGridColumns& columns = grid->Columns();
-    for (int i = 0; i < columns.Count(); ++i)
-        if (AnsiSameText(columns[i]->FieldName(), fieldName)) return i;
-    return -1;
-}
 
 void SetChildEnabled(TWinControl* container, bool enabled) {
     DisabledChildren* remembered = Remembered(container);

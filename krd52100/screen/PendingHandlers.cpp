@@ -4,23 +4,6 @@
 // when this file is empty it goes.
 #include "screen/TfrmIntegraCardapio.h"
 
-// --- source/: the integration file, the destination branch, the exchange.
-void TfrmIntegraCardapio::medNmArquivoEnter(TComponent*) {}
-void TfrmIntegraCardapio::medNmArquivoChange(TComponent*) {}
-void TfrmIntegraCardapio::medNmArquivoExit(TComponent*) {}
-void TfrmIntegraCardapio::sbtArquivoClick(TComponent*) {}
-void TfrmIntegraCardapio::cdsDiretorioBeforePost(TDataSet*) {}
-void TfrmIntegraCardapio::cdsDiretorioAfterPost(TDataSet*) {}
-void TfrmIntegraCardapio::sbtFilialBeforePesq(TComponent*, bool&) {}
-void TfrmIntegraCardapio::sbtFilialAfterPesq(TComponent*) {}
-void TfrmIntegraCardapio::panFiltroEnter(TComponent*) {}
-void TfrmIntegraCardapio::panFiltroExit(TComponent*) {}
-void TfrmIntegraCardapio::sbtImportExportClick(TComponent*) {}
-void TfrmIntegraCardapio::ImportaCardapio() {}
-void TfrmIntegraCardapio::Testa_Arquivo() {}
-void TfrmIntegraCardapio::Vd_Arquivo(bool) {}
-void TfrmIntegraCardapio::Vd_CdFilial(bool) {}
-
 // --- mapping/: dish types and their grid.
 void TfrmIntegraCardapio::cdsTipoPratIDOPCORIGGetText(TField*, std::string&, bool) {}
 void TfrmIntegraCardapio::cdsTipoPratBeforeInsert(TDataSet*) {}

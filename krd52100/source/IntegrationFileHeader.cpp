@@ -1,0 +1,52 @@
+#include "source/IntegrationFileHeader.h"
+
+#include "SysUtils.h"
+#include "Variant.h"
+
+#include <fstream>
+
+namespace krd52100 {
+
+namespace {
+
+constexpr char kSeparator = '\xF8';
+
+// The part of `text` a 1-based Copy(text, start, count) gives: shorter or empty past the end.
+std::string Part(std::string_view text, std::size_t start, std::size_t count) {
+    if (start > text.size()) return {};
+    return std::string(text.substr(start - 1, count));
+}
+
+// The text as an integer, with the platform's conversion rules and error.
+int HeaderNumber(const std::string& text) { return static_cast<int>(Variant(text).AsInteger()); }
+
+}  // namespace
+
+std::string ReadHeaderLine(const std::string& fileName) {
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file) throw EInOutError("Cannot open file \"" + fileName + "\"");
+    std::string line;
+    char byte;
+    while (line.size() < kMaxHeaderLineBytes && file.get(byte) && byte != '\r' && byte != '\n') line += byte;
+    if (file.bad()) throw EInOutError("Cannot read file \"" + fileName + "\"");
+    return line;
+}
+
+std::string_view TakeHeaderField(std::string_view& rest) {
+    const std::size_t separator = rest.find(kSeparator);
+    if (separator == std::string_view::npos) return {};
+    const std::string_view field = rest.substr(0, separator);
+    rest.remove_prefix(separator + 1);
+    return field;
+}
+
+TDateTime HeaderDay(std::string_view field) {
+    // Each part is converted before the date is built, so a part that is no number is reported
+    // as such and not as an impossible day.
+    const int year = HeaderNumber(Part(field, 1, 4));
+    const int month = HeaderNumber(Part(field, 5, 2));
+    const int day = HeaderNumber(Part(field, 7, 8));
+    return EncodeDate(year, month, day);
+}
+
+}  // namespace krd52100
