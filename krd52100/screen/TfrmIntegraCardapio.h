@@ -229,6 +229,9 @@ private:
     void Vd_DietaDestino(bool flag);
     void Vd_TipoPratOrig(bool flag);
     void Vd_TipoPratDest(bool flag);
+    // Empties the four registers of taken diets and dish types; the load calls it as it replaces
+    // the mapping tables, whose rows the entries stood for.
+    void EmptyTakenRegisters();
 
     // The application server's methods over this screen's connection.
     krd52100::IntegraCardapioServer Server();
