@@ -108,6 +108,7 @@ TEST_F(MenuExchangeTest, ImportAnsweredOkShowsSuccessAndKeepsTheTables) {
     LoadDemoFile();
     TfrmIntegraCardapio& frm = Frm();
     const size_t services = Rows(*frm.cdsServicos), diets = Rows(*frm.cdsDietas), dishTypes = Rows(*frm.cdsTipoPrat);
+    ForgetRememberedFile();  // the import stores the name again
 
     Click(*frm.sbtImportExport);
     EXPECT_EQ(Messages(), std::vector<std::string>{kSuccess});
@@ -119,6 +120,7 @@ TEST_F(MenuExchangeTest, ImportAnsweredOkShowsSuccessAndKeepsTheTables) {
     EXPECT_EQ(Rows(*frm.cdsTipoPrat), dishTypes);
     EXPECT_EQ(StoreQuery("SELECT NMARQUIVO || '|' || CDOPERADOR || '|' || CDFILIAL FROM LOGIMPORTACAO"),
               DemoFile().string() + "|" + kOperator + "|" + kOwnBranch);
+    EXPECT_EQ(RememberedFile(), DemoFile().string());
     ExpectServicesGridReadOnly();
     ExpectFilterUsable();
     EXPECT_TRUE(frm.sbtImportExport->Enabled());
