@@ -107,6 +107,7 @@ TEST_F(KeyRouting, ReadOnlyEditRefusesTyping) {
 }
 
 struct MaskCase {
+    const char* name;
     const char* typed;
     const char* text;
 };
@@ -123,9 +124,12 @@ TEST_P(BranchCodeMask, AcceptsOnlyUpToFourDigits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Typing, BranchCodeMask,
-                         ::testing::Values(MaskCase{"0001", "0001"}, MaskCase{"12345", "1234"},
-                                           MaskCase{"1a2-3 ", "123"}, MaskCase{"ção7", "7"},
-                                           MaskCase{"", ""}));
+                         ::testing::Values(MaskCase{"FourDigits", "0001", "0001"},
+                                           MaskCase{"FifthDigitRefused", "12345", "1234"},
+                                           MaskCase{"NonDigitsRefused", "1a2-3 ", "123"},
+                                           MaskCase{"AccentedLettersRefused", "ção7", "7"},
+                                           MaskCase{"Nothing", "", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(KeyRouting, MaskWithLiteralsIsRefused) {
     TMaskEdit date(&form);
