@@ -108,8 +108,18 @@ void TfrmIntegraCardapio::Vd_DietaDestino(bool flag) {
     });
 }
 
-// Diet codes are checked when the focus leaves their column; a post stores the row as it is.
-void TfrmIntegraCardapio::cdsDietasBeforePost(TDataSet*) {}
+// Diet codes are checked when the focus leaves their column; a post stores them as they are.
+// A row typed and posted before any check (Enter straight after typing) holds no service pair
+// yet: it takes the current pair's, since without them it would drop out of the grid, which
+// shows one pair, and out of the import, which reads the diets of each pair.
+void TfrmIntegraCardapio::cdsDietasBeforePost(TDataSet*) {
+    const std::pair<const char*, const char*> pairCodes[] = {{"CDSERVORIG", "CDSERVFILIORIG"},
+                                                             {"CDSERVDEST", "CDSERVFILIDEST"}};
+    for (const auto& [dietField, serviceField] : pairCodes) {
+        if (EmptyString(ValueOf(*cdsDietas, dietField)))
+            cdsDietas->FieldByName(dietField)->SetAsString(ValueOf(*cdsServicos, serviceField));
+    }
+}
 
 void TfrmIntegraCardapio::cdsDietasAfterPost(TDataSet*) {
     TakeDiet(*cdsDietaOrigAux, ValueOf(*cdsDietas, "CDSERVORIG"), ValueOf(*cdsDietas, "CDDIETORIG"),
