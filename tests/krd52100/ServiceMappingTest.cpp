@@ -209,6 +209,21 @@ TEST_F(ServiceMappingTest, ADestinationServiceTakenByAPostedRowIsRefusedForAnoth
     EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00002");
 }
 
+TEST_F(ServiceMappingTest, ALoadForgetsTheDestinationServicesTakenBeforeIt) {
+    boImporta() = true;
+    Focus(*Frm().dbgPadrao);
+    GoToPair("00002");
+    ChooseDestinationInLookup("00002");
+    ASSERT_TRUE(Messages().empty());
+
+    LoadDemoFile();
+    boImporta() = true;
+    GoToPair("00001");
+    ChooseDestinationInLookup("00002");
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Services().State(), dsBrowse);
+}
+
 TEST_F(ServiceMappingTest, StatusLineShowsTheCurrentPair) {
     EXPECT_EQ(Frm().lblServAtual->Caption(), "Origem: Desjejum Hospitalar --> Destino: Desjejum Hospitalar");
     Focus(*Frm().dbgPadrao);
