@@ -1,0 +1,151 @@
+// krd-import run as a process on a fresh demo company: what it prints, what it writes into the
+// company's database and the exit status a script sees.
+#include "DemoCompany.h"
+#include "SqliteDatabase.h"
+#include "SqliteStatement.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class KrdImportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device random;
+        dir_ = fs::temp_directory_path() / ("krd-import-test-" + std::to_string(random()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    void CreateDemo() { appserver::DemoCompany::Create(Database().string(), DemoFile()); }
+    fs::path Database() const { return dir_ / "empresa.db"; }
+    fs::path DemoFile() const { return dir_ / "cardapio-demo.txt"; }
+
+    // Runs krd-import with the arguments (a shell word list) and collects its output.
+    ToolRun Import(const std::string& arguments) {
+        const fs::path out = dir_ / "out.txt", err = dir_ / "err.txt";
+        const std::string command = std::string("'") + KRD_IMPORT_PATH + "' " + arguments + " >'" + out.string() +
+                                    "' 2>'" + err.string() + "'";
+        const int raw = std::system(command.c_str());
+        ToolRun run;
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = Slurp(out);
+        run.err = Slurp(err);
+        return run;
+    }
+    std::string ImportDemo(const std::string& branch, const std::string& extra = "") {
+        return "'" + DemoFile().string() + "' --branch " + branch + " " + extra;
+    }
+
+    int MenuRows(const std::string& branch) {
+        appserver::SqliteDatabase db(Database().string());
+        auto query = db.Prepare("SELECT COUNT(*) FROM CARDAPIO WHERE CDFILIAL = ?");
+        query.Bind(1, branch);
+        query.Step();
+        return static_cast<int>(query.Integer(0));
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(KrdImportTest, DryRunPrintsTheProposedMappingsAndWritesNoMenu) {
+    CreateDemo();
+    const ToolRun run = Import(ImportDemo("0003", "--dry-run --show-mappings"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const char* title : {"Services (", "Diets (", "Dish types ("}) EXPECT_NE(run.out.find(title), std::string::npos) << title;
+    EXPECT_NE(run.out.find("Import"), std::string::npos);  // the dish types' import mark column
+    EXPECT_EQ(run.out.find("Services (0 rows)"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Dry run"), std::string::npos);
+    EXPECT_EQ(MenuRows("0003"), 0);
+}
+
+TEST_F(KrdImportTest, ImportWritesTheMenusOfTheDestinationBranchInEitherHostMode) {
+    for (const char* mode : {"matriz", "filial"}) {
+        SCOPED_TRACE(mode);
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        CreateDemo();
+        const ToolRun run = Import(ImportDemo("0003", std::string("--mode ") + mode));
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.err.find("Importação realizada com sucesso!"), std::string::npos) << run.err;
+        EXPECT_GT(MenuRows("0003"), 0);
+        EXPECT_EQ(MenuRows("0001"), 0);
+    }
+}
+
+TEST_F(KrdImportTest, RefusalsShowTheScreensMessageAndExitOne) {
+    struct Case {
+        const char* branch;
+        const char* message;
+    };
+    for (const Case& c : {Case{"0004", "Filial com contrato rescindido."}, Case{"9999", "Filial não cadastrada."}}) {
+        SCOPED_TRACE(c.branch);
+        if (!fs::exists(Database())) CreateDemo();
+        const ToolRun run = Import(ImportDemo(c.branch));
+        EXPECT_EQ(run.status, 1) << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(MenuRows(c.branch), 0);
+    }
+}
+
+TEST_F(KrdImportTest, SamePeriodTwiceIsRefusedTheSecondTime) {
+    CreateDemo();
+    ASSERT_EQ(Import(ImportDemo("0001")).status, 0);
+    const int rows = MenuRows("0001");
+    const ToolRun again = Import(ImportDemo("0001"));
+    EXPECT_EQ(again.status, 1) << again.err;
+    EXPECT_NE(again.err.find("Importação bloqueada."), std::string::npos) << again.err;
+    EXPECT_EQ(MenuRows("0001"), rows);
+}
+
+TEST_F(KrdImportTest, DemoOptionCreatesTheCompanyOnceAndImportsIntoBranch0003) {
+    const fs::path demo = dir_ / "demo";
+    const ToolRun first = Import("--demo '" + demo.string() + "'");
+    EXPECT_EQ(first.status, 0) << first.err;
+    ASSERT_TRUE(fs::exists(demo / "empresa.db"));
+    appserver::SqliteDatabase db((demo / "empresa.db").string());
+    auto query = db.Prepare("SELECT COUNT(*) FROM CARDAPIO WHERE CDFILIAL = '0003'");
+    query.Step();
+    EXPECT_GT(query.Integer(0), 0);
+    // The second run finds the company already there and the period already imported.
+    EXPECT_EQ(Import("--demo '" + demo.string() + "'").status, 1);
+}
+
+TEST_F(KrdImportTest, BadArgumentsOrUnreachablePiecesExitTwo) {
+    CreateDemo();
+    for (const std::string& arguments :
+         {std::string(""), ImportDemo(""), ImportDemo("0003", "--date 2025-02-30"), ImportDemo("0003", "--date 07/03/2025"),
+          ImportDemo("0003", "--mode central"), ImportDemo("0003", "--no-such-option"),
+          ImportDemo("0003", "--db '" + (dir_ / "none.db").string() + "'"),
+          ImportDemo("0003", "--module '" + (dir_ / "none.so").string() + "'"),
+          ImportDemo("0003", "--server http://127.0.0.1:1")}) {
+        SCOPED_TRACE(arguments);
+        EXPECT_EQ(Import(arguments).status, 2);
+    }
+    EXPECT_EQ(MenuRows("0003"), 0);
+}
+
+}  // namespace

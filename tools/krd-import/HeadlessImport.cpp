@@ -1,0 +1,151 @@
+#include "HeadlessImport.h"
+
+#include "screen/TfrmIntegraCardapio.h"
+
+#include "EmbeddedTransport.h"
+#include "FormatSettings.h"
+#include "IntegraCardapioModule.h"
+#include "MappingTables.h"
+#include "Package.h"
+#include "Session.h"
+#include "TApplication.h"
+#include "TClientDataSet.h"
+#include "TCustomPageControl98.h"
+#include "TDateEditPlus.h"
+#include "TMaskEdit.h"
+#include "TScreen.h"
+#include "TSpeedButton.h"
+#include "TTabSheet98.h"
+
+#include <ostream>
+
+namespace krdimport {
+
+HeadlessImport::HeadlessImport(ImportOptions options, std::ostream& out, std::ostream& err)
+    : options_(std::move(options)), out_(out), err_(err), dialogs_(err) {}
+
+HeadlessImport::~HeadlessImport() { TearDownHost(); }
+
+ImportOutcome HeadlessImport::Run() {
+    try {
+        SetUpHost();
+        if (!OpenScreen()) return Outcome();
+        TfrmIntegraCardapio& screen = *package_->Variable<TfrmIntegraCardapio*>("frmIntegraCardapio");
+        if (Load(screen) && Configure(screen)) {
+            if (options_.showMappings) PrintMappingTables(screen, out_);
+            if (options_.dryRun)
+                out_ << "Dry run: nothing was imported.\n";
+            else if (Import(screen))
+                out_ << "Imported " << options_.file.filename().string() << " into branch " << options_.branch << ".\n";
+        }
+    } catch (const std::exception& error) {
+        err_ << "krd-import: " << error.what() << std::endl;
+        failed_ = true;
+    }
+    if (Outcome() == ImportOutcome::Refused) out_ << "Refused: see the message above.\n";
+    return Outcome();
+}
+
+ImportOutcome HeadlessImport::Outcome() const {
+    if (failed_) return ImportOutcome::Error;
+    return Going() ? ImportOutcome::Success : ImportOutcome::Refused;
+}
+
+bool HeadlessImport::Refuse(const std::string& reason) {
+    err_ << "krd-import: " << reason << std::endl;
+    refused_ = true;
+    return false;
+}
+
+void HeadlessImport::SetUpHost() {
+    Session& session = Session::Current();
+    session.Reset();
+    session.SetFormatSettings(TFormatSettings::BrazilianPortuguese());
+    session.BranchCode = options_.branch;
+    session.BranchMode = options_.branchMode;
+    session.OperatorCode = options_.operatorCode;
+    session.ModuleAcronym = "KRD";
+    session.SetServerAddress(options_.server);
+    session.ServerToken = options_.token;
+    session.SetGeneralDatabasePath(options_.database.string());
+
+    if (session.ServerHost() == "embedded") {
+        // The in-process server reads integration files only below the file's own folder.
+        const std::filesystem::path root = std::filesystem::absolute(options_.file).parent_path();
+        server_ = std::make_unique<appserver::IntegraCardapioModule>(
+            appserver::ServerConfig{options_.database.string(), {root}});
+        InstallEmbeddedDispatcher([server = server_.get()](const std::string& method, const Variant::Array& args) {
+            return server->Dispatch(method, args);
+        });
+    }
+    Application->SetDialogService(&dialogs_);
+    // A fault that no check of the screen reported (the server out of reach, say) is an error,
+    // not a refusal.
+    Application->OnException = [this](TComponent*, const Exception& error) {
+        err_ << "krd-import: error: " << error.Message() << std::endl;
+        failed_ = true;
+    };
+    package_ = Package::Load(options_.modulePath.string());
+}
+
+// The module's code must be gone from every live object before the library is closed.
+void HeadlessImport::TearDownHost() {
+    if (package_ && package_->Loaded()) {
+        if (package_->Variable<bool>("boIdCriado")) {
+            TfrmIntegraCardapio* screen = package_->Variable<TfrmIntegraCardapio*>("frmIntegraCardapio");
+            Application->Perform([screen] { screen->Close(); });
+        }
+        Application->ProcessMessages();
+        while (!Screen->Forms().empty()) delete Screen->Forms().back();
+        package_->Unload();
+    }
+    Application->OnException = nullptr;
+    Application->SetDialogService(nullptr);
+    InstallEmbeddedDispatcher({});
+    server_.reset();
+}
+
+bool HeadlessImport::OpenScreen() {
+    Package::Procedure iniProc = package_->Routine("IniProc");
+    Application->Perform([iniProc] { iniProc(); });
+    if (!Going()) return false;
+    if (!package_->Variable<bool>("boIdCriado")) return Refuse("the screen did not open");
+    return true;
+}
+
+bool HeadlessImport::Load(TfrmIntegraCardapio& screen) {
+    Application->Focus(*screen.medNmArquivo);
+    screen.medNmArquivo->SelectAll();
+    Application->TypeText(std::filesystem::absolute(options_.file).string());
+    // In branch mode the branch edit is disabled and already holds the client's own branch.
+    if (screen.medCdFilial->Enabled()) {
+        Application->Focus(*screen.medCdFilial);
+        screen.medCdFilial->SelectAll();
+        Application->TypeText(options_.branch);
+    }
+    Application->Focus(*screen.dbgPadrao);
+    if (!Going()) return false;
+    if (!screen.cdsServicos->Active()) return Refuse("the file was not loaded");
+    return true;
+}
+
+bool HeadlessImport::Configure(TfrmIntegraCardapio& screen) {
+    Application->Perform([&screen] { screen.pgcPadrao->ClickTab(screen.tshConfig); });
+    if (!Going()) return false;
+    if (screen.pgcPadrao->ActivePage() != screen.tshConfig) return Refuse("the \"Configuração\" tab did not open");
+    if (!options_.date) return true;
+    Application->Focus(*screen.depDestino);
+    screen.depDestino->SelectAll();
+    Application->TypeText(DateToStr(*options_.date));
+    Application->Focus(*screen.dbgTipoPrat);
+    return Going();
+}
+
+bool HeadlessImport::Import(TfrmIntegraCardapio& screen) {
+    if (!screen.sbtImportExport->Enabled())
+        return Refuse("the import button is disabled: a service has no destination service");
+    Application->Click(*screen.sbtImportExport);
+    return Going();
+}
+
+}  // namespace krdimport

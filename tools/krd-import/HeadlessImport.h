@@ -1,0 +1,81 @@
+#pragma once
+// One scripted import through the real screen, without a display: the host's session, the
+// application server (in process on the company database, or over HTTP), a dialog service that
+// writes every message to standard error, and the KRD52100 module opened through the package
+// loader. Run() then works the screen as a user would:
+//
+//   open the screen -> type the file name and the branch -> leave the filter panel (the load)
+//   -> open the "Configuração" tab (the rebuild) -> [type the destination date and leave the
+//   date panel (the rebuild for that date)] -> [print the mappings] -> [press the import button]
+//
+// and says how it ended. The screen's messages decide: an error or warning box means the screen
+// refused; an exception reaching the top of a gesture, or a module or server that cannot be
+// reached, is an error.
+#include "DateTime.h"
+#include "StderrDialogs.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+class Package;
+class TfrmIntegraCardapio;
+
+namespace appserver {
+class IntegraCardapioModule;
+}
+
+namespace krdimport {
+
+struct ImportOptions {
+    std::filesystem::path file;       // the integration file
+    std::string branch;               // the destination branch, four digits
+    std::optional<TDateTime> date;    // the destination start date (none keeps the screen's: today)
+    std::string server = "embedded";  // "embedded" or http://host:port
+    std::string token;                // access token of an HTTP server
+    std::filesystem::path database;   // the company database (the host's general database too)
+    bool branchMode = false;          // the client logged in branch mode ("filial") or head-office mode
+    std::string operatorCode;
+    bool dryRun = false;
+    bool showMappings = false;
+    std::filesystem::path modulePath;  // the KRD52100 library
+};
+
+enum class ImportOutcome { Success = 0, Refused = 1, Error = 2 };
+
+class HeadlessImport {
+public:
+    // `out` receives the mapping tables and the outcome line, `err` the screen's messages.
+    HeadlessImport(ImportOptions options, std::ostream& out, std::ostream& err);
+    ~HeadlessImport();
+    HeadlessImport(const HeadlessImport&) = delete;
+    HeadlessImport& operator=(const HeadlessImport&) = delete;
+
+    ImportOutcome Run();
+
+private:
+    void SetUpHost();
+    void TearDownHost();
+    bool OpenScreen();
+    bool Load(TfrmIntegraCardapio& screen);
+    bool Configure(TfrmIntegraCardapio& screen);
+    bool Import(TfrmIntegraCardapio& screen);
+    // True while no refusal and no error has happened.
+    bool Going() const { return !failed_ && !refused_ && dialogs_.Refusals() == 0; }
+    ImportOutcome Outcome() const;
+    // A refusal the screen shows no message for (a step that could not be taken): says why.
+    bool Refuse(const std::string& reason);
+
+    ImportOptions options_;
+    std::ostream& out_;
+    std::ostream& err_;
+    StderrDialogs dialogs_;
+    bool failed_ = false;
+    bool refused_ = false;
+    std::unique_ptr<appserver::IntegraCardapioModule> server_;
+    std::unique_ptr<Package> package_;
+};
+
+}  // namespace krdimport
