@@ -4,6 +4,7 @@
 
 #include "EmbeddedTransport.h"
 #include "FormatSettings.h"
+#include "HttpTransport.h"
 #include "IntegraCardapioModule.h"
 #include "MappingTables.h"
 #include "Package.h"
@@ -77,6 +78,10 @@ void HeadlessImport::SetUpHost() {
         InstallEmbeddedDispatcher([server = server_.get()](const std::string& method, const Variant::Array& args) {
             return server->Dispatch(method, args);
         });
+    } else {
+        // The screen would only show "no communication" like any refusal: a server out of reach
+        // is an error of the run, found before the screen opens (HttpTransport raises).
+        HttpTransport(session.ServerHost(), session.ServerPort(), session.ServerToken).Call("GetParamIntegra", {});
     }
     Application->SetDialogService(&dialogs_);
     // A fault that no check of the screen reported (the server out of reach, say) is an error,
