@@ -1,6 +1,8 @@
 // krd-import run as a process on a fresh demo company: what it prints, what it writes into the
 // company's database and the exit status a script sees.
 #include "DemoCompany.h"
+#include "HttpServer.h"
+#include "IntegraCardapioModule.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
 
@@ -94,6 +96,17 @@ TEST_F(KrdImportTest, ImportWritesTheMenusOfTheDestinationBranchInEitherHostMode
         EXPECT_GT(MenuRows("0003"), 0);
         EXPECT_EQ(MenuRows("0001"), 0);
     }
+}
+
+TEST_F(KrdImportTest, ImportOverHttpWritesThroughTheServingProcessWithTheChosenDate) {
+    CreateDemo();
+    appserver::IntegraCardapioModule module(appserver::ServerConfig{Database().string(), {dir_}});
+    appserver::HttpServer server(module, appserver::HttpServerOptions{});
+    const int port = server.Start();
+    const ToolRun run = Import(ImportDemo("0001", "--server http://127.0.0.1:" + std::to_string(port) + " --date 2025-03-07"));
+    server.Stop();
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_GT(MenuRows("0001"), 0);
 }
 
 TEST_F(KrdImportTest, RefusalsShowTheScreensMessageAndExitOne) {
