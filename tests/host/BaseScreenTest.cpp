@@ -17,7 +17,9 @@ public:
             TfrmPadrImportExport::FormClose(sender, action);
             log_.push_back(action == caFree ? "close caFree" : "close other");
         };
-        OnDestroy = [this](TComponent*) { log_.push_back("destroyed"); };
+        // OnDestroy runs from the form's own destructor, when this class is already gone: the
+        // handler must not touch its members.
+        OnDestroy = [&log](TComponent*) { log.push_back("destroyed"); };
     }
 
 private:

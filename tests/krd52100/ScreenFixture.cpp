@@ -16,6 +16,9 @@
 namespace krd52100::testing {
 
 void ScreenFixture::SetUp() {
+    // The file check makes the file's folder the process's current one; each test starts and
+    // ends in the folder it was started from.
+    startFolder_ = std::filesystem::current_path();
     std::random_device random;
     dir_ = std::filesystem::temp_directory_path() / ("krd52100-screen-test-" + std::to_string(random()));
     std::filesystem::create_directories(dir_);
@@ -51,6 +54,7 @@ void ScreenFixture::TearDown() {
     httpServer_.reset();
     server_.reset();
     Session::Current().Reset();
+    std::filesystem::current_path(startFolder_);
     std::filesystem::remove_all(dir_);
 }
 

@@ -110,6 +110,7 @@ private:
     std::string PathOfStore() const { return (dir_ / "empresa.db").string(); }
     void FreeScreens();
 
+    std::filesystem::path startFolder_;
     std::filesystem::path dir_;
     std::filesystem::path demoFile_;
     std::unique_ptr<appserver::IntegraCardapioModule> server_;

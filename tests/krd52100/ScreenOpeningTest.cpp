@@ -61,6 +61,7 @@ TEST_F(ScreenOpeningTest, IntegrationModesDecideWhetherTheScreenOpens) {
         SetIntegrationModes(c.modes);
         UseBranchMode(c.branchMode);
         OpenScreen();
+        EXPECT_EQ(Screen->Cursor, crDefault) << "the hourglass is put back however the opening ends";
         if (c.message.empty()) {
             EXPECT_TRUE(Messages().empty());
             ASSERT_TRUE(ScreenOpen());

@@ -1,0 +1,235 @@
+// The dish-type rows against the real server on the demo company: the crossed checks run when a
+// column of the grid is left, the destination lookup, and the two registers of taken dish types
+// through posts, marks, deletes, cancels and a second load.
+#include "DishTypeScreen.h"
+
+#include "ControlRoutines.h"
+#include "Keys.h"
+#include "MsgDlg.h"
+#include "TDataSource.h"
+
+namespace krd52100::testing {
+namespace {
+
+class DishTypeMappingTest : public DishTypeScreen {
+protected:
+    void SetUp() override {
+        DishTypeScreen::SetUp();
+        LoadAndOpen();
+        ShowConfig();  // the rebuild posts every row, marked: both registers fill
+        Focus(*Frm().dbgTipoPrat);
+    }
+    TDBGrid& Grid() { return *Frm().dbgTipoPrat; }
+    TClientDataSet& Rows() { return *Frm().cdsTipoPrat; }
+    void GoToColumn(const char* field) {
+        Application->Perform([&] { Grid().SetSelectedIndex(IndiceCol(&Grid(), field)); });
+    }
+    void DoubleClickMark() {
+        Application->Perform([&] { Grid().DblClickCell(IndiceCol(&Grid(), "IDIMPORTAR"), Rows().CurrentDisplayRow()); });
+    }
+    std::string Field(const char* name) { return Rows().FieldByName(name)->AsString(); }
+    // Types a destination code into the first row (Entrada, slot 1) unmarked, and leaves the
+    // origin column: the destination check.
+    void CheckDestination(const std::string& typed) {
+        GoToColumn("IDIMPORTAR");
+        DoubleClickMark();
+        GoToColumn("CDTIPODEST");
+        TypeText(typed);
+        PressKey(VK_TAB, {ssShift});  // leaving the destination column checks the origin
+        GoToColumn("CDTIPOORIG");
+        PressKey(VK_TAB);  // leaving the origin column checks the destination
+    }
+};
+
+TEST_F(DishTypeMappingTest, DestinationCheckTakesTheNameOfTheCodeTypedNotOfTheFirstRow) {
+    CheckDestination("3");
+    EXPECT_TRUE(Messages().empty()) << Messages().front();
+    EXPECT_EQ(Field("CDTIPODEST"), "03");
+    EXPECT_EQ(Field("NMTIPODEST"), "Guarnição");
+    EXPECT_EQ(Field("NRSEQDEST"), "1");
+    EXPECT_EQ(Rows().State(), dsEdit) << "the row is left for the user to post";
+}
+
+TEST_F(DishTypeMappingTest, DestinationCodeOutsideTheConfigurationIsNotRegistered) {
+    CheckDestination("9");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Tipo de Prato não cadastrado."});
+    EXPECT_EQ(Field("CDTIPODEST"), "09") << "stored form kept";
+    EXPECT_EQ(Field("NRSEQDEST"), "1");
+    EXPECT_EQ(Grid().SelectedField()->FieldName(), "CDTIPODEST") << "the focus goes to the destination";
+}
+
+TEST_F(DishTypeMappingTest, DestinationTakenBySameSlotIsRefused) {
+    // Slot 1 of the hospital service takes 01 (Entrada): a second row in slot 1 may not.
+    GoToColumn("IDIMPORTAR");
+    Application->Perform([&] { Rows().Next(); });  // slot 2, Prato Principal, marked
+    DoubleClickMark();
+    Application->Perform([&] {
+        Rows().Edit();
+        Rows().FieldByName("NRSEQORIG")->SetValue(Variant(1));
+        Rows().FieldByName("CDTIPODEST")->SetAsString("1");
+    });
+    GoToColumn("CDTIPOORIG");
+    PressKey(VK_TAB);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Tipo de Prato Destino já cadastrado(a)."});
+}
+
+TEST_F(DishTypeMappingTest, MarkedRowsOriginIsTakenUntilTheRowIsUnmarked) {
+    GoToColumn("CDTIPODEST");
+    TypeText("3");
+    PressKey(VK_TAB, {ssShift});
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Tipo de Prato Origem já cadastrado."});
+    EXPECT_EQ(Grid().SelectedField()->FieldName(), "CDTIPOORIG") << "the focus goes to the origin";
+    dialogs_.Answer(mrYes);
+    Application->Perform([&] { Rows().Cancel(); });
+    GoToColumn("IDIMPORTAR");
+    DoubleClickMark();
+    GoToColumn("CDTIPODEST");
+    TypeText("3");
+    PressKey(VK_TAB, {ssShift});
+    EXPECT_EQ(Messages().size(), 2u) << "only the cancel question more";
+}
+
+TEST_F(DishTypeMappingTest, RowsInBrowseStateAreAcceptedUnchecked) {
+    GoToColumn("CDTIPOORIG");
+    PressKey(VK_TAB);
+    PressKey(VK_TAB);
+    PressKey(VK_TAB, {ssShift});
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(DishTypeMappingTest, RebuildPostsEachMarkedRowIntoBothRegistersOnce) {
+    EXPECT_EQ(OriginEntries().size(), 28u);  // 3 hospital services x 6 + 2 staff services x 5
+    EXPECT_EQ(DestinationEntries().size(), 28u);
+    Focus(*Frm().depDestino);
+    Focus(*Frm().dbgTipoPrat);  // leaving the date panel again rebuilds and posts again
+    EXPECT_EQ(OriginEntries().size(), 28u);
+    EXPECT_EQ(DestinationEntries().size(), 28u);
+    const auto origins = OriginEntries();
+    EXPECT_EQ(std::count(origins.begin(), origins.end(), "00001/02/3"), 1);
+}
+
+TEST_F(DishTypeMappingTest, DoubleClickUnmarksWithItsEntriesAndMarksBackWithThem) {
+    GoToColumn("IDIMPORTAR");
+    DoubleClickMark();
+    EXPECT_EQ(Field("IDIMPORTAR"), "N");
+    EXPECT_EQ(Rows().State(), dsBrowse);
+    auto origins = OriginEntries();
+    EXPECT_EQ(origins.size(), 27u);
+    EXPECT_FALSE(std::count(origins.begin(), origins.end(), "00001/01/1"));
+    auto destinations = DestinationEntries();
+    EXPECT_FALSE(std::count(destinations.begin(), destinations.end(), "00001/01/1"));
+    DoubleClickMark();
+    EXPECT_EQ(Field("IDIMPORTAR"), "S");
+    EXPECT_EQ(OriginEntries().size(), 28u);
+    EXPECT_EQ(DestinationEntries().size(), 28u);
+}
+
+TEST_F(DishTypeMappingTest, PostingUnmarkedAddsNothingAndRemovesNothing) {
+    GoToColumn("IDIMPORTAR");
+    DoubleClickMark();  // unmarked, entries released
+    Application->Perform([&] {
+        Rows().Edit();
+        Rows().FieldByName("NMTIPODEST")->SetAsString("Outro");
+        Rows().Post();
+    });
+    EXPECT_EQ(OriginEntries().size(), 27u);
+    Application->Perform([&] { Rows().Next(); });  // marked row, posted "N" by hand
+    Application->Perform([&] {
+        Rows().Edit();
+        Rows().FieldByName("IDIMPORTAR")->SetAsString("N");
+        Rows().Post();
+    });
+    EXPECT_EQ(OriginEntries().size(), 27u);
+}
+
+TEST_F(DishTypeMappingTest, MarkedRowWithoutDestinationTakesItsOriginOnly) {
+    GoToColumn("IDIMPORTAR");
+    DoubleClickMark();
+    Application->Perform([&] {
+        Rows().Edit();
+        Rows().FieldByName("CDTIPODEST")->Clear();
+        Rows().Post();
+    });
+    DoubleClickMark();
+    EXPECT_EQ(OriginEntries().size(), 28u);
+    EXPECT_EQ(DestinationEntries().size(), 27u);
+}
+
+TEST_F(DishTypeMappingTest, DeleteNeedsTheImportModeAndReleasesTheEntries) {
+    const int before = Rows().RecordCount();
+    Application->Perform([&] { Rows().Delete(); });
+    EXPECT_EQ(Rows().RecordCount(), before);
+    EXPECT_EQ(OriginEntries().size(), 28u);
+    EXPECT_TRUE(Messages().empty());
+    boImporta() = true;
+    Application->Perform([&] { Rows().Delete(); });
+    EXPECT_EQ(Rows().RecordCount(), before - 1);
+    EXPECT_EQ(OriginEntries().size(), 27u);
+    EXPECT_EQ(DestinationEntries().size(), 27u);
+}
+
+TEST_F(DishTypeMappingTest, InsertAndAppendAreRefusedSilently) {
+    const int before = Rows().RecordCount();
+    PressKey(VK_INSERT);
+    Application->Perform([&] { Rows().Append(); });
+    EXPECT_EQ(Rows().RecordCount(), before);
+    EXPECT_EQ(Rows().State(), dsBrowse);
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(DishTypeMappingTest, CancelAskedAndAnsweredNoKeepsTheEditYesRestoresTheRow) {
+    Application->Perform([&] {
+        Rows().Edit();
+        Rows().FieldByName("NMTIPODEST")->SetAsString("Editado");
+    });
+    dialogs_.Answer(mrNo);
+    Application->Perform([&] { Rows().Cancel(); });
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Cancela operação?"});
+    EXPECT_EQ(Rows().State(), dsEdit);
+    EXPECT_EQ(Field("NMTIPODEST"), "Editado");
+    dialogs_.Answer(mrYes);
+    Application->Perform([&] { Rows().Cancel(); });
+    EXPECT_EQ(Rows().State(), dsBrowse);
+    EXPECT_EQ(Field("NMTIPODEST"), "Entrada");
+}
+
+TEST_F(DishTypeMappingTest, OptionFlagShowsAsSimOrNao) {
+    Application->Perform([&] { Rows().Locate("NRSEQORIG", Variant(3)); });
+    EXPECT_EQ(Rows().FieldByName("IDOPCORIG")->DisplayText(), "Sim");
+    EXPECT_EQ(Rows().FieldByName("IDOPCORIG")->Text(), "Sim");
+    Application->Perform([&] { Rows().First(); });
+    EXPECT_EQ(Rows().FieldByName("IDOPCORIG")->DisplayText(), "Não");
+}
+
+TEST_F(DishTypeMappingTest, LookupPutsTheChosenDishTypeIntoTheRowUnposted) {
+    GoToColumn("CDTIPODEST");
+    lookups_.ChooseWhere("CDTIPOPRAT", "04");
+    Application->Perform([&] { Grid().EditButtonClick(); });
+    ASSERT_EQ(lookups_.Shown().size(), 1u);
+    EXPECT_EQ(lookups_.Shown()[0].Title, "Tipo de Prato Destino");
+    EXPECT_EQ(lookups_.Shown()[0].Rows, 5);
+    EXPECT_EQ(Rows().State(), dsEdit);
+    EXPECT_EQ(Field("CDTIPODEST"), "04");
+    EXPECT_EQ(Field("NMTIPODEST"), "Sobremesa");
+    EXPECT_EQ(Field("NRSEQDEST"), "1");
+    dialogs_.Answer(mrYes);
+    Application->Perform([&] { Rows().Cancel(); });
+}
+
+TEST_F(DishTypeMappingTest, SecondLoadStartsWithEmptyRegisters) {
+    ASSERT_EQ(OriginEntries().size(), 28u);
+    Application->Perform([&] {
+        Frm().cdsDietas->Edit();
+        Frm().cdsDietas->Post();
+    });
+    ASSERT_FALSE(Frm().cdsDietaOrigAux->IsEmpty());
+    ShowTab(Frm().tshPadrao);
+    LoadDemoFile();
+    EXPECT_TRUE(OriginEntries().empty());
+    EXPECT_TRUE(DestinationEntries().empty());
+    EXPECT_TRUE(Frm().cdsDietaOrigAux->IsEmpty());
+    EXPECT_TRUE(Frm().cdsDietaDest->IsEmpty());
+}
+
+}  // namespace
+}  // namespace krd52100::testing
