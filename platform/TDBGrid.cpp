@@ -227,7 +227,19 @@ void TDBGrid::MoveColumn(int index) {
     if (index == selectedIndex_ || index < 0 || index >= columns_.Count()) return;
     UpdateData();
     unsigned move = ++columnMoves_;
-    if (OnColExit) OnColExit(this);
+    // A move that OnColExit makes itself (a failing check sending the focus to its own column)
+    // does not run OnColExit again, as the platform's grid does: otherwise a check that fails
+    // on leaving a column and focuses another one would run again, and again.
+    if (OnColExit && !inColExit_) {
+        inColExit_ = true;
+        try {
+            OnColExit(this);
+        } catch (...) {
+            inColExit_ = false;
+            throw;
+        }
+        inColExit_ = false;
+    }
     if (move != columnMoves_) return;
     selectedIndex_ = index;
     UpdateEditor();

@@ -189,4 +189,5 @@ private:
     bool editorMode_ = false;
     bool editorModified_ = false;
     unsigned columnMoves_ = 0;
+    bool inColExit_ = false;
 };

@@ -42,7 +42,19 @@ TEST_F(GridKeys, ColumnExitThatSelectsAnotherColumnWins) {
     };
     Application->PressKey(VK_TAB);
     EXPECT_EQ(grid.SelectedIndex(), 2);
-    EXPECT_EQ(trace, (Trace{"ColExit 0", "ColExit 0", "ColEnter 2"}));
+    EXPECT_EQ(trace, (Trace{"ColExit 0", "ColEnter 2"})) << "the handler's own move runs no second exit";
+}
+
+TEST_F(GridKeys, ColumnExitThatFailsAfterFocusingAnotherColumnLandsThereOnce) {
+    TraceColumns();
+    grid.OnColExit = [&](TComponent*) {
+        trace.push_back("ColExit " + std::to_string(grid.SelectedIndex()));
+        grid.SetSelectedIndex(2);
+        Abort();
+    };
+    Application->PressKey(VK_TAB);
+    EXPECT_EQ(grid.SelectedIndex(), 2);
+    EXPECT_EQ(trace, (Trace{"ColExit 0", "ColEnter 2"}));
 }
 
 TEST_F(GridKeys, TypingOpensTheEditorAndPutsTheRowInEditWithoutTouchingTheField) {
