@@ -6,6 +6,7 @@
 //
 // Files of 10^4 and 10^6 menu lines are generated on first use into a temporary folder, with a
 // destination branch registered to match them; 10^7 runs only with KRD_BENCH_HUGE=1.
+#include "BenchFiles.h"
 #include "IntegraCardapioModule.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
@@ -66,21 +67,12 @@ Variant RunImport(const Workload& work, const std::filesystem::path& db) {
 
 Workload Prepare(uint64_t menuLines) {
     Workload work;
-    std::string pattern = (std::filesystem::temp_directory_path() / "krd-import-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temp folder");
-    work.folder = pattern;
+    work.folder = MakeBenchFolder("krd-import-bench");
     work.file = work.folder / "menu.txt";
     work.templateDb = work.folder / "template.db";
     work.csv = work.folder / "rows.csv";
 
-    SyntheticMenuSettings settings;
-    settings.services = 10;
-    settings.dietsPerService = 20;
-    settings.dishTypesPerService = 15;
-    settings.dishes = 5000;
-    settings.days = 31;
-    settings.menuLines = menuLines;
-    SyntheticMenuFile synthetic(settings);
+    SyntheticMenuFile synthetic(MenuWorkload(menuLines));
     {
         std::ofstream out(work.file, std::ios::binary);
         synthetic.Write(out);

@@ -4,8 +4,8 @@
 //
 // Files of 10^4, 10^6 and 10^7 menu lines (about 430 MB) are generated into a temporary folder on
 // first use and removed at exit. Run a subset with --benchmark_filter, e.g. '/10000$'.
+#include "BenchFiles.h"
 #include "IntegrationFileReader.h"
-#include "SyntheticMenuFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,21 +30,10 @@ class BenchFiles {
     const std::filesystem::path& For(std::uint64_t menuLines) {
         auto& path = files_[menuLines];
         if (path.empty()) {
-            if (folder_.empty()) {
-                std::string pattern = (std::filesystem::temp_directory_path() / "krd-bench-XXXXXX").string();
-                folder_ = ::mkdtemp(pattern.data()) ? pattern
-                                                    : throw std::runtime_error("cannot create a temp folder");
-            }
-            SyntheticMenuSettings settings;
-            settings.services = 10;
-            settings.dietsPerService = 20;
-            settings.dishTypesPerService = 15;
-            settings.dishes = 5000;
-            settings.days = 31;
-            settings.menuLines = menuLines;
+            if (folder_.empty()) folder_ = MakeBenchFolder("krd-bench");
             path = folder_ / ("menu-" + std::to_string(menuLines) + ".txt");
             std::ofstream out(path, std::ios::binary);
-            SyntheticMenuFile(settings).Write(out);
+            SyntheticMenuFile(MenuWorkload(menuLines)).Write(out);
         }
         return path;
     }

@@ -9,6 +9,7 @@
 //
 // Each size gets a temporary store whose destination branch registers the generated file's
 // services and configurations under the same names, so that every row finds its dish type.
+#include "BenchFiles.h"
 #include "ControlRoutines.h"
 #include "DataPacket.h"
 #include "EmbeddedTransport.h"
@@ -45,9 +46,7 @@ constexpr int kDishTypesPerService = 40;
 class LoadedScreen {
 public:
     explicit LoadedScreen(int services) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "krd-rebuild-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temp folder");
-        folder_ = pattern;
+        folder_ = MakeBenchFolder("krd-rebuild-bench");
         const auto store = (folder_ / "empresa.db").string();
         SyntheticMenuSettings settings;
         settings.services = services;
