@@ -302,6 +302,15 @@ bool Evaluate(const FilterExpression::Node& node, const std::vector<Variant>& re
     }
 }
 
+const Variant* EqualityRequired(const FilterExpression::Node& node, int column) {
+    if (node.op == Op::And) {
+        const Variant* left = EqualityRequired(*node.left, column);
+        return left ? left : EqualityRequired(*node.right, column);
+    }
+    bool equality = node.op == Op::Equal && !node.prefix && node.a.column == column && node.b.column < 0;
+    return equality && !node.b.literal.IsNull() ? &node.b.literal : nullptr;
+}
+
 } // namespace
 
 FilterExpression::FilterExpression(std::string_view text, const std::vector<FieldDef>& columns,
@@ -313,5 +322,7 @@ FilterExpression::FilterExpression(FilterExpression&&) noexcept = default;
 FilterExpression& FilterExpression::operator=(FilterExpression&&) noexcept = default;
 
 bool FilterExpression::Accepts(const std::vector<Variant>& record) const { return Evaluate(*root_, record); }
+
+const Variant* FilterExpression::RequiredEqual(int column) const { return EqualityRequired(*root_, column); }
 
 } // namespace dataset

@@ -30,6 +30,11 @@ public:
     FilterExpression& operator=(FilterExpression&&) noexcept;
 
     bool Accepts(const std::vector<Variant>& record) const;
+    // The value `column` must equal (ignoring case) in every record the filter accepts: the
+    // literal of a whole-value  column = literal  that the expression requires through ANDs
+    // alone. Lets a dataset look up the candidates in an index on that column instead of
+    // testing every record. Null when the expression requires no such equality.
+    const Variant* RequiredEqual(int column) const;
 
     struct Node;
 

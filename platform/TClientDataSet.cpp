@@ -90,6 +90,7 @@ void TClientDataSet::OpenCursor() {
     indexKey_ = BuildIndexKey(indexName_, indexFieldNames_);
     filterExpression_ = BuildFilter(filter_, filtered_, filterOptions_);
     LoadRecords(*packet);
+    indexedCurrent_ = false;
     RebuildView();
 }
 
@@ -140,6 +141,8 @@ void TClientDataSet::CloseCursor() {
     records_.clear();
     order_.clear();
     view_.clear();
+    indexed_.clear();
+    indexedCurrent_ = false;
     changes_.clear();
     filterExpression_.reset();
 }
@@ -219,9 +222,11 @@ int TClientDataSet::StoreRecord(std::vector<Variant> values, bool inserting, int
         records_.push_back(Record{std::move(values), {}, sequence, Status::Inserted});
         order_.insert(order_.begin() + static_cast<ptrdiff_t>(place), id);
         changes_.push_back(id);
+        indexedCurrent_ = false;
     } else {
         id = view_[position];
         Record& record = records_[id];
+        if (indexKey_.Compare(record.values, values) != 0) indexedCurrent_ = false;
         if (record.status == Status::Unmodified) {
             record.original = std::move(record.values);
             record.status = Status::Modified;
@@ -235,12 +240,15 @@ int TClientDataSet::StoreRecord(std::vector<Variant> values, bool inserting, int
     auto place = indexKey_.Empty() ? view_.begin() + position
                                    : std::lower_bound(view_.begin(), view_.end(), id,
                                                       [this](RecordId a, RecordId b) { return Before(a, b); });
-    return static_cast<int>(view_.insert(place, id) - view_.begin());
+    // The insert may move the view's storage: measure from the beginning only after it.
+    auto stored = view_.insert(place, id);
+    return static_cast<int>(stored - view_.begin());
 }
 
 void TClientDataSet::RemoveRecord(int position) {
     RecordId id = view_[position];
     view_.erase(view_.begin() + position);
+    indexedCurrent_ = false;
     order_.erase(order_.begin() + static_cast<ptrdiff_t>(OrderPosition(id)));
     Record& record = records_[id];
     switch (record.status) {
@@ -291,28 +299,57 @@ bool TClientDataSet::Before(RecordId a, RecordId b) const {
 
 void TClientDataSet::RebuildView() {
     view_.clear();
+    if (RebuildViewFromIndex()) return;
     view_.reserve(order_.size());
     for (RecordId id : order_)
         if (Passes(id)) view_.push_back(id);
-    if (!indexKey_.Empty()) SortView();  // else already in default order
+    if (!indexKey_.Empty()) SortByIndex(view_);  // else already in default order
+}
+
+// The view of a filter that pins the index's leading field to one value: the group of records
+// holding that value (ignoring case, which every equality implies) is one run of the index,
+// already in view order; only its records are tested against the whole filter.
+bool TClientDataSet::RebuildViewFromIndex() {
+    if (!filterExpression_ || indexKey_.Empty()) return false;
+    const dataset::KeyPart& leading = indexKey_.Parts().front();
+    const Variant* value = filterExpression_->RequiredEqual(leading.column);
+    if (!value) return false;
+    const std::vector<RecordId>& all = IndexedRecords();
+    auto compare = [&](RecordId id) {
+        int c = dataset::CompareFolded(records_[id].values[leading.column], *value);
+        return leading.descending ? -c : c;
+    };
+    auto it = std::partition_point(all.begin(), all.end(), [&](RecordId id) { return compare(id) < 0; });
+    for (; it != all.end() && compare(*it) == 0; ++it)
+        if (Passes(*it)) view_.push_back(*it);
+    return true;
+}
+
+const std::vector<TClientDataSet::RecordId>& TClientDataSet::IndexedRecords() {
+    if (!indexedCurrent_) {
+        indexed_ = order_;
+        SortByIndex(indexed_);
+        indexedCurrent_ = true;
+    }
+    return indexed_;
 }
 
 // Sorts entries that carry what the comparison reads, so that it does not have to reach
 // through records_ for every comparison (the sort's cost at a million records is cache misses).
-void TClientDataSet::SortView() {
+void TClientDataSet::SortByIndex(std::vector<RecordId>& ids) const {
     struct Entry {
         const Variant* values;
         uint64_t sequence;
         RecordId id;
     };
     std::vector<Entry> entries;
-    entries.reserve(view_.size());
-    for (RecordId id : view_) entries.push_back(Entry{records_[id].values.data(), records_[id].sequence, id});
+    entries.reserve(ids.size());
+    for (RecordId id : ids) entries.push_back(Entry{records_[id].values.data(), records_[id].sequence, id});
     std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
         int c = indexKey_.Compare(a.values, b.values);
         return c != 0 ? c < 0 : a.sequence < b.sequence;
     });
-    for (size_t i = 0; i < entries.size(); ++i) view_[i] = entries[i].id;
+    for (size_t i = 0; i < entries.size(); ++i) ids[i] = entries[i].id;
 }
 
 dataset::IndexKey TClientDataSet::BuildIndexKey(const std::string& indexName, const std::string& fieldNames) const {
@@ -348,7 +385,8 @@ void TClientDataSet::ChangeIndex(const std::string& indexName, const std::string
     indexKey_ = std::move(key);
     std::optional<RecordId> current;
     if (Cursor() >= 0) current = view_[Cursor()];
-    SortView();
+    indexedCurrent_ = false;
+    SortByIndex(view_);
     int position = current ? static_cast<int>(std::find(view_.begin(), view_.end(), *current) - view_.begin()) : 0;
     Resync(position);
 }

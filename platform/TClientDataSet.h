@@ -9,6 +9,10 @@
 //   the current one, Append at the end), each record carrying an increasing sequence number;
 // - view_ lists the ids that pass the filter, sorted by the active index, ties in default
 //   order, nulls first. Locate and FindKey bisect it on the index's leading fields.
+// - indexed_ lists every live id in the active index's order, built when first needed and
+//   dropped when a change could disorder it. A filter that requires the index's leading field
+//   to equal a value takes its candidates from there by bisection, so switching between the
+//   groups of a large dataset costs the size of the group, not of the dataset.
 //
 // Data and change log (a simplification of the platform, kept on purpose): Data is the current
 // records in default order, all of kind Unmodified; the change log travels only as Delta, which
@@ -122,7 +126,9 @@ private:
     bool Passes(RecordId id) const;
     bool Before(RecordId a, RecordId b) const;
     void RebuildView();
-    void SortView();
+    bool RebuildViewFromIndex();
+    const std::vector<RecordId>& IndexedRecords();
+    void SortByIndex(std::vector<RecordId>& ids) const;
     uint64_t SequenceBefore(size_t orderPosition);
     void Renumber();
     size_t OrderPosition(RecordId id) const;
@@ -144,6 +150,8 @@ private:
     std::vector<Record> records_;
     std::vector<RecordId> order_;
     std::vector<RecordId> view_;
+    std::vector<RecordId> indexed_;
+    bool indexedCurrent_ = false;
     std::vector<RecordId> changes_;  // ids in the order they first changed
     dataset::IndexKey indexKey_;
     std::optional<dataset::FilterExpression> filterExpression_;
