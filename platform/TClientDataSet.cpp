@@ -278,12 +278,27 @@ uint64_t TClientDataSet::SequenceBefore(size_t place) {
     if (place == order_.size()) return low + kSequenceGap;
     uint64_t high = records_[order_[place]].sequence;
     if (high - low >= 2) return low + (high - low) / 2;
-    Renumber();
+    Renumber(place);
     return SequenceBefore(place);
 }
 
-void TClientDataSet::Renumber() {
-    for (size_t i = 0; i < order_.size(); ++i) records_[order_[i]].sequence = (i + 1) * kSequenceGap;
+// Spreads the sequence numbers of the records around order position `place` evenly, widening
+// the window until its numbers leave room. Renumbering only near the crowded place keeps a run
+// of inserts at one place (each one before the last) from costing the whole dataset each time.
+void TClientDataSet::Renumber(size_t place) {
+    constexpr uint64_t kRoomyStep = 1024;
+    for (size_t half = 16;; half *= 2) {
+        size_t begin = place > half ? place - half : 0;
+        size_t end = std::min(order_.size(), place + half);
+        uint64_t low = begin == 0 ? 0 : records_[order_[begin - 1]].sequence;
+        uint64_t count = end - begin;
+        // Past the last record the numbers are free.
+        uint64_t high = end == order_.size() ? low + (count + 1) * kSequenceGap : records_[order_[end]].sequence;
+        uint64_t step = (high - low) / (count + 1);
+        if (step < kRoomyStep) continue;
+        for (size_t i = begin; i < end; ++i) records_[order_[i]].sequence = low + (i - begin + 1) * step;
+        return;
+    }
 }
 
 // ---- view: filter and index

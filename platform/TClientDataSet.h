@@ -130,7 +130,7 @@ private:
     const std::vector<RecordId>& IndexedRecords();
     void SortByIndex(std::vector<RecordId>& ids) const;
     uint64_t SequenceBefore(size_t orderPosition);
-    void Renumber();
+    void Renumber(size_t place);
     size_t OrderPosition(RecordId id) const;
     void LogChange(RecordId id, Status from);
     int Search(const std::vector<Condition>& conditions) const;
