@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 #include <tuple>
+#include <unordered_map>
 
 namespace appserver {
 
@@ -14,52 +15,76 @@ namespace {
 
 std::string MatchKey(std::string_view name) { return FoldForMatch(Trim(name)); }
 
-// The record whose name matches, else the one whose code is the same, else none.
+// Finds records by name (trimmed, ignoring case and accents), else by code; where several
+// share a name or code the first one wins. Built once per list, so that matching a large file
+// costs a lookup per row instead of a pass over the list.
 template <typename Record>
-const Record* MatchByNameThenCode(const std::vector<Record>& records, std::string_view name, std::string_view code) {
-    const std::string key = MatchKey(name);
-    for (const auto& record : records) {
-        if (MatchKey(record.name) == key) return &record;
+class RecordMatcher {
+public:
+    explicit RecordMatcher(const std::vector<Record>& records) {
+        for (const auto& record : records) {
+            byName_.emplace(MatchKey(record.name), &record);
+            byCode_.emplace(record.code, &record);
+        }
     }
-    for (const auto& record : records) {
-        if (record.code == code) return &record;
+    const Record* ByName(std::string_view name) const { return Find(byName_, MatchKey(name)); }
+    const Record* ByNameThenCode(std::string_view name, const std::string& code) const {
+        const Record* match = ByName(name);
+        return match ? match : Find(byCode_, code);
     }
-    return nullptr;
+
+private:
+    using Map = std::unordered_map<std::string, const Record*>;
+    static const Record* Find(const Map& map, const std::string& key) {
+        auto it = map.find(key);
+        return it == map.end() ? nullptr : it->second;
+    }
+    Map byName_, byCode_;
+};
+
+// The file's rows of each service, in file order.
+template <typename Item>
+std::unordered_map<std::string, std::vector<const Item*>> ByService(const std::vector<Item>& items) {
+    std::unordered_map<std::string, std::vector<const Item*>> groups;
+    for (const auto& item : items) groups[item.service].push_back(&item);
+    return groups;
+}
+
+template <typename Item>
+const std::vector<const Item*>& RowsOf(const std::unordered_map<std::string, std::vector<const Item*>>& groups,
+                                       const std::string& service) {
+    static const std::vector<const Item*> none;
+    auto it = groups.find(service);
+    return it == groups.end() ? none : it->second;
 }
 
 const char* Flag(bool value) { return value ? "S" : "N"; }
 
-void AddDietPairs(const IntegrationFile& file, const FileService& origin, const ServiceRecord* destination,
-                  const BranchCatalogue& catalogue, PacketBuilder& diets) {
+void AddDietPairs(const std::vector<const FileDiet*>& originDiets, const FileService& origin,
+                  const ServiceRecord* destination, const BranchCatalogue& catalogue, PacketBuilder& diets) {
     const auto destinationDiets = destination ? catalogue.Diets(destination->code) : std::vector<DietRecord>{};
+    const RecordMatcher<DietRecord> matcher(destinationDiets);
     const std::string destinationCode = destination ? destination->code : "";
-    for (const auto& diet : file.diets) {
-        if (diet.service != origin.code) continue;
-        const DietRecord* match = MatchByNameThenCode(destinationDiets, diet.name, diet.code);
-        diets.Add({origin.code, diet.code, diet.name, destinationCode, match ? match->code : "",
+    for (const FileDiet* diet : originDiets) {
+        const DietRecord* match = matcher.ByNameThenCode(diet->name, diet->code);
+        diets.Add({origin.code, diet->code, diet->name, destinationCode, match ? match->code : "",
                    match ? match->name : ""});
     }
 }
 
-void AddDishTypePairs(const IntegrationFile& file, const FileService& origin, const ServiceRecord* destination,
-                      const BranchCatalogue& catalogue, PacketBuilder& dishTypes) {
+void AddDishTypePairs(const std::vector<const FileDishType*>& originDishTypes, const IntegrationFile& file,
+                      const FileService& origin, const ServiceRecord* destination, const BranchCatalogue& catalogue,
+                      PacketBuilder& dishTypes) {
     const auto configuration =
         destination ? catalogue.Configuration(destination->code, file.header.firstDay) : std::vector<DishTypeRecord>{};
+    const RecordMatcher<DishTypeRecord> matcher(configuration);
     const std::string destinationCode = destination ? destination->code : "";
-    for (const auto& dishType : file.dishTypes) {
-        if (dishType.service != origin.code) continue;
-        const std::string key = MatchKey(dishType.name);
-        const DishTypeRecord* match = nullptr;
-        for (const auto& record : configuration) {
-            if (MatchKey(record.name) == key) {
-                match = &record;
-                break;
-            }
-        }
-        std::vector<Variant> row{origin.code,    dishType.code, dishType.sequence,     dishType.order,
-                                 dishType.name,  Flag(dishType.option), destinationCode};
+    for (const FileDishType* dishType : originDishTypes) {
+        const DishTypeRecord* match = matcher.ByName(dishType->name);
+        std::vector<Variant> row{origin.code,    dishType->code, dishType->sequence,     dishType->order,
+                                 dishType->name, Flag(dishType->option), destinationCode};
         if (match) {
-            row.insert(row.end(), {match->code, dishType.sequence, dishType.order, match->name, "S"});
+            row.insert(row.end(), {match->code, dishType->sequence, dishType->order, match->name, "S"});
         } else {
             row.insert(row.end(), {Variant(), Variant(), Variant(), Variant(), "N"});
         }
@@ -71,14 +96,17 @@ void AddDishTypePairs(const IntegrationFile& file, const FileService& origin, co
 
 Variant::Array MappingProposal::Build(const IntegrationFile& file, const BranchCatalogue& destination) {
     const auto services = destination.Services();
+    const RecordMatcher<ServiceRecord> serviceMatcher(services);
+    const auto dietsByService = ByService(file.diets);
+    const auto dishTypesByService = ByService(file.dishTypes);
     PacketBuilder pairs(layouts::Servicos());
     PacketBuilder diets(layouts::Dietas());
     PacketBuilder dishTypes(layouts::TipoPrat());
     for (const auto& origin : file.services) {
-        const ServiceRecord* match = MatchByNameThenCode(services, origin.name, origin.code);
+        const ServiceRecord* match = serviceMatcher.ByNameThenCode(origin.name, origin.code);
         pairs.Add({origin.code, match ? match->code : "", origin.name, match ? match->name : ""});
-        AddDietPairs(file, origin, match, destination, diets);
-        AddDishTypePairs(file, origin, match, destination, dishTypes);
+        AddDietPairs(RowsOf(dietsByService, origin.code), origin, match, destination, diets);
+        AddDishTypePairs(RowsOf(dishTypesByService, origin.code), file, origin, match, destination, dishTypes);
     }
 
     PacketBuilder exportedServices(layouts::ServOrigem());
