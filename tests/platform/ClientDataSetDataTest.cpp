@@ -238,3 +238,28 @@ TEST(FieldConversion, ReadOnlyFieldRefusesAssignment) {
 }
 
 } // namespace
+
+namespace {
+
+// Each insert goes before the one before it: the numbers that keep the default order run out at
+// that place again and again, and renumbering must keep every record where it was put.
+TEST(ClientDataSetData, ARunOfInsertsAtOnePlaceKeepsItsOrder) {
+    CodeNameSet set;
+    set.Load({"A", "Z"});
+    set.cds->Last();
+    std::vector<std::string> expected{"A"};
+    for (int i = 1; i <= 300; ++i) {
+        set.cds->Insert();
+        set.code->SetAsString("N" + std::to_string(i));
+        set.cds->Post();
+        expected.insert(expected.begin() + 1, "N" + std::to_string(i));
+    }
+    expected.push_back("Z");
+    Variant data = set.cds->Data();
+    std::vector<std::string> codes;
+    for (size_t row = 0; row < data.AsPacket().Rows.size(); ++row) codes.push_back(data.AsPacket().Value(row, "CODE").AsString());
+    EXPECT_EQ(codes, expected);
+    EXPECT_EQ(set.Codes(), expected);
+}
+
+} // namespace
