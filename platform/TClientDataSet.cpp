@@ -319,6 +319,14 @@ void TClientDataSet::RebuildView() {
     for (RecordId id : order_)
         if (Passes(id)) view_.push_back(id);
     if (!indexKey_.Empty()) SortByIndex(view_);  // else already in default order
+    RememberIndexedOrder();
+}
+
+// An unfiltered view in index order is the index itself: keep it for the filters to come.
+void TClientDataSet::RememberIndexedOrder() {
+    if (filterExpression_ || indexKey_.Empty()) return;
+    indexed_ = view_;
+    indexedCurrent_ = true;
 }
 
 // The view of a filter that pins the index's leading field to one value: the group of records
@@ -402,6 +410,7 @@ void TClientDataSet::ChangeIndex(const std::string& indexName, const std::string
     if (Cursor() >= 0) current = view_[Cursor()];
     indexedCurrent_ = false;
     SortByIndex(view_);
+    RememberIndexedOrder();
     int position = current ? static_cast<int>(std::find(view_.begin(), view_.end(), *current) - view_.begin()) : 0;
     Resync(position);
 }

@@ -127,6 +127,7 @@ private:
     bool Before(RecordId a, RecordId b) const;
     void RebuildView();
     bool RebuildViewFromIndex();
+    void RememberIndexedOrder();
     const std::vector<RecordId>& IndexedRecords();
     void SortByIndex(std::vector<RecordId>& ids) const;
     uint64_t SequenceBefore(size_t orderPosition);
