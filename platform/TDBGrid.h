@@ -96,6 +96,11 @@ public:
     // are disabled.
     bool Paint();
     bool Paint(TCanvas& canvas);
+    // Paints one data cell as Paint does (default drawing, OnDrawColumnCell, focus frame) on
+    // `canvas` at `rect`, the fields reading display row `displayRow`: for a toolkit view that
+    // lays out and scrolls its own cells. False, and nothing drawn, while the dataset's controls
+    // are disabled or when the column or the row is not there to show.
+    bool PaintCell(TCanvas& canvas, int column, int displayRow, const TRect& rect);
     bool DefaultDrawing = true;
     // Background and the field's display text in the column's alignment and colours.
     void DefaultDrawColumnCell(const TRect& rect, int dataCol, TColumn* column, TGridDrawState state);
@@ -171,6 +176,7 @@ private:
     // Painting (TDBGridPaint.cpp).
     void PaintTitles();
     void PaintRow(int visibleRow);
+    void DrawCell(int column, int displayRow, const TRect& rect);
     void PaintGridLines(int rows);
     TGridDrawState CellState(int column, int displayRow) const;
     int ColumnLeft(int column) const;

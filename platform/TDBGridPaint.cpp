@@ -118,23 +118,36 @@ void TDBGrid::PaintRow(int visibleRow) {
         const char* marker = !current ? "" : dataSet->State() == dsInsert ? "*" : dataSet->State() == dsEdit ? "I" : ">";
         canvas.TextRect(rect, rect.Left + 2, rect.Top + 2, marker);
     }
-    for (int i = 0; i < columns_.Count(); ++i) {
-        TColumn* column = columns_[i];
-        if (!column->Visible()) continue;
-        TRect rect = CellRect(i, visibleRow);
-        TGridDrawState state = CellState(i, displayRow);
-        bool highlight = state.Contains(gdSelected) && (Focused() || options_.Contains(dgAlwaysShowSelection));
-        canvas.Font = column->Font();
-        canvas.Brush.Color = column->Color();
-        if (highlight) {
-            canvas.Brush.Color = clHighlight;
-            canvas.Font.Color = clHighlightText;
-        }
-        if (!Enabled()) canvas.Font.Color = clGrayText;
-        if (DefaultDrawing) DefaultDrawColumnCell(rect, i, column, state);
-        if (OnDrawColumnCell) OnDrawColumnCell(this, rect, i, column, state);
-        if (DefaultDrawing && state.Contains(gdFocused)) canvas.DrawFocusRect(rect);
+    for (int i = 0; i < columns_.Count(); ++i)
+        if (columns_[i]->Visible()) DrawCell(i, displayRow, CellRect(i, visibleRow));
+}
+
+bool TDBGrid::PaintCell(TCanvas& canvas, int column, int displayRow, const TRect& rect) {
+    TDataSet* dataSet = DataSet();
+    if (!link_.Active() || dataSet->ControlsDisabled()) return false;
+    if (column < 0 || column >= columns_.Count() || !columns_[column]->Visible()) return false;
+    if (displayRow < 0 || displayRow >= dataSet->DisplayRowCount()) return false;
+    CanvasScope scope(canvas_, canvas, &ownCanvas_);
+    TDataSet::RowScope rowScope(*dataSet, displayRow);
+    DrawCell(column, displayRow, rect);
+    return true;
+}
+
+void TDBGrid::DrawCell(int index, int displayRow, const TRect& rect) {
+    TCanvas& canvas = *canvas_;
+    TColumn* column = columns_[index];
+    TGridDrawState state = CellState(index, displayRow);
+    bool highlight = state.Contains(gdSelected) && (Focused() || options_.Contains(dgAlwaysShowSelection));
+    canvas.Font = column->Font();
+    canvas.Brush.Color = column->Color();
+    if (highlight) {
+        canvas.Brush.Color = clHighlight;
+        canvas.Font.Color = clHighlightText;
     }
+    if (!Enabled()) canvas.Font.Color = clGrayText;
+    if (DefaultDrawing) DefaultDrawColumnCell(rect, index, column, state);
+    if (OnDrawColumnCell) OnDrawColumnCell(this, rect, index, column, state);
+    if (DefaultDrawing && state.Contains(gdFocused)) canvas.DrawFocusRect(rect);
 }
 
 void TDBGrid::DefaultDrawColumnCell(const TRect& rect, int, TColumn* column, TGridDrawState) {

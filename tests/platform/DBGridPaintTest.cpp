@@ -155,6 +155,36 @@ TEST_F(GridPaint, DisabledControlsKeepTheGridFromRepaintingUntilEnabled) {
     grid.SetObserver(nullptr);
 }
 
+TEST_F(GridPaint, OneCellPaintsOnTheGivenCanvasReadingItsRowWithTheGridsState) {
+    Application->PressKey(VK_DOWN);
+    TRecordingCanvas view;
+    grid.OnDrawColumnCell = [&](TComponent*, const TRect& rect, int, TColumn*, TGridDrawState state) {
+        calls.push_back({0, code->AsString(), state, 0});
+        grid.Canvas().TextRect(rect, rect.Left, rect.Top, "handler");
+    };
+    const TRect rect = Bounds(500, 40, 80, 17);  // the view's own place for the cell
+    ASSERT_TRUE(grid.PaintCell(view, 1, 2, rect));
+    ASSERT_TRUE(grid.PaintCell(view, 0, 1, rect));
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].code, "03");
+    EXPECT_TRUE(calls[0].state.Empty());
+    EXPECT_EQ(calls[1].code, "02");
+    EXPECT_EQ(calls[1].state, (TGridDrawState{gdSelected, gdFocused}));
+    EXPECT_EQ(view.Records().front().Text, "Ceia");
+    EXPECT_EQ(view.Records().front().Rect, rect);
+    EXPECT_EQ(view.Records().back().Operation, CanvasOperation::DrawFocusRect);
+    EXPECT_TRUE(grid.OwnCanvas().Records().empty());
+    EXPECT_EQ(&grid.Canvas(), &grid.OwnCanvas());
+    EXPECT_EQ(cds.RecNo(), 2);
+
+    EXPECT_FALSE(grid.PaintCell(view, 0, 3, rect));
+    EXPECT_FALSE(grid.PaintCell(view, 3, 0, rect));
+    cds.DisableControls();
+    EXPECT_FALSE(grid.PaintCell(view, 0, 0, rect));
+    cds.EnableControls();
+    EXPECT_EQ(calls.size(), 2u);
+}
+
 TEST(BitmapCanvas, BrushCopyPaintsTheTransparentColourWithTheBrush) {
     TBitmap check(2, 2);
     check.SetPixel(0, 0, clOlive);
