@@ -101,6 +101,8 @@ public:
     // lays out and scrolls its own cells. False, and nothing drawn, while the dataset's controls
     // are disabled or when the column or the row is not there to show.
     bool PaintCell(TCanvas& canvas, int column, int displayRow, const TRect& rect);
+    // Paints one column's title as Paint does, on `canvas` at `rect`; false for a hidden column.
+    bool PaintTitle(TCanvas& canvas, int column, const TRect& rect);
     bool DefaultDrawing = true;
     // Background and the field's display text in the column's alignment and colours.
     void DefaultDrawColumnCell(const TRect& rect, int dataCol, TColumn* column, TGridDrawState state);
@@ -177,6 +179,7 @@ private:
     void PaintTitles();
     void PaintRow(int visibleRow);
     void DrawCell(int column, int displayRow, const TRect& rect);
+    void DrawTitle(int column, const TRect& rect);
     void PaintGridLines(int rows);
     TGridDrawState CellState(int column, int displayRow) const;
     int ColumnLeft(int column) const;

@@ -94,15 +94,24 @@ void TDBGrid::PaintTitles() {
     TCanvas& canvas = *canvas_;
     canvas.Brush.Color = clBtnFace;
     if (options_.Contains(dgIndicator)) canvas.FillRect(Bounds(0, 0, indicatorCellWidth, DefaultRowHeight));
-    for (int i = 0; i < columns_.Count(); ++i) {
-        if (!columns_[i]->Visible()) continue;
-        const TColumnTitle& title = columns_[i]->Title();
-        TRect rect = TitleRect(i);
-        canvas.Brush.Color = clBtnFace;
-        canvas.Font = title.Font();
-        std::string caption = title.Caption();
-        canvas.TextRect(rect, TextLeft(canvas, rect, title.Alignment(), caption), rect.Top + 2, caption);
-    }
+    for (int i = 0; i < columns_.Count(); ++i)
+        if (columns_[i]->Visible()) DrawTitle(i, TitleRect(i));
+}
+
+bool TDBGrid::PaintTitle(TCanvas& canvas, int column, const TRect& rect) {
+    if (column < 0 || column >= columns_.Count() || !columns_[column]->Visible()) return false;
+    CanvasScope scope(canvas_, canvas, &ownCanvas_);
+    DrawTitle(column, rect);
+    return true;
+}
+
+void TDBGrid::DrawTitle(int column, const TRect& rect) {
+    TCanvas& canvas = *canvas_;
+    const TColumnTitle& title = columns_[column]->Title();
+    canvas.Brush.Color = clBtnFace;
+    canvas.Font = title.Font();
+    std::string caption = title.Caption();
+    canvas.TextRect(rect, TextLeft(canvas, rect, title.Alignment(), caption), rect.Top + 2, caption);
 }
 
 void TDBGrid::PaintRow(int visibleRow) {

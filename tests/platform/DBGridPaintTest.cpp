@@ -185,6 +185,28 @@ TEST_F(GridPaint, OneCellPaintsOnTheGivenCanvasReadingItsRowWithTheGridsState) {
     EXPECT_EQ(calls.size(), 2u);
 }
 
+TEST_F(GridPaint, OneTitlePaintsOnTheGivenCanvasInItsAlignment) {
+    TRecordingCanvas view;
+    TFont symbols;
+    symbols.Name = "Monotype Sorts";
+    grid.Columns()[1]->Title().SetFont(symbols);
+    grid.Columns()[1]->Title().SetAlignment(taRightJustify);
+    const TRect rect = Bounds(100, 0, 80, 17);
+    ASSERT_TRUE(grid.PaintTitle(view, 1, rect));
+    ASSERT_EQ(view.Records().size(), 1u);
+    const TCanvasRecord& title = view.Records()[0];
+    EXPECT_EQ(title.Text, "Nome");
+    EXPECT_EQ(title.Rect, rect);
+    EXPECT_EQ(title.Point, (TPoint{rect.Right - view.TextWidth("Nome") - 3, 2}));
+    EXPECT_EQ(title.Font.Name, "Monotype Sorts");
+    EXPECT_EQ(title.Brush.Color, clBtnFace);
+    EXPECT_TRUE(grid.OwnCanvas().Records().empty());
+
+    grid.Columns()[1]->SetVisible(false);
+    EXPECT_FALSE(grid.PaintTitle(view, 1, rect));
+    EXPECT_FALSE(grid.PaintTitle(view, 3, rect));
+}
+
 TEST(BitmapCanvas, BrushCopyPaintsTheTransparentColourWithTheBrush) {
     TBitmap check(2, 2);
     check.SetPixel(0, 0, clOlive);
