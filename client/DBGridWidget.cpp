@@ -2,6 +2,7 @@
 
 #include "DBGridDelegate.h"
 #include "DBGridEditor.h"
+#include "DBGridHeader.h"
 #include "DBGridModel.h"
 #include "QtCanvas.h"
 
@@ -86,6 +87,7 @@ DBGridWidget::DBGridWidget(TDBGrid& grid, QWidget* parent)
       model_(new DBGridModel(grid, this)),
       delegate_(new DBGridDelegate(grid, this)),
       editor_(new DBGridEditor(viewport())) {
+    setHorizontalHeader(new DBGridHeader(grid, this));
     setModel(model_);
     setItemDelegate(delegate_);
     setShowGrid(false);
