@@ -68,6 +68,10 @@ void DBGridEditor::mouseReleaseEvent(QMouseEvent* event) {
         OnSelect(cursorPosition(), 0);
 }
 
+void DBGridEditor::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && OnDoubleClick) OnDoubleClick();
+}
+
 void DBGridEditor::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     if (event->reason() != Qt::ActiveWindowFocusReason && OnUserFocus) OnUserFocus();

@@ -22,6 +22,8 @@ public:
 
     std::function<void(QKeyEvent* event)> OnKey;
     std::function<void()> OnButtonClick;
+    // A double click on the editor is one on the grid's current cell.
+    std::function<void()> OnDoubleClick;
     // The user placed the caret or selected with the mouse.
     std::function<void(int start, int length)> OnSelect;
     // The user put the focus here (not the platform).
@@ -31,6 +33,7 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool focusNextPrevChild(bool next) override;

@@ -111,6 +111,7 @@ DBGridWidget::DBGridWidget(TDBGrid& grid, QWidget* parent)
         if (target) Application->Perform([target] { target->ClickEditButton(); });
         if (self) Synchronize();
     };
+    editor_->OnDoubleClick = [this] { DoubleClickCell(currentIndex()); };
     editor_->OnSelect = [this](int start, int length) {
         if (!inplace_) return;
         inplace_->SetSelStart(start);
@@ -284,9 +285,11 @@ void DBGridWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void DBGridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (!grid_ || event->button() != Qt::LeftButton) return;
-    QModelIndex index = indexAt(event->position().toPoint());
-    if (!index.isValid()) return;
+    if (event->button() == Qt::LeftButton) DoubleClickCell(indexAt(event->position().toPoint()));
+}
+
+void DBGridWidget::DoubleClickCell(const QModelIndex& index) {
+    if (!grid_ || !index.isValid()) return;
     TDBGrid* grid = grid_;
     int row = GridRow(index.row());
     QPointer<DBGridWidget> self(this);

@@ -53,6 +53,7 @@ private:
     void FollowCurrentCell();
     void SynchronizeEditor();
     void FollowFocus();
+    void DoubleClickCell(const QModelIndex& index);
     void TitleClicked(int section);
     void SectionResized(int section, int oldSize, int newSize);
     // The cell rectangle the platform paints in: the section less its grid lines.
