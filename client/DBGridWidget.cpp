@@ -17,6 +17,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // The platform grid's indicator column, without its line.
@@ -190,14 +192,19 @@ void DBGridWidget::ApplyLayout() {
     verticalHeader()->setVisible(options.Contains(dgIndicator));
     verticalHeader()->setFixedWidth(kIndicatorWidth + colLine);
     verticalHeader()->setDefaultSectionSize(grid_->DefaultRowHeight + rowLine);
-    for (int i = 0; i < model_->columnCount(); ++i) {
+    // The model keeps its last shape while the dataset's controls are disabled.
+    int columns = std::min(model_->columnCount(), grid_->Columns().Count());
+    for (int i = 0; i < columns; ++i) {
         TColumn* column = grid_->Columns()[i];
         setColumnHidden(i, !column->Visible());
         if (columnWidth(i) != column->Width() + colLine) setColumnWidth(i, column->Width() + colLine);
     }
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, QtCanvas::QtColor(grid_->Color()));
-    setPalette(colours);
+    QColor background = QtCanvas::QtColor(grid_->Color());
+    if (palette().color(QPalette::Base) != background) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Base, background);
+        setPalette(colours);
+    }
     applyingLayout_ = false;
 }
 
