@@ -1,8 +1,8 @@
 #include "HttpServer.h"
 
 #include "DataPacket.h"
+#include "HttpCall.h"
 #include "HttpProtocol.h"
-#include "SysUtils.h"
 
 #include <httplib.h>
 
@@ -44,35 +44,19 @@ bool HttpServer::IsLoopback(const std::string& address) {
 }
 
 void HttpServer::Route() {
-    auto serve = [this](const httplib::Request& request, httplib::Response& response, const std::string& method,
-                        bool named) {
+    auto serve = [this](const httplib::Request& request, httplib::Response& response, const std::string& method) {
         if (!options_.token.empty() &&
             !SameSecret(request.get_header_value(http::kAuthorization), "Bearer " + options_.token))
             return Refuse(response, 401, "missing or wrong access token");
-        Variant call;
-        try {
-            call = DecodeVariant(request.body);
-        } catch (const Exception& error) {
-            return Refuse(response, 400, std::string("body is not a MessagePack variant: ") + error.what());
-        }
-        std::string name = method;
-        Variant::Array args;
-        if (named) {
-            if (!call.IsArray()) return Refuse(response, 400, "body must be the array of arguments");
-            args = call.AsArray();
-        } else {
-            if (!call.IsArray() || call.ArrayLength() != 2 || call[0].Type() != VarType::String || !call[1].IsArray())
-                return Refuse(response, 400, "body must be [method, [arguments]]");
-            name = call[0].AsString();
-            args = call[1].AsArray();
-        }
-        response.set_content(EncodeVariant(module_.Dispatch(name, args)), http::kContentType);
+        const HttpCall call = HttpCall::FromBody(request.body, method);
+        if (!call.refusal.empty()) return Refuse(response, 400, call.refusal);
+        response.set_content(EncodeVariant(module_.Dispatch(call.method, call.args)), http::kContentType);
     };
     server_->Post(http::kCallPath, [serve](const httplib::Request& request, httplib::Response& response) {
-        serve(request, response, "", false);
+        serve(request, response, "");
     });
     server_->Post(R"(/rdm/([A-Za-z_][A-Za-z0-9_]*))", [serve](const httplib::Request& request, httplib::Response& response) {
-        serve(request, response, request.matches[1], true);
+        serve(request, response, request.matches[1]);
     });
 }
 
