@@ -13,6 +13,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Spelled out for compilers without aggregate deduction (clang before 17, used for fuzzing).
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 const char* TypeName(VarType type) {
     switch (type) {
