@@ -191,6 +191,13 @@ class CodeIndex {
     int shift_ = 64;
 };
 
+// A byte for a message, as 0x9D.
+std::string HexByte(char byte) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    unsigned char b = static_cast<unsigned char>(byte);
+    return std::string("0x") + kDigits[b >> 4] + kDigits[b & 0xF];
+}
+
 // A raw field for a message: decoded, and cut short when long.
 std::string Quote(std::string_view raw) {
     constexpr size_t kShown = 30;
@@ -398,6 +405,11 @@ class Parser {
         if (raw.size() > maxCharacters)
             return Fail(field, std::string(FieldName(field)) + " has " + std::to_string(raw.size()) +
                                    " characters, at most " + std::to_string(maxCharacters) + " are allowed");
+        // A byte the code page leaves undefined has no character to keep: the name could be
+        // neither shown nor written back as it came.
+        if (auto odd = std::find_if_not(raw.begin(), raw.end(), IsWindows1252Character); odd != raw.end())
+            return Fail(field, std::string(FieldName(field)) + " holds the byte " + HexByte(*odd) +
+                                   ", which Windows-1252 does not define");
         out = DecodeWindows1252(raw);
         return true;
     }

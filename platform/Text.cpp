@@ -91,6 +91,11 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 }  // namespace
 
+bool IsWindows1252Character(char byte) {
+    unsigned char b = static_cast<unsigned char>(byte);
+    return b < 0x80 || b >= 0xA0 || kHighControls[b - 0x80] != 0;
+}
+
 std::string DecodeWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);

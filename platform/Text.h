@@ -6,6 +6,8 @@
 
 // Windows-1252 bytes to UTF-8 (the five undefined bytes map to U+FFFD).
 std::string DecodeWindows1252(std::string_view bytes);
+// Whether Windows-1252 gives the byte a character: all but 0x81, 0x8D, 0x8F, 0x90 and 0x9D.
+bool IsWindows1252Character(char byte);
 // UTF-8 to Windows-1252; characters it cannot hold become '?'.
 std::string EncodeWindows1252(std::string_view text);
 

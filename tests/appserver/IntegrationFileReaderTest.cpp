@@ -216,6 +216,18 @@ INSTANTIATE_TEST_SUITE_P(
                 "line 7, field 8: truncated last line: the file ends without a line end"}),
     [](const auto& info) { return std::string(info.param.what); });
 
+// Such a name could be neither shown nor written back: the reader keeps no text it cannot hold.
+TEST(IntegrationFileReader, NameWithAByteTheCodePageLeavesUndefinedIsRefused) {
+    for (char byte : {'\x81', '\x8D', '\x8F', '\x90', '\x9D'}) {
+        const std::string bytes = FileBytes(kHeaderOnly) + "SERVICO\xF8" "00001\xF8" "Alm" + byte + "o\xF8N\xF8\r\n";
+        auto result = IntegrationFileReader::Parse(bytes, {});
+        EXPECT_FALSE(result.ok);
+        EXPECT_THAT(result.error, ::testing::MatchesRegex(
+                                      "line 2, field 3: service name holds the byte 0x[0-9A-F]{2}, which Windows-1252 does not define"));
+    }
+    EXPECT_TRUE(IntegrationFileReader::Parse(FileBytes(kHeaderOnly) + "SERVICO\xF8" "00001\xF8" "Alm\x96o\xF8N\xF8\r\n", {}).ok);
+}
+
 TEST(IntegrationFileReader, HugeFieldIsRefusedWithAShortMessage) {
     std::string huge(1'000'000, 'X');
     auto name = IntegrationFileReader::Parse(FileBytes(kHeaderOnly + "PRATO|000001|" + huge + "|\n"), {});
