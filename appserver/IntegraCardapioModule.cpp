@@ -17,9 +17,13 @@ TDateTime AsDay(const Variant& value) {
     return value.Type() == VarType::Date ? value.AsDate() : TDateTime(static_cast<double>(value.AsDouble()));
 }
 
+// A day of the calendar, whatever the type carrying it: a count that is no number or lies past
+// 9999-12-31 names no day, and the store's date handling must never meet one.
 bool IsDay(const Variant& value) {
     const VarType type = value.Type();
-    return type == VarType::Date || type == VarType::Double || type == VarType::Integer;
+    if (type != VarType::Date && type != VarType::Double && type != VarType::Integer) return false;
+    const double days = AsDay(value).Value;
+    return days >= EncodeDate(1, 1, 1).Value && days < EncodeDate(9999, 12, 31).Value + 1;
 }
 
 }  // namespace

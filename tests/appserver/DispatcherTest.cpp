@@ -1,5 +1,7 @@
 #include "ServerFixture.h"
 
+#include <cmath>
+#include <cstdint>
 #include <fstream>
 
 namespace appserver::testing {
@@ -19,6 +21,11 @@ TEST_F(DispatcherTest, MalformedCallsComeBackAsFailuresNotExceptions) {
         {"GetPesqServ", {1}, "GetPesqServ: o argumento 1 deve ser um texto."},
         {"GetVd_Serv", {"0001", Variant(), "", "T", ""}, "GetVd_Serv: o argumento 2 deve ser um texto."},
         {"GetPesqTipoPrat", {"0001", "00002", "amanhã"}, "GetPesqTipoPrat: o argumento 3 deve ser uma data."},
+        {"GetPesqTipoPrat", {"0001", "00002", std::nan("")}, "GetPesqTipoPrat: o argumento 3 deve ser uma data."},
+        {"GetPesqTipoPrat", {"0001", "00002", TDateTime(3.47e10)}, "GetPesqTipoPrat: o argumento 3 deve ser uma data."},
+        {"GetPesqTipoPrat", {"0001", "00002", INT64_MIN}, "GetPesqTipoPrat: o argumento 3 deve ser uma data."},
+        {"GetPesqTipoPrat", {"0001", "00002", EncodeDate(9999, 12, 31) + 1},
+         "GetPesqTipoPrat: o argumento 3 deve ser uma data."},
         {"ImportaCardapio", {"a.txt", "OPER", VarArrayOf({}), Variant(), Variant(), Variant()},
          "ImportaCardapio: o argumento 3 deve ser um texto."},
     };
@@ -28,6 +35,11 @@ TEST_F(DispatcherTest, MalformedCallsComeBackAsFailuresNotExceptions) {
         EXPECT_EQ(answer.message, c.message);
         EXPECT_TRUE(answer.payload.IsNull());
     }
+}
+
+TEST_F(DispatcherTest, TheCalendarsLastDayIsStillADay) {
+    EXPECT_TRUE(Call("GetPesqTipoPrat", {"0001", "00002", EncodeDate(9999, 12, 31)}).ok);
+    EXPECT_TRUE(Call("GetPesqTipoPrat", {"0001", "00002", EncodeDate(1, 1, 1).Value}).ok);
 }
 
 TEST_F(DispatcherTest, AStoreFailureBecomesAFailureAnswer) {
