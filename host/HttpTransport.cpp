@@ -15,13 +15,14 @@ constexpr time_t kAnswerSeconds = 600;
 
 }  // namespace
 
-HttpTransport::HttpTransport(const std::string& host, int port, std::string token)
+HttpTransport::HttpTransport(const std::string& host, int port, std::string token, int answerSeconds)
     : client_(std::make_unique<httplib::Client>(host, port)), endpoint_(host + ":" + std::to_string(port)) {
     client_->set_keep_alive(true);
     client_->set_tcp_nodelay(true);  // kept-alive loopback calls stall 40 ms without it
     client_->set_connection_timeout(kConnectSeconds);
-    client_->set_read_timeout(kAnswerSeconds);
-    client_->set_write_timeout(kAnswerSeconds);
+    const time_t answer = answerSeconds > 0 ? answerSeconds : kAnswerSeconds;
+    client_->set_read_timeout(answer);
+    client_->set_write_timeout(answer);
     if (!token.empty()) client_->set_bearer_token_auth(token.c_str());
 }
 

@@ -18,7 +18,9 @@ class Client;
 
 class HttpTransport : public ServerTransport {
 public:
-    HttpTransport(const std::string& host, int port, std::string token);
+    // `answerSeconds` bounds the wait for an answer; 0 or less takes the default (ten minutes,
+    // for a long import).
+    HttpTransport(const std::string& host, int port, std::string token, int answerSeconds = 0);
     ~HttpTransport() override;
 
     // Raises Exception when the server cannot be reached, answers with another status, or sends

@@ -76,6 +76,7 @@ void Session::Reset() {
     OperatorCode.clear();
     ModuleAcronym.clear();
     ServerToken.clear();
+    ServerAnswerSeconds = 0;
     SetServerAddress("");
     SetGeneralDatabasePath("");
     SetFormatSettings(TFormatSettings::BrazilianPortuguese());

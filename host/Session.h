@@ -20,6 +20,10 @@ public:
     std::string OperatorCode;   // Operador
     std::string ModuleAcronym;  // _SiglaModulo: acronym of the running client module
     std::string ServerToken;    // bearer token sent to an HTTP application server ("" = none)
+    // How long a call to an HTTP application server may wait for its answer, in seconds; 0 takes
+    // the transport's default, which allows for a long import. A host that prefers to fail fast
+    // (or a test against a server that never answers) sets less.
+    int ServerAnswerSeconds = 0;
 
     // "" or "embedded": the application server runs in process (see EmbeddedTransport.h);
     // "http://host:port" (port 80 when omitted): over HTTP. Anything else raises

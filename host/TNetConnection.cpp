@@ -33,7 +33,8 @@ void TNetConnection::SetConnected(bool connected) {
     if (host.empty() || host == "embedded")
         transport_ = std::make_unique<EmbeddedTransport>();
     else
-        transport_ = std::make_unique<HttpTransport>(host, Port, Session::Current().ServerToken);
+        transport_ = std::make_unique<HttpTransport>(host, Port, Session::Current().ServerToken,
+                                                     Session::Current().ServerAnswerSeconds);
 }
 
 Variant TNetConnection::Call(const std::string& method, Variant::Array args) {
