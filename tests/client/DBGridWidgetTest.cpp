@@ -4,6 +4,7 @@
 #include "DBGridEditor.h"
 #include "DBGridModel.h"
 #include "DBGridWidget.h"
+#include "GridFixture.h"
 
 #include "SysUtils.h"
 #include "TApplication.h"
@@ -27,41 +28,20 @@
 
 namespace {
 
-class DBGridWidgetTest : public ::testing::Test {
+// The platform's grid fixture, in a smaller grid without the indicator column, shown in a
+// window of its own.
+class DBGridWidgetTest : public GridTest {
 protected:
     DBGridWidgetTest() {
-        Application->SetDialogService(&dialogs);
-        code = cds.AddStringField("CODE", 4, "Código");
-        name = cds.AddStringField("NAME", 20, "Nome");
-        qty = cds.AddIntegerField("QTY", "Qtde");
-        cds.CreateDataSet();
-        for (const auto& [c, n, q] : std::vector<std::tuple<const char*, const char*, int>>{
-                 {"01", "Almoço", 10}, {"02", "Jantar", 20}, {"03", "Ceia", 30}}) {
-            cds.Append();
-            code->SetAsString(c);
-            name->SetAsString(n);
-            qty->SetAsInteger(q);
-            cds.Post();
-        }
-        cds.First();
-        source.SetDataSet(&cds);
-        grid.SetParent(&form);
         grid.SetBounds(0, 0, 300, 120);
-        for (const char* field : {"CODE", "NAME", "QTY"}) grid.Columns().Add()->SetFieldName(field);
         grid.Columns()[1]->SetWidth(120);
         grid.SetOptions(grid.Options() - dgIndicator);
-        grid.SetDataSource(&source);
-        other.SetParent(&form);
-        form.Show();
-        Application->Focus(grid);
         window.resize(400, 300);
         widget = new DBGridWidget(grid, &window);
         window.show();
         QApplication::setActiveWindow(&window);
         Settle();
     }
-
-    ~DBGridWidgetTest() override { Application->SetDialogService(nullptr); }
 
     // A character without a key of its own, as a keyboard layout types it.
     static void TypeCharacter(QWidget* target, const QString& text) {
@@ -83,15 +63,6 @@ protected:
 
     QModelIndex Current() const { return widget->currentIndex(); }
 
-    TScriptedDialogs dialogs;
-    TForm form{nullptr};
-    TClientDataSet cds;
-    TDataSource source;
-    TStringField* code = nullptr;
-    TStringField* name = nullptr;
-    TIntegerField* qty = nullptr;
-    TDBGrid grid{&form};
-    TEdit other{&form};
     QWidget window;
     DBGridWidget* widget = nullptr;
 };
