@@ -35,6 +35,9 @@ bool ImportRoots::Contains(const std::filesystem::path& canonical) const {
 ResolvedFile ImportRoots::Resolve(const std::string& name) const {
     const std::string trimmed = Trim(name);
     if (trimmed.empty()) return Refused(messages::kFileRequired);
+    // The file system reads a name up to its first NUL byte: a name holding one would open a
+    // file other than the one it spells. No file has such a name.
+    if (trimmed.find('\0') != std::string::npos) return Refused(messages::kFileMissing);
     const std::filesystem::path asked(trimmed);
     const std::string outside = messages::Fill(messages::kFileOutsideRoots, {trimmed});
     if (HasParentStep(asked)) return Refused(outside);

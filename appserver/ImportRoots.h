@@ -1,7 +1,8 @@
 #pragma once
 // Decides which file a caller-supplied name means, and refuses any name that would reach outside
 // the configured import roots: a ".." component, an absolute path elsewhere, or a link whose
-// target lies outside every root. Roots are compared after resolving links on both sides.
+// target lies outside every root. Roots are compared after resolving links on both sides. A
+// name holding a NUL byte names no file.
 #include "FileAccess.h"
 
 #include <filesystem>
