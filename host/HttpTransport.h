@@ -18,16 +18,17 @@ class Client;
 
 class HttpTransport : public ServerTransport {
 public:
-    // `answerSeconds` bounds the wait for an answer; 0 or less takes the default (ten minutes,
-    // for a long import).
+    // `answerSeconds` bounds the wait for the whole answer, from sending the call to its last
+    // byte; 0 or less takes the default (ten minutes, for a long import).
     HttpTransport(const std::string& host, int port, std::string token, int answerSeconds = 0);
     ~HttpTransport() override;
 
-    // Raises Exception when the server cannot be reached, answers with another status, or sends
-    // bytes that are no variant.
+    // Raises Exception when the server cannot be reached, has not finished its answer in time,
+    // answers with another status, or sends bytes that are no variant.
     Variant Call(const std::string& method, const Variant::Array& args) override;
 
 private:
     std::unique_ptr<httplib::Client> client_;
     std::string endpoint_;
+    int answerSeconds_;
 };
