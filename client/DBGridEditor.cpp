@@ -1,5 +1,7 @@
 #include "DBGridEditor.h"
 
+#include "KeyRouting.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -43,8 +45,7 @@ void DBGridEditor::resizeEvent(QResizeEvent* event) {
 // Keys are the platform's (the screen's own shortcuts run through its key handlers), so the
 // window's shortcuts do not take them first; Alt combinations stay the menu's.
 bool DBGridEditor::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride &&
-        !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier)) {
+    if (KeyRouting::ClaimsShortcut(event)) {
         event->accept();
         return true;
     }

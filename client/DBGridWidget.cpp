@@ -4,6 +4,7 @@
 #include "DBGridEditor.h"
 #include "DBGridHeader.h"
 #include "DBGridModel.h"
+#include "KeyRouting.h"
 #include "QtCanvas.h"
 
 #include "TApplication.h"
@@ -23,62 +24,6 @@ namespace {
 
 // The platform grid's indicator column, without its line.
 constexpr int kIndicatorWidth = 11;
-
-TShiftState ShiftOf(Qt::KeyboardModifiers modifiers) {
-    TShiftState shift;
-    if (modifiers & Qt::ShiftModifier) shift.Include(ssShift);
-    if (modifiers & Qt::ControlModifier) shift.Include(ssCtrl);
-    if (modifiers & Qt::AltModifier) shift.Include(ssAlt);
-    return shift;
-}
-
-// The platform's key code of a Qt key; 0 for keys the platform has no code for.
-Word VirtualKey(int key) {
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<Word>('A' + (key - Qt::Key_A));
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<Word>('0' + (key - Qt::Key_0));
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return static_cast<Word>(VK_F1 + (key - Qt::Key_F1));
-    switch (key) {
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return VK_TAB;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    }
-    return 0;
-}
-
-// A key the user pressed, as the platform takes it: typed characters as text (so accented
-// letters and punctuation arrive as themselves), everything else as a key with its modifiers
-// (Space with a modifier too: the grids tell Shift+Space and Ctrl+Space from Space).
-void RouteKey(const QKeyEvent& event) {
-    TShiftState shift = ShiftOf(event.modifiers());
-    if (event.key() == Qt::Key_Backtab) shift.Include(ssShift);
-    Word key = VirtualKey(event.key());
-    QString text = event.text();
-    bool typed = !text.isEmpty() && text.at(0).isPrint() && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt) &&
-                 !(key == VK_SPACE && !shift.Empty());
-    if (typed)
-        Application->TypeText(text.toStdString());
-    else if (key != 0)
-        Application->PressKey(key, shift);
-}
-
-bool RoutedFocusReason(Qt::FocusReason reason) {
-    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason ||
-           reason == Qt::OtherFocusReason;
-}
 
 } // namespace
 
@@ -258,8 +203,7 @@ int DBGridWidget::GridRow(int displayRow) const { return displayRow - grid_->Top
 bool DBGridWidget::event(QEvent* event) {
     // The screen's keys run through the platform's key handling, not the window's shortcuts;
     // Alt combinations stay the menu's.
-    if (event->type() == QEvent::ShortcutOverride &&
-        !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier)) {
+    if (KeyRouting::ClaimsShortcut(event)) {
         event->accept();
         return true;
     }
@@ -273,7 +217,7 @@ void DBGridWidget::keyPressEvent(QKeyEvent* event) {
     event->accept();
     if (!grid_) return;
     QPointer<DBGridWidget> self(this);
-    RouteKey(*event);
+    KeyRouting::RouteKey(*event);
     if (self) Synchronize();
 }
 
@@ -312,7 +256,7 @@ void DBGridWidget::mouseReleaseEvent(QMouseEvent*) {}
 void DBGridWidget::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
     // A mouse press hands the focus over itself, with the click.
-    if (!grid_ || !RoutedFocusReason(event->reason())) return;
+    if (!grid_ || !KeyRouting::RoutedFocusReason(event->reason())) return;
     if (!grid_->Focused() && !(inplace_ && inplace_->Focused())) Application->Focus(*grid_);
     ScheduleSynchronize();
 }

@@ -46,7 +46,10 @@ QColor QtCanvas::QtColor(TColor color) {
 }
 
 QFont QtCanvas::QtFont(const TFont& font) {
-    QFont qfont(QString::fromStdString(font.Name));
+    QFont qfont;
+    // The screens are laid out in the Windows fonts; Liberation Sans has Arial's widths, so a
+    // caption fits where the layout put it when the font itself is missing.
+    qfont.setFamilies({QString::fromStdString(font.Name), "Liberation Sans"});
     qfont.setStyleHint(QFont::SansSerif);
     qfont.setPixelSize(std::max(1, (font.Size * 96 + 36) / 72));
     qfont.setBold(font.Style.Contains(fsBold));
@@ -94,7 +97,7 @@ int QtCanvas::TextWidth(const std::string& text) {
 
 int QtCanvas::TextHeight(const std::string&) { return QFontMetrics(QtFont(Font)).height(); }
 
-void QtCanvas::Draw(int x, int y, const TBitmap& bitmap) {
+QImage QtCanvas::QtImage(const TBitmap& bitmap) {
     QImage image(bitmap.Width(), bitmap.Height(), QImage::Format_ARGB32);
     for (int row = 0; row < bitmap.Height(); ++row)
         for (int col = 0; col < bitmap.Width(); ++col) {
@@ -102,8 +105,10 @@ void QtCanvas::Draw(int x, int y, const TBitmap& bitmap) {
             bool hidden = bitmap.Transparent && color == bitmap.TransparentColor;
             image.setPixel(col, row, hidden ? qRgba(0, 0, 0, 0) : PixelOf(color));
         }
-    painter_.drawImage(x, y, image);
+    return image;
 }
+
+void QtCanvas::Draw(int x, int y, const TBitmap& bitmap) { painter_.drawImage(x, y, QtImage(bitmap)); }
 
 void QtCanvas::BrushCopy(const TRect& dest, const TBitmap& bitmap, const TRect& source, TColor transparentColor) {
     // Pixels map one to one; a destination larger than the source is clipped to it, and the part

@@ -10,6 +10,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QString>
 
 class QPainter;
@@ -36,6 +37,8 @@ public:
     // Text as the font shows it: UTF-8 as is, except that a symbol font ("Monotype Sorts") draws
     // its letters as the dingbats it holds, e.g. "4" as a check mark.
     static QString QtText(const TFont& font, const std::string& text);
+    // A platform picture, its transparent colour see-through when it is marked transparent.
+    static QImage QtImage(const TBitmap& bitmap);
 
 private:
     void DrawText(const TRect& clip, int x, int y, const std::string& text);

@@ -70,7 +70,7 @@ TEST_F(QtCanvasTest, TextMeasuresWithTheFont) {
     Paint([](QtCanvas& canvas) {
         int narrow = canvas.TextWidth("W");
         EXPECT_GT(narrow, 0);
-        EXPECT_EQ(canvas.TextWidth("WW"), 2 * narrow);
+        EXPECT_NEAR(canvas.TextWidth("WW"), 2 * narrow, 1);  // advances may be fractional
         canvas.Font.Size = 16;
         EXPECT_GT(canvas.TextWidth("W"), narrow);
         EXPECT_GT(canvas.TextHeight("W"), 16);

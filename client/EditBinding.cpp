@@ -1,0 +1,52 @@
+#include "EditBinding.h"
+
+#include "QtCanvas.h"
+
+#include "TEdit.h"
+
+#include <QLineEdit>
+
+EditBinding::EditBinding(TEdit& edit, QWidget& parent, ScreenWindow& window)
+    : ControlBinding(edit, *new QLineEdit(&parent), window) {
+    View().setDragEnabled(false);
+    View().setAcceptDrops(false);
+    View().setTextMargins(0, 0, 0, 0);
+    QObject::connect(&View(), &QLineEdit::selectionChanged, this, [this] { HandSelection(); });
+    QObject::connect(&View(), &QLineEdit::cursorPositionChanged, this, [this] { HandSelection(); });
+}
+
+TEdit& EditBinding::Edit() const { return static_cast<TEdit&>(*Control()); }
+QLineEdit& EditBinding::View() const { return static_cast<QLineEdit&>(*Widget()); }
+
+void EditBinding::ApplyText() {
+    applying_ = true;
+    QString text = QString::fromStdString(Edit().Text());
+    if (View().text() != text) View().setText(text);
+    applying_ = false;
+    Synchronize();
+}
+
+void EditBinding::Synchronize() {
+    if (!Control()) return;
+    applying_ = true;
+    if (Edit().SelLength() > 0)
+        View().setSelection(Edit().SelStart(), Edit().SelLength());
+    else
+        View().setCursorPosition(Edit().SelStart());
+    applying_ = false;
+}
+
+void EditBinding::HandSelection() {
+    if (applying_ || !Control() || !Edit().Focused()) return;
+    int start = View().hasSelectedText() ? View().selectionStart() : View().cursorPosition();
+    Edit().SetSelStart(start);
+    Edit().SetSelLength(static_cast<int>(View().selectedText().size()));
+}
+
+void EditBinding::ApplyColours() {
+    QPalette colours = View().palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        colours.setColor(group, QPalette::Base, QtCanvas::QtColor(Edit().Color()));
+    colours.setColor(QPalette::Text, QtCanvas::QtColor(Edit().Font().Color));
+    View().setPalette(colours);
+}

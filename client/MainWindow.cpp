@@ -1,0 +1,74 @@
+#include "MainWindow.h"
+
+#include "ClientHost.h"
+#include "ScreenWindow.h"
+
+#include "TApplication.h"
+#include "TForm.h"
+#include "TScreen.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+
+MainWindow::MainWindow(ClientHost& host) : host_(host), area_(new QMdiArea(this)) {
+    setWindowTitle("Cardápios");
+    setCentralWidget(area_);
+    area_->setBackground(QColor(0x80, 0x80, 0x80));
+    resize(1000, 640);
+    BuildMenu();
+    ShowSession();
+    connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::Activated);
+}
+
+void MainWindow::BuildMenu() {
+    QMenu* menu = menuBar()->addMenu("&Cardápios");
+    QAction* import = menu->addAction("Integração de Cardápios - Importação");
+    import->setObjectName("importScreenAction");
+    connect(import, &QAction::triggered, this, [this] { OpenImportScreen(); });
+    menu->addSeparator();
+    connect(menu->addAction("Sai&r"), &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::ShowSession() {
+    const ClientOptions& options = host_.Options();
+    QString text = QString("Operador: %1   Filial: %2   Modo: %3   Servidor: %4")
+                       .arg(QString::fromStdString(options.operatorCode), QString::fromStdString(options.branch),
+                            options.branchMode ? "Filial" : "Matriz", QString::fromStdString(options.server));
+    auto* session = new QLabel(text, this);
+    session->setObjectName("sessionLabel");
+    statusBar()->addWidget(session);
+}
+
+ScreenWindow* MainWindow::WindowOf(const TForm* form) const {
+    for (QMdiSubWindow* sub : area_->subWindowList())
+        if (auto* window = dynamic_cast<ScreenWindow*>(sub->widget()); window && window->Form() == form) return window;
+    return nullptr;
+}
+
+ScreenWindow* MainWindow::OpenImportScreen() {
+    TForm* form = host_.OpenImportScreen();
+    if (!form) return nullptr;
+    ScreenWindow* window = WindowOf(form);
+    if (!window) {
+        window = new ScreenWindow(*form);
+        QMdiSubWindow* frame = area_->addSubWindow(window, Qt::SubWindow | Qt::WindowTitleHint |
+                                                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                                               Qt::WindowCloseButtonHint);
+        frame->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->AttachFrame();
+    }
+    area_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+    window->Synchronize();
+    return window;
+}
+
+void MainWindow::Activated(QMdiSubWindow* sub) {
+    auto* window = sub ? dynamic_cast<ScreenWindow*>(sub->widget()) : nullptr;
+    TForm* form = window ? window->Form() : nullptr;
+    if (!form || Screen->ActiveForm() == form) return;
+    Application->Perform([form] { Screen->SetActiveForm(form); });
+    window->Synchronize();
+}

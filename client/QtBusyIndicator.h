@@ -1,0 +1,30 @@
+#pragma once
+// The busy animation on Qt: while a screen waits for the application server, a small modal
+// panel ("Aguarde...", a moving bar) stands over the main window with the wait cursor. Being
+// modal it keeps the user's input from the screen, so that the screen's handlers, which wait for
+// the call, are never entered twice. Starts nest; the panel goes with the last stop.
+//
+// The server call itself runs on a worker thread while the panel shows, with a local event loop
+// turning on this one, so the windows keep painting during a long load or import.
+#include "BusyIndicator.h"
+
+#include <QPointer>
+
+class QWidget;
+
+class QtBusyIndicator : public BusyIndicator {
+public:
+    explicit QtBusyIndicator(QWidget* parent);
+    ~QtBusyIndicator() override;
+
+    void Start(TComponent* screen, int kind, const std::string& text) override;
+    void Stop(TComponent* screen) override;
+    Variant WhileBusy(const std::function<Variant()>& call) override;
+
+    bool Showing() const { return starts_ > 0; }
+
+private:
+    QPointer<QWidget> parent_;
+    QPointer<QWidget> panel_;  // a child of the main window, which may go first
+    int starts_ = 0;
+};

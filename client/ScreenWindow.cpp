@@ -1,0 +1,152 @@
+#include "ScreenWindow.h"
+
+#include "ControlBinding.h"
+#include "KeyRouting.h"
+#include "QtCanvas.h"
+#include "WidgetFactory.h"
+
+#include "TApplication.h"
+#include "TForm.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// A form's bounds are its outer size at 96 dpi: the client area is less its borders and caption.
+constexpr int kBorderWidth = 4;
+constexpr int kCaptionHeight = 19;
+
+}  // namespace
+
+ScreenWindow::ScreenWindow(TForm& form, QWidget* parent) : QWidget(parent), form_(&form) {
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setFocusPolicy(Qt::ClickFocus);
+    form.SetObserver(this);
+    for (TControl* child : form.Controls()) WidgetFactory::Create(*child, *this, *this);
+    ControlChanged(form, TControlChange::Text);
+    ControlChanged(form, TControlChange::Color);
+    FollowBounds();
+}
+
+ScreenWindow::~ScreenWindow() {
+    if (form_ && form_->Observer() == this) form_->SetObserver(nullptr);
+}
+
+QWidget* ScreenWindow::WidgetOf(const TControl* control) const {
+    auto found = widgets_.find(control);
+    return found == widgets_.end() ? nullptr : found->second;
+}
+
+void ScreenWindow::Register(const TControl& control, QWidget& widget, ControlBinding* binding) {
+    widgets_[&control] = &widget;
+    if (binding) bindings_.push_back(binding);
+}
+
+void ScreenWindow::Forget(ControlBinding* binding) {
+    bindings_.erase(std::remove(bindings_.begin(), bindings_.end(), binding), bindings_.end());
+    for (auto it = widgets_.begin(); it != widgets_.end();)
+        it = it->second == binding->Widget() ? widgets_.erase(it) : std::next(it);
+}
+
+QWidget* ScreenWindow::Frame() { return parentWidget() ? parentWidget() : this; }
+
+void ScreenWindow::AttachFrame() {
+    if (Frame() != this) Frame()->installEventFilter(this);
+    FollowBounds();
+    Frame()->setVisible(form_ && form_->Visible());
+    ScheduleFollowFocus();
+}
+
+void ScreenWindow::FollowBounds() {
+    if (!form_) return;
+    setFixedSize(std::max(0, form_->Width() - 2 * kBorderWidth),
+                 std::max(0, form_->Height() - kCaptionHeight - 2 * kBorderWidth));
+    if (Frame() == this) return;
+    Frame()->adjustSize();
+    Frame()->move(form_->Left(), form_->Top());
+}
+
+void ScreenWindow::Synchronize() {
+    // A binding may go while catching up (its control freed by the gesture).
+    std::vector<ControlBinding*> bindings = bindings_;
+    for (ControlBinding* binding : bindings)
+        if (std::find(bindings_.begin(), bindings_.end(), binding) != bindings_.end()) binding->Synchronize();
+    FollowFocus();
+}
+
+void ScreenWindow::ScheduleFollowFocus() {
+    if (followPending_) return;
+    followPending_ = true;
+    QTimer::singleShot(0, this, [this] { FollowFocus(); });
+}
+
+void ScreenWindow::FollowFocus() {
+    followPending_ = false;
+    if (!form_ || !form_->Active()) return;
+    TWinControl* active = form_->ActiveControl();
+    // A grid's in-place editor has no widget of its own: the grid's view places the focus there.
+    QWidget* target = active ? WidgetOf(active) : this;
+    if (target && target->isVisible() && !target->hasFocus()) target->setFocus(Qt::OtherFocusReason);
+}
+
+void ScreenWindow::ControlChanged(TControl& control, TControlChange change) {
+    switch (change) {
+    case TControlChange::Text: setWindowTitle(QString::fromStdString(control.Caption())); return;
+    case TControlChange::Bounds: return FollowBounds();
+    case TControlChange::Visible:
+        Frame()->setVisible(control.Visible());
+        if (control.Visible()) ScheduleFollowFocus();
+        return;
+    case TControlChange::Focus: return ScheduleFollowFocus();
+    case TControlChange::Color: {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, QtCanvas::QtColor(control.Color()));
+        setPalette(colours);
+        setAutoFillBackground(true);
+        return;
+    }
+    default: return;
+    }
+}
+
+void ScreenWindow::ControlDestroyed(TControl&) {
+    form_ = nullptr;
+    QWidget* frame = Frame();
+    frame->hide();
+    frame->deleteLater();
+}
+
+bool ScreenWindow::event(QEvent* event) {
+    if (KeyRouting::ClaimsShortcut(event)) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    if (!form_) return;
+    QPointer<ScreenWindow> self(this);
+    KeyRouting::RouteKey(*event);
+    if (self) Synchronize();
+}
+
+// Tab and Shift+Tab move the platform's focus, through the form's key routing.
+bool ScreenWindow::focusNextPrevChild(bool) { return false; }
+
+// The frame's close button asks the form; the frame goes only with the form.
+bool ScreenWindow::eventFilter(QObject*, QEvent* event) {
+    if (event->type() != QEvent::Close || !form_) return false;
+    event->ignore();
+    TForm* form = form_;
+    QPointer<ScreenWindow> self(this);
+    Application->Perform([form] { form->Close(); });
+    Application->ProcessMessages();
+    if (self) Synchronize();
+    return true;
+}

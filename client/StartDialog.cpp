@@ -1,0 +1,70 @@
+#include "StartDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+QLineEdit* Field(const std::string& value, QWidget* parent) {
+    return new QLineEdit(QString::fromStdString(value), parent);
+}
+
+}  // namespace
+
+StartDialog::StartDialog(const ClientOptions& options, QWidget* parent)
+    : QDialog(parent),
+      options_(options),
+      operator_(Field(options.operatorCode, this)),
+      branch_(Field(options.branch, this)),
+      mode_(new QComboBox(this)),
+      acronym_(Field(options.moduleAcronym, this)),
+      server_(Field(options.server, this)),
+      token_(Field(options.token, this)),
+      database_(Field(options.database.string(), this)) {
+    setWindowTitle("Entrar");
+    branch_->setValidator(new QRegularExpressionValidator(QRegularExpression("\\d{0,4}"), branch_));
+    mode_->addItems({"Matriz", "Filial"});
+    mode_->setCurrentIndex(options.branchMode ? 1 : 0);
+    token_->setEchoMode(QLineEdit::Password);
+    database_->setPlaceholderText("empresa de demonstração");
+    auto* form = new QFormLayout(this);
+    form->addRow("Operador", operator_);
+    form->addRow("Filial", branch_);
+    form->addRow("Modo", mode_);
+    form->addRow("Sigla do módulo", acronym_);
+    form->addRow("Servidor", server_);
+    form->addRow("Token", token_);
+    form->addRow("Banco de dados", database_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &StartDialog::Check);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void StartDialog::Check() {
+    if (branch_->text().size() != 4) {
+        QMessageBox::warning(this, windowTitle(), "Informe a filial com quatro dígitos.");
+        return;
+    }
+    if (server_->text() != "embedded" && !server_->text().startsWith("http://")) {
+        QMessageBox::warning(this, windowTitle(), "Servidor: \"embedded\" ou http://endereço:porta.");
+        return;
+    }
+    accept();
+}
+
+ClientOptions StartDialog::Options() const {
+    ClientOptions options = options_;
+    options.operatorCode = operator_->text().trimmed().toStdString();
+    options.branch = branch_->text().toStdString();
+    options.branchMode = mode_->currentIndex() == 1;
+    options.moduleAcronym = acronym_->text().trimmed().toStdString();
+    options.server = server_->text().trimmed().toStdString();
+    options.token = token_->text().toStdString();
+    options.database = database_->text().trimmed().toStdString();
+    return options;
+}

@@ -1,0 +1,59 @@
+#include "ClientWindowFixture.h"
+
+#include "DemoCompany.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include <random>
+
+void ClientWindowFixture::SetUp() {
+    folder_ = std::filesystem::temp_directory_path() / ("krd-client-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(folder_);
+    appserver::DemoCompany::Create((folder_ / "empresa.db").string(), DemoFile());
+}
+
+void ClientWindowFixture::TearDown() {
+    window_.reset();
+    host_.reset();
+    QCoreApplication::processEvents();
+    std::filesystem::remove_all(folder_);
+}
+
+void ClientWindowFixture::StartClient(ClientOptions options) {
+    options.database = folder_ / "empresa.db";
+    options.modulePath = KRD52100_MODULE_PATH;
+    options.startDialog = false;
+    host_ = std::make_unique<ClientHost>(options);
+    window_ = std::make_unique<MainWindow>(*host_);
+    host_->Start(window_.get());
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QCoreApplication::processEvents();
+}
+
+QWidget& ClientWindowFixture::WidgetOf(const TControl& control) {
+    QWidget* widget = screen_ ? screen_->WidgetOf(&control) : nullptr;
+    if (!widget) throw std::logic_error("no widget shows that control");
+    return *widget;
+}
+
+void ClientWindowFixture::WhenModal(std::function<void(QWidget&)> answer) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() == "busyIndicator" || !modal->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        answer(*modal);
+    });
+    poll->start();
+}
+
+void ClientWindowFixture::KeepPicture(QWidget& widget, const char* name) {
+    QString folder = qEnvironmentVariable("KRD_SCREENSHOT_DIR", QDir::temp().filePath("krd52100-screens"));
+    QDir().mkpath(folder);
+    EXPECT_TRUE(widget.grab().save(QDir(folder).filePath(name)));
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The desktop client as a user starts it, offscreen: the host set up on a temporary demo company
+// (in-process server, the built module), the main window shown, and the means to answer the
+// modal boxes and lists the screen opens while a gesture is under way.
+#include "ClientHost.h"
+#include "MainWindow.h"
+#include "ScreenWindow.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+class TControl;
+
+class ClientWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the client with these session settings (database and module are the fixture's).
+    void StartClient(ClientOptions options = {});
+    MainWindow& Main() { return *window_; }
+    std::filesystem::path DemoFile() const { return folder_ / "cardapio-demo.txt"; }
+    const std::filesystem::path& Folder() const { return folder_; }
+
+    // The widget showing a platform control on the open screen.
+    QWidget& WidgetOf(const TControl& control);
+    // Answers the next modal window (not the busy panel) from inside its own event loop.
+    static void WhenModal(std::function<void(QWidget&)> answer);
+    // Keeps a picture of the widget in KRD_SCREENSHOT_DIR (else a folder in the temporary one).
+    static void KeepPicture(QWidget& widget, const char* name);
+
+    ScreenWindow* screen_ = nullptr;
+
+private:
+    std::filesystem::path folder_;
+    std::unique_ptr<ClientHost> host_;
+    std::unique_ptr<MainWindow> window_;
+};
