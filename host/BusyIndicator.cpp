@@ -22,3 +22,8 @@ void ActiveShowAvi(TComponent* screen, int kind, const std::string& text) {
 void DeactiveShowAvi(TComponent* screen) {
     if (BusyIndicator* indicator = Installed()) indicator->Stop(screen);
 }
+
+Variant CallWhileBusy(const std::function<Variant()>& call) {
+    BusyIndicator* indicator = Installed();
+    return indicator ? indicator->WhileBusy(call) : call();
+}

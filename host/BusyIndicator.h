@@ -5,6 +5,9 @@
 //
 // Contract for callers: every ActiveShowAvi is matched by one DeactiveShowAvi, on the failure
 // paths too. Starts may nest; an indicator shows while more starts than stops have run.
+#include "Variant.h"
+
+#include <functional>
 #include <string>
 
 class TComponent;
@@ -16,6 +19,10 @@ public:
     // null). `kind` picks the animation: 6 is "working", the one the screens use.
     virtual void Start(TComponent* screen, int kind, const std::string& text) = 0;
     virtual void Stop(TComponent* screen) = 0;
+    // Makes one call to the application server for a screen, which waits for its answer. An
+    // indicator that shows on its own may run the call elsewhere and keep the windows painting
+    // meanwhile, as long as nothing of the screen runs until the answer is back.
+    virtual Variant WhileBusy(const std::function<Variant()>& call) { return call(); }
 };
 
 // Installs `indicator` (not owned; it must outlive its use) and returns the one it replaces.
@@ -24,3 +31,5 @@ BusyIndicator* InstallBusyIndicator(BusyIndicator* indicator);
 
 void ActiveShowAvi(TComponent* screen, int kind, const std::string& text = "");
 void DeactiveShowAvi(TComponent* screen);
+// The call through the installed indicator's WhileBusy (in place when none is installed).
+Variant CallWhileBusy(const std::function<Variant()>& call);

@@ -1,5 +1,6 @@
 #include "TNetConnection.h"
 
+#include "BusyIndicator.h"
 #include "EmbeddedTransport.h"
 #include "HttpTransport.h"
 #include "Session.h"
@@ -40,7 +41,7 @@ void TNetConnection::SetConnected(bool connected) {
 Variant TNetConnection::Call(const std::string& method, Variant::Array args) {
     if (!transport_) return FailureAnswer("Conexão com o servidor de aplicação fechada.");
     try {
-        return transport_->Call(method, args);
+        return CallWhileBusy([&] { return transport_->Call(method, args); });
     } catch (const std::exception& error) {
         return FailureAnswer(error.what());
     }
