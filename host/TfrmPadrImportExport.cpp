@@ -32,6 +32,32 @@ TBitmap TrayPicture(bool arrowDown) {
     return picture;
 }
 
+// An open door with a red arrow leaving through it: the exit button's picture.
+TBitmap ExitPicture() {
+    TBitmap picture(kPictureSize, kPictureSize);
+    picture.Transparent = true;
+    for (int x = 0; x < kPictureSize; ++x)
+        for (int y = 0; y < kPictureSize; ++y) picture.SetPixel(x, y, picture.TransparentColor);
+    for (int y = 1; y < 15; ++y) {
+        picture.SetPixel(2, y, clGray);
+        picture.SetPixel(9, y, clGray);
+        for (int x = 3; x < 6; ++x) picture.SetPixel(x, y, clMaroon);  // the door, swung open
+    }
+    for (int x = 2; x < 10; ++x) {
+        picture.SetPixel(x, 1, clGray);
+        picture.SetPixel(x, 14, clGray);
+    }
+    for (int x = 7; x < 15; ++x) {
+        picture.SetPixel(x, 7, clRed);
+        picture.SetPixel(x, 8, clRed);
+    }
+    for (int row = 1; row < 4; ++row) {
+        picture.SetPixel(14 - row, 7 - row, clRed);
+        picture.SetPixel(14 - row, 8 + row, clRed);
+    }
+    return picture;
+}
+
 template <typename Control> Control* Make(TComponent* owner, TWinControl* parent, const char* name) {
     auto* control = new Control(owner);
     control->SetName(name);
@@ -67,6 +93,7 @@ void TfrmPadrImportExport::BuildLayout() {
     sbtSair = Make<TSpeedButton>(this, panBotoes, "sbtSair");
     sbtSair->SetBounds(2, 46, 39, 40);
     sbtSair->SetHint("Sair");
+    sbtSair->SetGlyph(ExitPicture());
     sbtSair->ShowHint = true;
     sbtSair->OnClick = [this](TComponent* sender) { sbtSairClick(sender); };
     lblCodTela = Make<TLabel>(this, panMenu, "lblCodTela");

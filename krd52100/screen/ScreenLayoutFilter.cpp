@@ -3,6 +3,7 @@
 #include "screen/TfrmIntegraCardapio.h"
 
 #include "screen/LayoutHelpers.h"
+#include "screen/LookupPicture.h"
 
 #include "TBtnPesquisa.h"
 #include "TEdit.h"
@@ -43,6 +44,7 @@ void TfrmIntegraCardapio::BuildFilterPanel() {
     InputColour(medNmArquivo);
     sbtArquivo = Place<TSpeedButton>(this, panFiltro, "sbtArquivo", 290, 19, 23, 22);
     sbtArquivo->SetHint("Pesquisar");
+    sbtArquivo->SetGlyph(krd52100::LookupPicture());
     sbtArquivo->ShowHint = true;
 
     grbDadoArq = Place<TGroupBox>(this, panFiltro, "grbDadoArq", 320, 2, 240, 81);
@@ -59,6 +61,7 @@ void TfrmIntegraCardapio::BuildFilterPanel() {
     InputColour(medCdFilial);
     sbtFilial = Place<TBtnPesquisa>(this, panFiltro, "sbtFilial", 59, 59, 23, 22);
     sbtFilial->SetHint("Pesquisar");
+    sbtFilial->SetGlyph(krd52100::LookupPicture());
     sbtFilial->ShowHint = true;
     sbtFilial->Title = "Filial";
     sbtFilial->DataSource = dtsFilial;
