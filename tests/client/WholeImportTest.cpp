@@ -171,6 +171,7 @@ TEST_F(WholeImportTest, UserImportsTheDemoFileThroughTheWidgets) {
     QCoreApplication::processEvents();
     EXPECT_EQ(boxes_, (std::vector<std::string>{"Importação realizada com sucesso!"}));
     EXPECT_GT(MenuRows("0001"), 0);
+    KeepPicture(Main(), "client-main-window.png");
 }
 
 }  // namespace
