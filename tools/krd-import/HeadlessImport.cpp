@@ -28,21 +28,46 @@ HeadlessImport::HeadlessImport(ImportOptions options, std::ostream& out, std::os
 HeadlessImport::~HeadlessImport() { TearDownHost(); }
 
 ImportOutcome HeadlessImport::Run() {
+    if (Open() == ImportOutcome::Success) WorkScreen();
+    return Finish();
+}
+
+ImportOutcome HeadlessImport::Open() {
+    Guarded([this] { SetUpHost(); OpenScreen(); });
+    return Outcome();
+}
+
+ImportOutcome HeadlessImport::ImportFile(const std::filesystem::path& file, std::optional<TDateTime> date) {
+    options_.file = file;
+    options_.date = date;
+    failed_ = refused_ = false;
+    refusalsBefore_ = dialogs_.Refusals();
+    WorkScreen();
+    return Finish();
+}
+
+void HeadlessImport::Guarded(const std::function<void()>& step) {
     try {
-        SetUpHost();
-        if (!OpenScreen()) return Outcome();
-        TfrmIntegraCardapio& screen = *package_->Variable<TfrmIntegraCardapio*>("frmIntegraCardapio");
-        if (Load(screen) && Configure(screen)) {
-            if (options_.showMappings) PrintMappingTables(screen, out_);
-            if (options_.dryRun)
-                out_ << "Dry run: nothing was imported.\n";
-            else if (Import(screen))
-                out_ << "Imported " << options_.file.filename().string() << " into branch " << options_.branch << ".\n";
-        }
+        step();
     } catch (const std::exception& error) {
         err_ << "krd-import: " << error.what() << std::endl;
         failed_ = true;
     }
+}
+
+void HeadlessImport::WorkScreen() {
+    Guarded([this] {
+        TfrmIntegraCardapio& screen = *package_->Variable<TfrmIntegraCardapio*>("frmIntegraCardapio");
+        if (!Load(screen) || !Configure(screen)) return;
+        if (options_.showMappings) PrintMappingTables(screen, out_);
+        if (options_.dryRun)
+            out_ << "Dry run: nothing was imported.\n";
+        else if (Import(screen))
+            out_ << "Imported " << options_.file.filename().string() << " into branch " << options_.branch << ".\n";
+    });
+}
+
+ImportOutcome HeadlessImport::Finish() {
     if (Outcome() == ImportOutcome::Refused) out_ << "Refused: see the message above.\n";
     return Outcome();
 }

@@ -11,10 +11,15 @@
 // and says how it ended. The screen's messages decide: an error or warning box means the screen
 // refused; an exception reaching the top of a gesture, or a module or server that cannot be
 // reached, is an error.
+//
+// A series of imports works one screen, as a user importing file after file would: Open() once,
+// then ImportFile() for each file, from the load on; the destructor closes the screen. The
+// embedded server reads files only below the folder of the file the options name at Open().
 #include "DateTime.h"
 #include "StderrDialogs.h"
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -53,17 +58,27 @@ public:
     HeadlessImport(const HeadlessImport&) = delete;
     HeadlessImport& operator=(const HeadlessImport&) = delete;
 
+    // The single run: opens the screen, works it once with the options' file and date.
     ImportOutcome Run();
 
+    // A series: opens the screen; then, once it opened, each ImportFile works it from the load
+    // on, with `file` and `date` in place of the options', and says how that import ended.
+    ImportOutcome Open();
+    ImportOutcome ImportFile(const std::filesystem::path& file, std::optional<TDateTime> date);
+
 private:
+    // Runs a step of the run, taking an exception that escapes it as the run's error.
+    void Guarded(const std::function<void()>& step);
+    void WorkScreen();
+    ImportOutcome Finish();
     void SetUpHost();
     void TearDownHost();
     bool OpenScreen();
     bool Load(TfrmIntegraCardapio& screen);
     bool Configure(TfrmIntegraCardapio& screen);
     bool Import(TfrmIntegraCardapio& screen);
-    // True while no refusal and no error has happened.
-    bool Going() const { return !failed_ && !refused_ && dialogs_.Refusals() == 0; }
+    // True while this import has met no refusal and no error.
+    bool Going() const { return !failed_ && !refused_ && dialogs_.Refusals() == refusalsBefore_; }
     ImportOutcome Outcome() const;
     // A refusal the screen shows no message for (a step that could not be taken): says why.
     bool Refuse(const std::string& reason);
@@ -74,6 +89,7 @@ private:
     StderrDialogs dialogs_;
     bool failed_ = false;
     bool refused_ = false;
+    int refusalsBefore_ = 0;  // boxes shown before this import
     std::unique_ptr<appserver::IntegraCardapioModule> server_;
     std::unique_ptr<Package> package_;
 };
