@@ -101,7 +101,7 @@ Variant IntegraCardapioModule::Dispatch(const std::string& method, const Variant
     if (std::string problem = CheckArguments(method, found->second, args); !problem.empty())
         return Answer::Failure(problem);
     try {
-        SqliteDatabase db(config_.databasePath);
+        SqliteDatabase db(config_.databasePath, config_.busyTimeoutMs);
         return found->second.run(db, args);
     } catch (const std::exception& error) {
         return Answer::Failure(method + ": " + error.what());

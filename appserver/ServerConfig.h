@@ -1,6 +1,8 @@
 #pragma once
 // What one application server instance is configured with. Whether the period rule applies is
 // not configuration: it comes from the company's integration parameters in the store.
+#include "SqliteDatabase.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,6 +15,9 @@ struct ServerConfig {
     // below each root in turn; an absolute one must lie below one of them. No roots: no file can
     // be read.
     std::vector<std::filesystem::path> importRoots;
+    // How long a call waits for another writer (an import, in this process or another) to let go
+    // of the store before it fails. Long enough for an import of millions of menu lines.
+    int busyTimeoutMs = SqliteDatabase::kDefaultBusyTimeoutMs;
 };
 
 }  // namespace appserver

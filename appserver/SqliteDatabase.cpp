@@ -5,11 +5,22 @@
 namespace appserver {
 
 namespace {
-// Long enough for an import of millions of menu lines to finish before a second one gives up.
-constexpr int kBusyTimeoutMs = 120000;
+
+// The failures an operator can do something about are named in the user's words first, SQLite's
+// own words kept after them for whoever looks further.
+std::string Describe(int code, const std::string& detail) {
+    switch (code & 0xff) {
+    case SQLITE_FULL: return "disco cheio (" + detail + ")";
+    case SQLITE_IOERR: return "falha de leitura ou gravação no disco (" + detail + ")";
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return "banco de dados ocupado por outra operação, tente de novo (" + detail + ")";
+    default: return detail;
+    }
 }
 
-SqliteDatabase::SqliteDatabase(const std::string& path) {
+}  // namespace
+
+SqliteDatabase::SqliteDatabase(const std::string& path, int busyTimeoutMs) {
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
     const int code = sqlite3_open_v2(path.c_str(), &handle_, flags, nullptr);
     if (code != SQLITE_OK) {
@@ -19,7 +30,7 @@ SqliteDatabase::SqliteDatabase(const std::string& path) {
         throw StoreError("não foi possível abrir o banco de dados " + path + ": " + message);
     }
     sqlite3_extended_result_codes(handle_, 1);
-    sqlite3_busy_timeout(handle_, kBusyTimeoutMs);
+    sqlite3_busy_timeout(handle_, busyTimeoutMs);
     Execute("PRAGMA foreign_keys = ON");
 }
 
@@ -27,7 +38,7 @@ SqliteDatabase::~SqliteDatabase() { sqlite3_close_v2(handle_); }
 
 void SqliteDatabase::Check(int code, const char* what) const {
     if (code == SQLITE_OK || code == SQLITE_ROW || code == SQLITE_DONE) return;
-    throw StoreError(std::string("erro do banco de dados (") + what + "): " + sqlite3_errmsg(handle_));
+    throw StoreError(std::string("erro do banco de dados (") + what + "): " + Describe(code, sqlite3_errmsg(handle_)));
 }
 
 void SqliteDatabase::Execute(const std::string& sql) {
@@ -36,7 +47,7 @@ void SqliteDatabase::Execute(const std::string& sql) {
     if (code != SQLITE_OK) {
         std::string message = error ? error : sqlite3_errstr(code);
         sqlite3_free(error);
-        throw StoreError("erro do banco de dados: " + message);
+        throw StoreError("erro do banco de dados: " + Describe(code, message));
     }
 }
 

@@ -20,8 +20,12 @@ class SqliteStatement;
 
 class SqliteDatabase {
 public:
-    // Opens (creating when missing) the database file.
-    explicit SqliteDatabase(const std::string& path);
+    // Long enough for an import of millions of menu lines to finish before a second one gives up.
+    static constexpr int kDefaultBusyTimeoutMs = 120000;
+
+    // Opens (creating when missing) the database file. A write meeting another writer waits up
+    // to `busyTimeoutMs` for it before failing.
+    explicit SqliteDatabase(const std::string& path, int busyTimeoutMs = kDefaultBusyTimeoutMs);
     ~SqliteDatabase();
     SqliteDatabase(const SqliteDatabase&) = delete;
     SqliteDatabase& operator=(const SqliteDatabase&) = delete;

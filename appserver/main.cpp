@@ -76,6 +76,8 @@ int main(int argc, char** argv) {
     serve->add_option("--token", options.token, "access token (required beyond loopback)")
         ->envname("KRD_APPSERVER_TOKEN");
     serve->add_option("--max-request-bytes", options.maxRequestBytes, "largest request body accepted");
+    serve->add_option("--busy-timeout-ms", config.busyTimeoutMs,
+                      "how long a call waits for another writer to release the database");
 
     CLI11_PARSE(app, argc, argv);
     try {
