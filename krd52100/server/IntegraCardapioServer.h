@@ -3,9 +3,11 @@
 // function per server method, arguments in the order and of the types the method declares.
 //
 // Every call sends its arguments over the screen's connection and passes the raw answer to the
-// host's CheckResultServ with the abort flag set and help context 0. So a function either
-// returns the payload of a successful answer or has already shown the server's message and
-// raised EAbort: the calling handler ends there, silently. Codes go out in the stored form the
+// host's CheckResultServ with the abort flag set and help context 0, then checks that the
+// payload has the shape its callers read (PayloadShape.h). So a function either returns a
+// payload its caller can load as it stands or has already shown one message (the server's, or
+// what is wrong with its answer) and raised EAbort: the calling handler ends there, silently,
+// before any table takes a part of the answer. Codes go out in the stored form the
 // caller gives them (Ajusta); nothing here adjusts or checks them.
 //
 // The object holds only a reference to the connection and is cheap to make per call site.
@@ -16,6 +18,8 @@
 class TNetConnection;
 
 namespace krd52100 {
+
+struct PacketLayout;
 
 class IntegraCardapioServer {
 public:
@@ -49,6 +53,8 @@ public:
 
 private:
     Variant Call(const std::string& method, Variant::Array args);
+    // A call whose payload is one data packet of that layout.
+    Variant CallForPacket(const std::string& method, Variant::Array args, const PacketLayout& layout);
 
     TNetConnection& connection_;
 };
