@@ -1,7 +1,9 @@
-// krd-soak [CYCLES [LINES]]: a long day at one desk. One screen, opened once, loads and imports
-// CYCLES integration files (default 1,000) of LINES menu lines (default 10,000) in turn, against
-// one in-process application server on a demo company, and the process's resident memory and
-// open descriptors are watched throughout.
+// krd-soak [CYCLES [LINES [embedded|http]]]: a long day at one desk. One screen, opened once,
+// loads and imports CYCLES integration files (default 1,000) of LINES menu lines (default 10,000)
+// in turn, against one application server on a demo company, and the process's resident memory
+// and open descriptors are watched throughout. The server lives in this process: called directly
+// (embedded, the default), or over HTTP on loopback, so that the sockets of both ends count
+// among the descriptors.
 //
 // Each file covers a week of its own, one week after the last, so every import passes the
 // period rule as a user's next week would; nothing is deleted between cycles.
@@ -12,6 +14,8 @@
 #include "BenchFiles.h"
 #include "DemoCompany.h"
 #include "HeadlessImport.h"
+#include "HttpServer.h"
+#include "IntegraCardapioModule.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
 #include "SyntheticMenuFile.h"
@@ -21,6 +25,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -79,7 +84,7 @@ long LoggedImports(const fs::path& database) {
     return static_cast<long>(query.Integer(0));
 }
 
-int Soak(const fs::path& folder, int cycles, std::uint64_t lines) {
+int Soak(const fs::path& folder, int cycles, std::uint64_t lines, const std::string& transport) {
     krdimport::ImportOptions options;
     options.database = folder / "empresa.db";
     options.file = folder / "semana-0.txt";  // the embedded server reads below its folder
@@ -87,6 +92,14 @@ int Soak(const fs::path& folder, int cycles, std::uint64_t lines) {
     options.operatorCode = "SOAK";
     options.modulePath = KRD52100_MODULE_PATH;
     appserver::DemoCompany::Create(options.database.string(), folder / "cardapio-demo.txt");
+    std::unique_ptr<appserver::IntegraCardapioModule> module;
+    std::unique_ptr<appserver::HttpServer> http;
+    if (transport == "http") {
+        module = std::make_unique<appserver::IntegraCardapioModule>(
+            appserver::ServerConfig{options.database.string(), {folder}});
+        http = std::make_unique<appserver::HttpServer>(*module, appserver::HttpServerOptions{});
+        options.server = "http://127.0.0.1:" + std::to_string(http->Start());
+    }
 
     // What the screen says goes here and is shown only for a cycle that fails.
     std::ostringstream messages;
@@ -116,7 +129,8 @@ int Soak(const fs::path& folder, int cycles, std::uint64_t lines) {
     const Gauge end = Measure();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     Report("end", end);
-    std::printf("%d cycles of %llu lines in %.1f s\n", cycles, static_cast<unsigned long long>(lines), seconds);
+    std::printf("%d cycles of %llu lines (%s) in %.1f s\n", cycles, static_cast<unsigned long long>(lines),
+                transport.c_str(), seconds);
 
     int failures = 0;
     if (const long logged = LoggedImports(options.database); logged != cycles) {
@@ -139,20 +153,22 @@ int Soak(const fs::path& folder, int cycles, std::uint64_t lines) {
 int main(int argc, char** argv) {
     int cycles = 1000;
     std::uint64_t lines = 10000;
+    const std::string transport = argc > 3 ? argv[3] : "embedded";
     try {
         if (argc > 1) cycles = std::stoi(argv[1]);
         if (argc > 2) lines = std::stoull(argv[2]);
     } catch (const std::exception&) {
         cycles = 0;
     }
-    if (cycles < kWarmUpCycles || lines == 0) {
-        std::cerr << "usage: krd-soak [CYCLES [LINES]], at least " << kWarmUpCycles << " cycles (the warm-up)\n";
+    if (cycles < kWarmUpCycles || lines == 0 || (transport != "embedded" && transport != "http")) {
+        std::cerr << "usage: krd-soak [CYCLES [LINES [embedded|http]]], at least " << kWarmUpCycles
+                  << " cycles (the warm-up)\n";
         return 2;
     }
     const fs::path folder = MakeBenchFolder("krd-soak");
     int status = 2;
     try {
-        status = Soak(folder, cycles, lines);
+        status = Soak(folder, cycles, lines, transport);
     } catch (const std::exception& error) {
         std::cerr << "krd-soak: " << error.what() << "\n";
     }
