@@ -87,12 +87,15 @@ void ControlBinding::Gesture(const std::function<void()>& action) {
 bool ControlBinding::Press() {
     TWinControl* control = WinControl();
     if (!control || !control->TakesFocusOnClick()) return false;
+    // A click on a control that cannot take the focus (disabled, on a hidden page) does nothing.
+    if (!control->CanFocus()) return true;
     Gesture([control] { Application->Focus(*control); });
     return !control_ || !control->Focused();
 }
 
 bool ControlBinding::eventFilter(QObject*, QEvent* event) {
-    if (!control_) return false;
+    // Between its form's end and its own the control cannot be asked anything.
+    if (!control_ || !window_.Form()) return false;
     TWinControl* control = WinControl();
     switch (event->type()) {
     case QEvent::ShortcutOverride:

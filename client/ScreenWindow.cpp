@@ -8,6 +8,7 @@
 #include "TApplication.h"
 #include "TForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QTimer>
@@ -57,8 +58,7 @@ QWidget* ScreenWindow::Frame() { return parentWidget() ? parentWidget() : this; 
 void ScreenWindow::AttachFrame() {
     if (Frame() != this) Frame()->installEventFilter(this);
     FollowBounds();
-    Frame()->setVisible(form_ && form_->Visible());
-    ScheduleFollowFocus();
+    ControlChanged(*form_, TControlChange::Visible);
 }
 
 void ScreenWindow::FollowBounds() {
@@ -98,9 +98,9 @@ void ScreenWindow::ControlChanged(TControl& control, TControlChange change) {
     case TControlChange::Text: setWindowTitle(QString::fromStdString(control.Caption())); return;
     case TControlChange::Bounds: return FollowBounds();
     case TControlChange::Visible:
-        Frame()->setVisible(control.Visible());
-        if (control.Visible()) ScheduleFollowFocus();
-        return;
+        if (!control.Visible()) return HideFrame();
+        Frame()->show();
+        return ScheduleFollowFocus();
     case TControlChange::Focus: return ScheduleFollowFocus();
     case TControlChange::Color: {
         QPalette colours = palette();
@@ -115,9 +115,17 @@ void ScreenWindow::ControlChanged(TControl& control, TControlChange change) {
 
 void ScreenWindow::ControlDestroyed(TControl&) {
     form_ = nullptr;
-    QWidget* frame = Frame();
-    frame->hide();
-    frame->deleteLater();
+    HideFrame();
+    Frame()->deleteLater();
+}
+
+// Hiding a frame that holds the Qt focus makes Qt hand the focus to the next widget inside it,
+// which would take it to the platform as a user's focus move: on a form going away, or one the
+// screen just hid. The focus leaves first, so nothing moves.
+void ScreenWindow::HideFrame() {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && (focused == Frame() || Frame()->isAncestorOf(focused))) focused->clearFocus();
+    Frame()->hide();
 }
 
 bool ScreenWindow::event(QEvent* event) {

@@ -52,6 +52,7 @@ protected:
 
 private:
     QWidget* Frame();
+    void HideFrame();
     void FollowFocus();
     void FollowBounds();
 

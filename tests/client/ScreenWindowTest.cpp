@@ -1,0 +1,117 @@
+// The screen's window in the desktop client: the platform's focus model drives the Qt focus
+// (Tab, a refused exit that keeps the focus where the screen put it back), the frame's close
+// button closes the screen, and the menu raises the open screen instead of making another.
+#include "ClientWindowFixture.h"
+
+#include "DBGridWidget.h"
+
+#include "screen/TfrmIntegraCardapio.h"
+
+#include "TClientDataSet.h"
+#include "TDBGrid.h"
+#include "TMaskEdit.h"
+#include "TEdit.h"
+#include "TSpeedButton.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QTest>
+
+namespace {
+
+class ScreenWindowTest : public ClientWindowFixture {
+protected:
+    TfrmIntegraCardapio& Open() {
+        Main().findChild<QAction*>("importScreenAction")->trigger();
+        QCoreApplication::processEvents();
+        QMdiSubWindow* frame = Main().Area().activeSubWindow();
+        screen_ = frame ? dynamic_cast<ScreenWindow*>(frame->widget()) : nullptr;
+        if (!screen_ || !screen_->Form()) throw std::runtime_error("the screen did not open");
+        return static_cast<TfrmIntegraCardapio&>(*screen_->Form());
+    }
+    QWidget* Focused() {
+        if (!QApplication::activeWindow()) QApplication::setActiveWindow(&Main());
+        QCoreApplication::processEvents();
+        return QApplication::focusWidget();
+    }
+};
+
+TEST_F(ScreenWindowTest, TabMovesThePlatformFocusAndTheQtFocusFollows) {
+    StartClient();
+    TfrmIntegraCardapio& frm = Open();
+    ASSERT_TRUE(frm.medNmArquivo->Focused());
+    EXPECT_EQ(Focused(), &WidgetOf(*frm.medNmArquivo));
+    QTest::keyClick(Focused(), Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    TWinControl* next = frm.ActiveControl();
+    ASSERT_NE(next, frm.medNmArquivo);
+    EXPECT_EQ(Focused(), &WidgetOf(*next));
+    QTest::keyClick(Focused(), Qt::Key_Backtab);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(frm.medNmArquivo->Focused());
+    EXPECT_EQ(Focused(), &WidgetOf(*frm.medNmArquivo));
+}
+
+TEST_F(ScreenWindowTest, RefusedBranchKeepsTheFocusInItsEditAndNothingLoads) {
+    StartClient();
+    TfrmIntegraCardapio& frm = Open();
+    QTest::keyClicks(Focused(), QString::fromStdString(DemoFile().string()));
+    QTest::mouseClick(&WidgetOf(*frm.medCdFilial), Qt::LeftButton);
+    frm.medCdFilial->SelectAll();
+    QTest::keyClicks(Focused(), "9999");
+    std::string shown;
+    WhenModal([&shown](QWidget& modal) {
+        auto* box = qobject_cast<QMessageBox*>(&modal);
+        if (box) shown = box->text().toStdString();
+        if (box) box->buttons().front()->click();
+    });
+    DBGridWidget& grid = static_cast<DBGridWidget&>(WidgetOf(*frm.dbgPadrao));
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(20, 30));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown, "Filial não cadastrada.");
+    EXPECT_TRUE(frm.medCdFilial->Focused());
+    EXPECT_EQ(Focused(), &WidgetOf(*frm.medCdFilial));
+    EXPECT_FALSE(frm.cdsServicos->Active());
+}
+
+TEST_F(ScreenWindowTest, MenuRaisesTheOpenScreenAndTheCloseButtonClosesIt) {
+    StartClient();
+    TfrmIntegraCardapio& frm = Open();
+    ScreenWindow* first = screen_;
+    TfrmIntegraCardapio& again = Open();
+    EXPECT_EQ(&again, &frm);
+    EXPECT_EQ(screen_, first);
+    EXPECT_EQ(Main().Area().subWindowList().size(), 1);
+
+    Main().Area().activeSubWindow()->close();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Main().Area().subWindowList().isEmpty()) << "the frame outlived its screen";
+
+    // Opened again, it is a new screen in a new frame, working as the first.
+    TfrmIntegraCardapio& reopened = Open();
+    EXPECT_TRUE(reopened.medNmArquivo->Focused());
+    EXPECT_EQ(Main().Area().subWindowList().size(), 1);
+}
+
+TEST_F(ScreenWindowTest, ExitButtonClosesTheScreenAndDisabledControlsRefuseTheUser) {
+    StartClient();
+    TfrmIntegraCardapio& frm = Open();
+    // A display-only edit is disabled on the platform and on Qt; a click gives it nothing.
+    QWidget& branchName = WidgetOf(*frm.edtNmFilial);
+    EXPECT_FALSE(branchName.isEnabled());
+    QTest::mouseClick(&branchName, Qt::LeftButton);
+    EXPECT_TRUE(frm.medNmArquivo->Focused());
+
+    QTest::mouseClick(&WidgetOf(*frm.sbtSair), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Main().Area().subWindowList().isEmpty());
+}
+
+}  // namespace
