@@ -57,11 +57,17 @@ int QtDialogs::MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButt
         shown.emplace_back(box.addButton(QString::fromUtf8(CaptionOf(button)), RoleOf(button)), button);
     }
     box.setDefaultButton(static_cast<QPushButton*>(shown.front().first));
+    // Escape and the window's close button answer as the platform's box does: Cancel when
+    // offered, else No, else OK, else the first button.
+    TMsgDlgBtn escape = shown.front().second;
+    for (TMsgDlgBtn candidate : {mbOK, mbNo, mbCancel})
+        if (buttons.Contains(candidate)) escape = candidate;
+    for (auto& [view, button] : shown)
+        if (button == escape) box.setEscapeButton(view);
     box.exec();
     for (auto& [view, button] : shown)
         if (box.clickedButton() == view) return ModalResultOf(button);
-    // Closed by Escape or the window's button: the box's cancel, as the platform answers.
-    return buttons.Contains(mbCancel) ? mrCancel : buttons.Contains(mbNo) ? mrNo : mrCancel;
+    return ModalResultOf(escape);
 }
 
 QString QtDialogs::NameFilters(const std::string& filter) {
@@ -70,7 +76,9 @@ QString QtDialogs::NameFilters(const std::string& filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(';', ' ');
-        filters << parts[i] + " (" + patterns + ")";
+        const QString listed = " (" + patterns + ")";
+        // Descriptions often name their patterns already: "Documento texto (*.txt)".
+        filters << (parts[i].endsWith(listed.trimmed()) ? parts[i] : parts[i] + listed);
     }
     return filters.join(";;");
 }

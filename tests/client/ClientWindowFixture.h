@@ -17,6 +17,12 @@
 class TControl;
 
 class ClientWindowFixture : public ::testing::Test {
+public:
+    // Answers the next modal window (not the busy panel) from inside its own event loop.
+    static void WhenModal(std::function<void(QWidget&)> answer);
+    // Keeps a picture of the widget in KRD_SCREENSHOT_DIR (else a folder in the temporary one).
+    static void KeepPicture(QWidget& widget, const char* name);
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -29,10 +35,6 @@ protected:
 
     // The widget showing a platform control on the open screen.
     QWidget& WidgetOf(const TControl& control);
-    // Answers the next modal window (not the busy panel) from inside its own event loop.
-    static void WhenModal(std::function<void(QWidget&)> answer);
-    // Keeps a picture of the widget in KRD_SCREENSHOT_DIR (else a folder in the temporary one).
-    static void KeepPicture(QWidget& widget, const char* name);
 
     ScreenWindow* screen_ = nullptr;
 
