@@ -15,10 +15,7 @@ constexpr size_t kCap = 4096;
 
 // A SetDiretorio call whose effect is visible in the store.
 std::string DirectoryChange(const std::string& directory) {
-    DataPacket delta;
-    delta.Fields = {{"CDPROGRAMA", FieldType::String, 8}, {"DSDIRETORIO", FieldType::String, 100}};
-    delta.AddRow({"KRD52100", directory}, RowKind::Modified);
-    return EncodeVariant(VarArrayOf({"SetDiretorio", VarArrayOf({Variant(std::move(delta))})}));
+    return EncodeVariant(VarArrayOf({"SetDiretorio", VarArrayOf({DirectoryDelta(RowKind::Modified, "KRD52100", directory)})}));
 }
 
 class HttpAccessTest : public ServerFixture {
@@ -86,8 +83,8 @@ TEST_P(WrongTokenTest, IsRefusedOnBothPathsAndChangesNothing) {
     httplib::Headers headers;
     if (GetParam().authorization) headers.emplace(http::kAuthorization, *GetParam().authorization);
     EXPECT_EQ(Post(http::kCallPath, DirectoryChange("/invasor/call"), headers), 401);
-    DataPacket delta = DecodeVariant(DirectoryChange("/invasor/rdm"))[1][0].AsPacket();
-    EXPECT_EQ(Post("/rdm/SetDiretorio", EncodeVariant(VarArrayOf({Variant(std::move(delta))})), headers), 401);
+    const Variant delta = DirectoryDelta(RowKind::Modified, "KRD52100", "/invasor/rdm");
+    EXPECT_EQ(Post("/rdm/SetDiretorio", EncodeVariant(VarArrayOf({delta})), headers), 401);
     EXPECT_EQ(Directory(), before);
 }
 

@@ -7,13 +7,6 @@ namespace {
 
 class ParameterMethodsTest : public ServerFixture {};
 
-Variant DirectoryDelta(RowKind kind, const std::string& program, const std::string& directory) {
-    DataPacket delta;
-    delta.Fields = {{"CDPROGRAMA", FieldType::String, 8}, {"DSDIRETORIO", FieldType::String, 100}};
-    delta.AddRow({program, directory}, kind);
-    return Variant(std::move(delta));
-}
-
 TEST_F(ParameterMethodsTest, GetParamIntegraGivesTheCompanyParameters) {
     const Variant packet = Payload("GetParamIntegra", {});
     const DataPacket& table = packet.AsPacket();

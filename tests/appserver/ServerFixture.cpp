@@ -76,6 +76,13 @@ void ServerFixture::Execute(const std::string& sql) {
     db.Execute(sql);
 }
 
+Variant DirectoryDelta(RowKind kind, const std::string& program, const std::string& directory) {
+    DataPacket delta;
+    delta.Fields = {{"CDPROGRAMA", FieldType::String, 8}, {"DSDIRETORIO", FieldType::String, 100}};
+    delta.AddRow({program, directory}, kind);
+    return Variant(std::move(delta));
+}
+
 std::vector<std::string> Column(const Variant& packet, const std::string& field) {
     std::vector<std::string> values;
     const DataPacket& table = packet.AsPacket();

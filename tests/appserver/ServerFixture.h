@@ -69,6 +69,8 @@ protected:
     std::unique_ptr<IntegraCardapioModule> module_;
 };
 
+// A change log of the remembered-directory packet (SetDiretorio's argument) with one row.
+Variant DirectoryDelta(RowKind kind, const std::string& program, const std::string& directory);
 // The values of one column of a packet, as text.
 std::vector<std::string> Column(const Variant& packet, const std::string& field);
 // A copy of a packet with the rows for which `keep` is false removed.

@@ -108,13 +108,6 @@ TEST_P(SqlArgumentTest, ABranchCodedWithTheTextIsFoundByItAlone) {
 
 // --- the directory ----------------------------------------------------------------------------
 
-Variant DirectoryDelta(RowKind kind, const std::string& program, const std::string& directory) {
-    DataPacket delta;
-    delta.Fields = {{"CDPROGRAMA", FieldType::String, 8}, {"DSDIRETORIO", FieldType::String, 100}};
-    delta.AddRow({program, directory}, kind);
-    return Variant(std::move(delta));
-}
-
 TEST_P(SqlArgumentTest, TheDirectoryIsStoredAsSent) {
     Payload("SetDiretorio", {DirectoryDelta(RowKind::Modified, "KRD52100", HostileText())});
     EXPECT_EQ(Column(Payload("GetDiretorio", {}), "DSDIRETORIO"), std::vector<std::string>{HostileText()});
