@@ -21,8 +21,9 @@ bool SameSecret(const std::string& given, const std::string& expected) {
     return difference == 0;
 }
 
-// A refused request may leave part of its body unread on the connection, so the connection is
-// not reused: the rest would be read as the next request.
+// A refused request may leave part of its body unread on the connection: the answer tells the
+// client not to send another request on it ("Connection: close"), since the server would take
+// that unread rest for the next request's beginning.
 void Refuse(httplib::Response& response, int status, const std::string& reason) {
     response.status = status;
     response.set_header("Connection", "close");

@@ -151,7 +151,8 @@ TEST_F(HttpAccessTest, ABodyOverTheCapIsRefusedHoweverItIsSent) {
     EXPECT_EQ(Post(http::kCallPath, DirectoryChange("/" + std::string(1 << 20, 'a'))), 413);
     EXPECT_EQ(Directory(), before);
 
-    // The refused bodies' unread rest is not taken for a next request.
+    // After the refusals, the client's next call is served on a fresh connection, not read
+    // behind an unread rest.
     EXPECT_EQ(Post(http::kCallPath, DirectoryChange("/depois")), 200);
     EXPECT_EQ(Directory(), "/depois");
 }
