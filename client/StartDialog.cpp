@@ -9,8 +9,10 @@
 
 namespace {
 
-QLineEdit* Field(const std::string& value, QWidget* parent) {
-    return new QLineEdit(QString::fromStdString(value), parent);
+QLineEdit* Field(const char* name, const std::string& value, QWidget* parent) {
+    auto* field = new QLineEdit(QString::fromStdString(value), parent);
+    field->setObjectName(name);
+    return field;
 }
 
 }  // namespace
@@ -18,13 +20,13 @@ QLineEdit* Field(const std::string& value, QWidget* parent) {
 StartDialog::StartDialog(const ClientOptions& options, QWidget* parent)
     : QDialog(parent),
       options_(options),
-      operator_(Field(options.operatorCode, this)),
-      branch_(Field(options.branch, this)),
+      operator_(Field("operator", options.operatorCode, this)),
+      branch_(Field("branch", options.branch, this)),
       mode_(new QComboBox(this)),
-      acronym_(Field(options.moduleAcronym, this)),
-      server_(Field(options.server, this)),
-      token_(Field(options.token, this)),
-      database_(Field(options.database.string(), this)) {
+      acronym_(Field("acronym", options.moduleAcronym, this)),
+      server_(Field("server", options.server, this)),
+      token_(Field("token", options.token, this)),
+      database_(Field("database", options.database.string(), this)) {
     setWindowTitle("Entrar");
     branch_->setValidator(new QRegularExpressionValidator(QRegularExpression("\\d{0,4}"), branch_));
     mode_->addItems({"Matriz", "Filial"});
