@@ -23,6 +23,10 @@ MainWindow::MainWindow(ClientHost& host) : host_(host), area_(new QMdiArea(this)
     connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::Activated);
 }
 
+// The area goes with the window's base and announces its last deactivation then, when this
+// window is no longer one to receive it.
+MainWindow::~MainWindow() { disconnect(area_, nullptr, this, nullptr); }
+
 void MainWindow::BuildMenu() {
     QMenu* menu = menuBar()->addMenu("&Cardápios");
     QAction* import = menu->addAction("Integração de Cardápios - Importação");

@@ -14,6 +14,7 @@ class TForm;
 class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(ClientHost& host);
+    ~MainWindow() override;
 
     // Opens the import screen, or brings it to the front; the screen's window, or nullptr when
     // the screen did not open.

@@ -39,8 +39,8 @@ QWidget& ClientWindowFixture::WidgetOf(const TControl& control) {
     return *widget;
 }
 
-void ClientWindowFixture::WhenModal(std::function<void(QWidget&)> answer) {
-    auto* poll = new QTimer;
+void ClientWindowFixture::WhenModal(std::function<void(QWidget&)> answer, QObject* owner) {
+    auto* poll = new QTimer(owner);
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, [poll, answer] {
         QWidget* modal = QApplication::activeModalWidget();

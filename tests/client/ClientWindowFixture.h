@@ -18,8 +18,9 @@ class TControl;
 
 class ClientWindowFixture : public ::testing::Test {
 public:
-    // Answers the next modal window (not the busy panel) from inside its own event loop.
-    static void WhenModal(std::function<void(QWidget&)> answer);
+    // Answers the next modal window (not the busy panel) from inside its own event loop. The
+    // wait ends with `owner` when given (a standing answer must not outlive its test).
+    static void WhenModal(std::function<void(QWidget&)> answer, QObject* owner = nullptr);
     // Keeps a picture of the widget in KRD_SCREENSHOT_DIR (else a folder in the temporary one).
     static void KeepPicture(QWidget& widget, const char* name);
 
@@ -37,6 +38,8 @@ protected:
     QWidget& WidgetOf(const TControl& control);
 
     ScreenWindow* screen_ = nullptr;
+    // Owns the waits for modal windows that a test leaves standing.
+    QObject waits_;
 
 private:
     std::filesystem::path folder_;

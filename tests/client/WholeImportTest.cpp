@@ -59,7 +59,7 @@ protected:
                 answer->click();
             }
             AnswerBoxes();
-        });
+        }, &waits_);
     }
 
     // Keys to the widget that holds the Qt focus (the platform put it there). The offscreen
