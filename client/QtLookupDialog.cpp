@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -61,6 +62,7 @@ int QtLookupDialog::Choose(const LookupRequest& request) {
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Cancel)->setText("Cancelar");  // the host speaks Portuguese
     layout->addWidget(search);
     layout->addWidget(table);
     layout->addWidget(buttons);

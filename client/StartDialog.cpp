@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 
 namespace {
@@ -42,6 +43,7 @@ StartDialog::StartDialog(const ClientOptions& options, QWidget* parent)
     form->addRow("Token", token_);
     form->addRow("Banco de dados", database_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setText("Cancelar");
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &StartDialog::Check);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -53,6 +53,7 @@ protected:
         WhenModal([this](QWidget& modal) {
             if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
                 boxes_.push_back(box->text().toStdString());
+                KeepPicture(*box, "client-message-box.png");
                 QAbstractButton* answer = box->buttons().front();
                 for (QAbstractButton* button : box->buttons())
                     if (button->text() == "&Sim") answer = button;
@@ -135,6 +136,7 @@ TEST_F(WholeImportTest, UserImportsTheDemoFileThroughTheWidgets) {
     WhenModal([&listed](QWidget& modal) {
         auto* table = modal.findChild<QTableWidget*>();
         listed = table && table->rowCount() > 0 ? table->item(0, 0)->text().toStdString() : "";
+        KeepPicture(modal, "client-diet-lookup.png");
         QTest::keyClick(&modal, Qt::Key_Return);
     });
     diets.Editor().findChild<QToolButton*>()->click();
