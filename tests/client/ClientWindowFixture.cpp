@@ -17,6 +17,8 @@ void ClientWindowFixture::SetUp() {
 void ClientWindowFixture::TearDown() {
     window_.reset();
     host_.reset();
+    httpServer_.reset();
+    server_.reset();
     QCoreApplication::processEvents();
     std::filesystem::remove_all(folder_);
 }
@@ -31,6 +33,13 @@ void ClientWindowFixture::StartClient(ClientOptions options) {
     window_->show();
     QApplication::setActiveWindow(window_.get());
     QCoreApplication::processEvents();
+}
+
+std::string ClientWindowFixture::ServeOverHttp() {
+    server_ = std::make_unique<appserver::IntegraCardapioModule>(
+        appserver::ServerConfig{(folder_ / "empresa.db").string(), {folder_}});
+    httpServer_ = std::make_unique<appserver::HttpServer>(*server_, appserver::HttpServerOptions{});
+    return "http://127.0.0.1:" + std::to_string(httpServer_->Start());
 }
 
 QWidget& ClientWindowFixture::WidgetOf(const TControl& control) {

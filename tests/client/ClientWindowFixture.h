@@ -3,6 +3,8 @@
 // (in-process server, the built module), the main window shown, and the means to answer the
 // modal boxes and lists the screen opens while a gesture is under way.
 #include "ClientHost.h"
+#include "HttpServer.h"
+#include "IntegraCardapioModule.h"
 #include "MainWindow.h"
 #include "ScreenWindow.h"
 
@@ -30,6 +32,9 @@ protected:
 
     // Starts the client with these session settings (database and module are the fixture's).
     void StartClient(ClientOptions options = {});
+    // Serves the fixture's company over HTTP on loopback, as a separate server would, and
+    // returns the address the client logs into.
+    std::string ServeOverHttp();
     MainWindow& Main() { return *window_; }
     std::filesystem::path DemoFile() const { return folder_ / "cardapio-demo.txt"; }
     const std::filesystem::path& Folder() const { return folder_; }
@@ -43,6 +48,8 @@ protected:
 
 private:
     std::filesystem::path folder_;
+    std::unique_ptr<appserver::IntegraCardapioModule> server_;
+    std::unique_ptr<appserver::HttpServer> httpServer_;
     std::unique_ptr<ClientHost> host_;
     std::unique_ptr<MainWindow> window_;
 };

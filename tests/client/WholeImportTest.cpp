@@ -37,7 +37,9 @@
 
 namespace {
 
-class WholeImportTest : public ClientWindowFixture {
+// Against the server in process, and against one served over HTTP (where the busy panel's worker
+// makes real network calls).
+class WholeImportTest : public ClientWindowFixture, public ::testing::WithParamInterface<bool> {
 protected:
     TfrmIntegraCardapio& OpenFromMenu() {
         Main().findChild<QAction*>("importScreenAction")->trigger();
@@ -98,8 +100,10 @@ protected:
     std::vector<std::string> boxes_;
 };
 
-TEST_F(WholeImportTest, UserImportsTheDemoFileThroughTheWidgets) {
-    StartClient();
+TEST_P(WholeImportTest, UserImportsTheDemoFileThroughTheWidgets) {
+    ClientOptions options;
+    if (GetParam()) options.server = ServeOverHttp();
+    StartClient(options);
     TfrmIntegraCardapio& frm = OpenFromMenu();
     QWidget& frame = *screen_->parentWidget();
     EXPECT_EQ(frame.windowTitle(), "Integração de Cardápios - Importação");
@@ -175,5 +179,8 @@ TEST_F(WholeImportTest, UserImportsTheDemoFileThroughTheWidgets) {
     EXPECT_GT(MenuRows("0001"), 0);
     KeepPicture(Main(), "client-main-window.png");
 }
+
+INSTANTIATE_TEST_SUITE_P(Servers, WholeImportTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "OverHttp" : "InProcess"; });
 
 }  // namespace
