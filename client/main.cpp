@@ -5,25 +5,12 @@
 #include "MainWindow.h"
 #include "StartDialog.h"
 
+#include "Package.h"
+
 #include <CLI/CLI.hpp>
 
 #include <QApplication>
 #include <QMessageBox>
-
-#include <iostream>
-
-namespace {
-
-// The module library: the one beside this executable (an installed or built tree), else the
-// build tree's own.
-std::filesystem::path DefaultModulePath() {
-    std::error_code error;
-    const std::filesystem::path beside = std::filesystem::read_symlink("/proc/self/exe", error).parent_path() / "KRD52100.so";
-    if (!error && std::filesystem::exists(beside)) return beside;
-    return KRD52100_MODULE_PATH;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{"The desktop client: opens the menu import screen on the application server."};
@@ -46,7 +33,7 @@ int main(int argc, char** argv) {
     CLI11_PARSE(app, argc, argv);
     options.branchMode = mode == "filial";
     options.startDialog = !noStartDialog;
-    if (options.modulePath.empty()) options.modulePath = DefaultModulePath();
+    if (options.modulePath.empty()) options.modulePath = Package::BesideProgram("KRD52100.so", KRD52100_MODULE_PATH);
 
     QApplication application(argc, argv);
     if (options.startDialog) {

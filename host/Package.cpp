@@ -2,6 +2,13 @@
 
 #include <dlfcn.h>
 
+std::filesystem::path Package::BesideProgram(const std::string& fileName, const std::filesystem::path& fallback) {
+    std::error_code error;
+    const std::filesystem::path beside = std::filesystem::read_symlink("/proc/self/exe", error).parent_path() / fileName;
+    if (!error && std::filesystem::exists(beside)) return beside;
+    return fallback;
+}
+
 std::unique_ptr<Package> Package::Load(const std::string& path) {
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) throw EPackageError("Não foi possível carregar o módulo " + path + ": " + dlerror());

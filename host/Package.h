@@ -11,6 +11,7 @@
 // whose Initialize raises is closed again without Finalize, and the exception passes on.
 #include "SysUtils.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,9 @@ public:
     using Procedure = void (*)();
 
     static std::unique_ptr<Package> Load(const std::string& path);
+    // Where a host finds a module by default: `fileName` beside the running program (an
+    // installed or built tree), else `fallback`.
+    static std::filesystem::path BesideProgram(const std::string& fileName, const std::filesystem::path& fallback);
     ~Package();
     Package(const Package&) = delete;
     Package& operator=(const Package&) = delete;

@@ -4,6 +4,8 @@
 #include "DemoCompany.h"
 #include "HeadlessImport.h"
 
+#include "Package.h"
+
 #include <CLI/CLI.hpp>
 
 #include <iostream>
@@ -12,15 +14,6 @@
 namespace {
 
 constexpr int kError = static_cast<int>(krdimport::ImportOutcome::Error);
-
-// The module library: the one beside this executable (an installed or built tree), else the
-// build tree's own.
-std::filesystem::path DefaultModulePath() {
-    std::error_code error;
-    const std::filesystem::path beside = std::filesystem::read_symlink("/proc/self/exe", error).parent_path() / "KRD52100.so";
-    if (!error && std::filesystem::exists(beside)) return beside;
-    return KRD52100_MODULE_PATH;
-}
 
 bool ParseIsoDate(const std::string& text, TDateTime& date) {
     int year = 0, month = 0, day = 0;
@@ -103,7 +96,7 @@ int main(int argc, char** argv) {
         std::cerr << "krd-import: no company database at " << options.database.string() << "\n";
         return kError;
     }
-    if (options.modulePath.empty()) options.modulePath = DefaultModulePath();
+    if (options.modulePath.empty()) options.modulePath = Package::BesideProgram("KRD52100.so", KRD52100_MODULE_PATH);
     options.branchMode = mode == "filial";
 
     krdimport::HeadlessImport run(options, std::cout, std::cerr);
