@@ -8,7 +8,6 @@
 
 #include "DemoCompany.h"
 #include "EmbeddedTransport.h"
-#include "FormatSettings.h"
 #include "HttpTransport.h"
 #include "IntegraCardapioModule.h"
 #include "Package.h"
@@ -59,16 +58,8 @@ void ClientHost::PrepareDatabase() {
 }
 
 void ClientHost::SetUpSession() {
-    Session& session = Session::Current();
-    session.Reset();
-    session.SetFormatSettings(TFormatSettings::BrazilianPortuguese());
-    session.OperatorCode = options_.operatorCode;
-    session.BranchCode = options_.branch;
-    session.BranchMode = options_.branchMode;
-    session.ModuleAcronym = options_.moduleAcronym;
-    session.SetServerAddress(options_.server);
-    session.ServerToken = options_.token;
-    session.SetGeneralDatabasePath(options_.database.string());
+    Session::Current().LogIn({options_.operatorCode, options_.branch, options_.branchMode, options_.moduleAcronym,
+                              options_.server, options_.token, options_.database.string()});
 }
 
 // The in-process server reads integration files below the company's folder and the user's home.

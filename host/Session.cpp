@@ -69,6 +69,17 @@ GeneralDatabase& Session::Database() {
 
 void Session::SetFormatSettings(const TFormatSettings& settings) { FormatSettings = settings; }
 
+void Session::LogIn(const SessionLogin& login) {
+    Reset();
+    OperatorCode = login.OperatorCode;
+    BranchCode = login.BranchCode;
+    BranchMode = login.BranchMode;
+    ModuleAcronym = login.ModuleAcronym;
+    SetServerAddress(login.ServerAddress);
+    ServerToken = login.ServerToken;
+    SetGeneralDatabasePath(login.DatabasePath);
+}
+
 void Session::Reset() {
     BranchCode.clear();
     BranchName.clear();

@@ -10,6 +10,17 @@
 
 class GeneralDatabase;
 
+// What a host logs a user in with (its command line, its start dialog).
+struct SessionLogin {
+    std::string OperatorCode;
+    std::string BranchCode;
+    bool BranchMode = false;
+    std::string ModuleAcronym;
+    std::string ServerAddress = "embedded";
+    std::string ServerToken;
+    std::string DatabasePath;
+};
+
 class Session {
 public:
     static Session& Current();
@@ -47,6 +58,8 @@ public:
     // Back to a blank session (embedded server, Brazilian Portuguese, no database): for hosts
     // that log a new user in, and for tests.
     void Reset();
+    // A blank session with the login's values. A bad server address raises EConvertError.
+    void LogIn(const SessionLogin& login);
 
 private:
     Session();

@@ -60,3 +60,25 @@ TEST_F(SessionTest, RoutinesReadTheSessionAndFormatSettingsFollowIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// A login starts from a blank session: nothing of the user before survives it.
+TEST_F(SessionTest, LogInReplacesTheWholeSession) {
+    Session& session = Session::Current();
+    session.BranchName = "Filial anterior";
+    session.ServerAnswerSeconds = 3;
+    session.LogIn({"OPER", "0003", true, "KRD", "http://127.0.0.1:8211", "segredo", ""});
+    EXPECT_EQ(FiliProc(), "0003");
+    EXPECT_TRUE(ModuFili());
+    EXPECT_EQ(Operador(), "OPER");
+    EXPECT_EQ(_SiglaModulo(), "KRD");
+    EXPECT_EQ(WebURL(), "127.0.0.1");
+    EXPECT_EQ(WebPort(), 8211);
+    EXPECT_EQ(session.ServerToken, "segredo");
+    EXPECT_EQ(NomeFiliProc(), "");
+    EXPECT_EQ(session.ServerAnswerSeconds, 0);
+    EXPECT_THROW(session.LogIn({"OPER", "0003", false, "KRD", "ftp://srv", "", ""}), EConvertError);
+}
+
+}  // namespace

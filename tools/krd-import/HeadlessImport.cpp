@@ -3,7 +3,6 @@
 #include "screen/TfrmIntegraCardapio.h"
 
 #include "EmbeddedTransport.h"
-#include "FormatSettings.h"
 #include "HttpTransport.h"
 #include "IntegraCardapioModule.h"
 #include "MappingTables.h"
@@ -85,15 +84,8 @@ bool HeadlessImport::Refuse(const std::string& reason) {
 
 void HeadlessImport::SetUpHost() {
     Session& session = Session::Current();
-    session.Reset();
-    session.SetFormatSettings(TFormatSettings::BrazilianPortuguese());
-    session.BranchCode = options_.branch;
-    session.BranchMode = options_.branchMode;
-    session.OperatorCode = options_.operatorCode;
-    session.ModuleAcronym = "KRD";
-    session.SetServerAddress(options_.server);
-    session.ServerToken = options_.token;
-    session.SetGeneralDatabasePath(options_.database.string());
+    session.LogIn({options_.operatorCode, options_.branch, options_.branchMode, "KRD", options_.server, options_.token,
+                   options_.database.string()});
 
     if (session.ServerHost() == "embedded") {
         // The in-process server reads integration files only below the file's own folder.
