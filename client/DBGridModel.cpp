@@ -8,15 +8,6 @@
 
 namespace {
 
-Qt::Alignment QtAlignment(TAlignment alignment) {
-    switch (alignment) {
-    case taRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
-    case taCenter: return Qt::AlignCenter;
-    case taLeftJustify: break;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
 const char* IndicatorMark(TDataSetState state) {
     switch (state) {
     case dsInsert: return "*";
@@ -43,7 +34,7 @@ int DBGridModel::CountRows() const { return Readable() ? grid_.DataSet()->Displa
 QVariant DBGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.column() >= grid_.Columns().Count()) return {};
     TColumn* column = grid_.Columns()[index.column()];
-    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(QtAlignment(column->Alignment()));
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(QtCanvas::QtAlignment(column->Alignment()) | Qt::AlignVCenter);
     if (role != Qt::DisplayRole || !Readable() || index.row() >= CountRows()) return {};
     TDataSet::RowScope scope(*grid_.DataSet(), index.row());
     TField* field = column->Field();
@@ -61,7 +52,7 @@ QVariant DBGridModel::headerData(int section, Qt::Orientation orientation, int r
     case Qt::DisplayRole: return QtCanvas::QtText(title.Font(), title.Caption());
     case Qt::FontRole: return QtCanvas::QtFont(title.Font());
     case Qt::ForegroundRole: return QtCanvas::QtColor(title.Font().Color);
-    case Qt::TextAlignmentRole: return QVariant::fromValue(QtAlignment(title.Alignment()));
+    case Qt::TextAlignmentRole: return QVariant::fromValue(QtCanvas::QtAlignment(title.Alignment()) | Qt::AlignVCenter);
     }
     return {};
 }

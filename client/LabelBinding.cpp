@@ -8,18 +8,6 @@
 
 #include <algorithm>
 
-namespace {
-
-Qt::Alignment AlignmentOf(TAlignment alignment) {
-    switch (alignment) {
-    case taRightJustify: return Qt::AlignRight | Qt::AlignTop;
-    case taCenter: return Qt::AlignHCenter | Qt::AlignTop;
-    default: return Qt::AlignLeft | Qt::AlignTop;
-    }
-}
-
-}  // namespace
-
 LabelBinding::LabelBinding(TLabel& label, QWidget& parent, ScreenWindow& window)
     : ControlBinding(label, *new QLabel(&parent), window) {
     View().setTextFormat(Qt::PlainText);
@@ -51,6 +39,6 @@ void LabelBinding::ApplyColours() {
 }
 
 void LabelBinding::ApplyState() {
-    View().setAlignment(AlignmentOf(Label().Alignment));
+    View().setAlignment(QtCanvas::QtAlignment(Label().Alignment) | Qt::AlignTop);
     View().setWordWrap(Label().WordWrap);
 }

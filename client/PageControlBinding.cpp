@@ -22,7 +22,7 @@ PageControlBinding::PageControlBinding(TPageControl& pages, QWidget& parent, Scr
       tabs_(new QTabBar(Widget())),
       frame_(new QFrame(Widget())),
       area_(new QWidget(Widget())) {
-    static_cast<QFrame*>(frame_)->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     tabs_->setDrawBase(false);
     tabs_->setExpanding(false);
     tabs_->setFocusPolicy(Qt::NoFocus);

@@ -5,6 +5,7 @@
 // platform's tab click (OnChanging may refuse it); the bar never changes tab by itself.
 #include "ControlBinding.h"
 
+class QFrame;
 class QTabBar;
 class TPageControl;
 
@@ -25,6 +26,6 @@ private:
     void Place();
 
     QTabBar* tabs_;
-    QWidget* frame_;
+    QFrame* frame_;
     QWidget* area_;
 };

@@ -97,6 +97,15 @@ int QtCanvas::TextWidth(const std::string& text) {
 
 int QtCanvas::TextHeight(const std::string&) { return QFontMetrics(QtFont(Font)).height(); }
 
+Qt::Alignment QtCanvas::QtAlignment(TAlignment alignment) {
+    switch (alignment) {
+    case taRightJustify: return Qt::AlignRight;
+    case taCenter: return Qt::AlignHCenter;
+    case taLeftJustify: break;
+    }
+    return Qt::AlignLeft;
+}
+
 QImage QtCanvas::QtImage(const TBitmap& bitmap) {
     QImage image(bitmap.Width(), bitmap.Height(), QImage::Format_ARGB32);
     for (int row = 0; row < bitmap.Height(); ++row)

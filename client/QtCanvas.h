@@ -6,6 +6,7 @@
 //
 // The painter is borrowed: it must outlive the canvas, and its state (clip, pen, brush, font) is
 // saved and restored around every operation.
+#include "DBTypes.h"
 #include "TCanvas.h"
 
 #include <QColor>
@@ -37,6 +38,8 @@ public:
     // Text as the font shows it: UTF-8 as is, except that a symbol font ("Monotype Sorts") draws
     // its letters as the dingbats it holds, e.g. "4" as a check mark.
     static QString QtText(const TFont& font, const std::string& text);
+    // A platform alignment as Qt's horizontal flag (callers add the vertical one they want).
+    static Qt::Alignment QtAlignment(TAlignment alignment);
     // A platform picture, its transparent colour see-through when it is marked transparent.
     static QImage QtImage(const TBitmap& bitmap);
 

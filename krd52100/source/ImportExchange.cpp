@@ -12,6 +12,7 @@
 
 #include "module/ModuleEntry.h"
 #include "server/IntegraCardapioServer.h"
+#include "server/PayloadShape.h"
 
 #include "BusyIndicator.h"
 #include "ControlRoutines.h"
@@ -107,7 +108,7 @@ void TfrmIntegraCardapio::ImportaCardapio() {
         DeactiveShowAvi(this);
 
         const std::string status = result[kStatus].AsString();
-        if (status == "ERRO_INTERVALO_INI" || status == "ERRO_INTERVALO_FIN") {
+        if (krd52100::IsPeriodConflict(status)) {
             controls.Unlock(true);
             const TDateTime boundary = result[kBoundaryDate].AsDate();
             const bool start = status == "ERRO_INTERVALO_INI";
