@@ -236,6 +236,10 @@ private:
     // The application server's methods over this screen's connection.
     krd52100::IntegraCardapioServer Server();
 
+    // Escape's key down found a row being edited or a cell editor open; its character, which
+    // follows, then leaves the screen open.
+    bool escapeFoundWorkPending = false;
+
     // --- Rows being removed, remembered from the before-delete handler to the after-delete one.
     std::string deletedServiceDestination;  // CDSERVFILIDEST of the service row
     std::string deletedDietOrigin;          // CDDIETORIG of the diet row
