@@ -54,9 +54,10 @@ struct KeyCase {
 
 TEST_F(ScreenKeyboardTest, ControlShortcutsMoveBetweenTabsAndImport) {
     TfrmIntegraCardapio& frm = Frm();
-    // As after a load, which opens the other two tabs.
+    // As after a load, which opens the other two tabs and the import.
     frm.tshDieta->SetEnabled(true);
     frm.tshConfig->SetEnabled(true);
+    frm.sbtImportExport->SetEnabled(true);
     int clicks = 0;
     frm.sbtImportExport->OnClick = [&clicks](TComponent*) { ++clicks; };
     const KeyCase cases[] = {
