@@ -61,7 +61,7 @@ TEST_F(DishTypeGridTest, CellsShowNamesInTheColoursOfTheirStateWhileTheGridIsAct
     EXPECT_EQ(selected.Point, (TPoint{Grid().CellRect(Column("CDTIPOORIG"), 0).Left + 3,
                                       Grid().CellRect(Column("CDTIPOORIG"), 0).Top + 3}));
     const TCanvasRecord& other = LastText(Column("CDTIPODEST"), 1);
-    EXPECT_EQ(other.Text, "Prato Principal");
+    EXPECT_EQ(other.Text, "PRATO PRINCIPAL");
     EXPECT_EQ(other.Brush.Color, clInfoBk);
     EXPECT_EQ(other.Font.Color, clWindowText);
     EXPECT_EQ(LastText(Column("IDOPCORIG"), 2).Text, "Sim");

@@ -94,7 +94,7 @@ TEST_F(MenuExchangeTest, LoadFillsTheSixTablesAndOpensTheTabs) {
 TEST_F(MenuExchangeTest, CurrentPairWithoutDestinationLeavesTheImportButtonDisabled) {
     // Branch 0003 registers its services under codes of its own; its breakfast gets another name,
     // so the load proposes no destination for the file's first service.
-    ExecuteSql("UPDATE SERVFILI SET NMSERVICO = 'Lanche' WHERE CDFILIAL = '0003' AND CDSERVFILI = '00051'");
+    ExecuteSql("UPDATE SERVFILI SET NMSERVICO = 'Lanche' WHERE CDFILIAL = '0003' AND CDSERVFILI = '00071'");
     LoadFile(DemoFile().string(), "0003");
     ASSERT_TRUE(Loaded());
     ASSERT_EQ(Frm().cdsServicos->FieldByName("CDSERVFILIORIG")->AsString(), "00001");
