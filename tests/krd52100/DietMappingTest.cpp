@@ -232,6 +232,7 @@ TEST_F(DietMappingTest, OriginLookupListsTheDietsOfTheOriginServiceOnly) {
     ClickLookup("CDDIETORIG");
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Dietas Exportadas");
+    EXPECT_TRUE(!lookups_.Shown()[0].ShowHiddenFields && lookups_.Shown()[0].Searchable) << "flags false, true";
     EXPECT_EQ(lookups_.Shown()[0].Rows, 2);
     EXPECT_EQ(Diets().State(), dsInsert);
     EXPECT_EQ(Value(Diets(), "CDDIETORIG"), "0002");
@@ -263,6 +264,7 @@ TEST_F(DietMappingTest, DestinationLookupAlwaysListsTheDestinationServiceDiets) 
     ClickLookup("CDDIETDEST");
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Dieta Destino");
+    EXPECT_TRUE(!lookups_.Shown()[0].ShowHiddenFields && lookups_.Shown()[0].Searchable) << "flags false, true";
     EXPECT_EQ(lookups_.Shown()[0].Rows, 2);
     EXPECT_EQ(Diets().State(), dsEdit);
     EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0029");
@@ -324,6 +326,17 @@ TEST_F(DietMappingTest, GridPaintsNamesAndTheCodeBeingTyped) {
     ASSERT_EQ(destinations.size(), 2u);
     EXPECT_EQ(destinations[0], "0015") << "the selected cell being typed shows its code";
     EXPECT_EQ(destinations[1], "VEGETARIANA");
+    // Only that state shows the code: a cell that holds the focus too, or the selected cell with
+    // the editor closed, shows the name.
+    const int column = IndiceCol(&Grid(), "CDDIETDEST");
+    auto painted = [&](TGridDrawState state) {
+        Grid().OnDrawColumnCell(&Grid(), Grid().CellRect(column, 0), column, Grid().Columns()[column], state);
+        return Grid().OwnCanvas().Records().back().Text;
+    };
+    EXPECT_EQ(painted({gdSelected}), "0015");
+    EXPECT_EQ(painted({gdSelected, gdFocused}), "NORMAL");
+    Perform([&] { Grid().SetEditorMode(false); });
+    EXPECT_EQ(painted({gdSelected}), "NORMAL");
     CancelRow();
 }
 

@@ -210,6 +210,7 @@ TEST_F(DishTypeMappingTest, LookupPutsTheChosenDishTypeIntoTheRowUnposted) {
     Application->Perform([&] { Grid().EditButtonClick(); });
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Tipo de Prato Destino");
+    EXPECT_TRUE(!lookups_.Shown()[0].ShowHiddenFields && lookups_.Shown()[0].Searchable) << "flags false, true";
     EXPECT_EQ(lookups_.Shown()[0].Rows, 5);
     EXPECT_EQ(Rows().State(), dsEdit);
     EXPECT_EQ(Field("CDTIPODEST"), "09");

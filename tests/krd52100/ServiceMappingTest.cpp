@@ -165,6 +165,7 @@ TEST_F(ServiceMappingTest, DestinationLookupListsTheBranchServicesAndPostsTheCho
     ChooseDestinationInLookup("00038");
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Serviço");
+    EXPECT_TRUE(!lookups_.Shown()[0].ShowHiddenFields && lookups_.Shown()[0].Searchable) << "flags false, true";
     EXPECT_EQ(lookups_.Shown()[0].Rows, 5);
     EXPECT_EQ(Services().State(), dsBrowse);
     EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00038");
