@@ -103,29 +103,29 @@ TEST_F(DietMappingTest, DestinationDietIsCheckedWithTheServer) {
     WorkOnDietsOf("00010");
     const int busyStarts = busy_.Starts();
     InsertDietRow();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "9");
+    TypeIntoColumn(Grid(), "CDDIETDEST", "2");  // the origin's code of Vegetariana
     EXPECT_EQ(Messages(), std::vector<std::string>{"Dieta não cadastrada para o servico informado."});
     EXPECT_EQ(SelectedField(), "CDDIETDEST");
-    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0009");
+    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0002");
     EXPECT_EQ(busy_.Starts(), busyStarts + 1);
 
     dialogs_.Clear();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "2");
+    TypeIntoColumn(Grid(), "CDDIETDEST", "29");
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0002");
-    EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "Vegetariana");
-    EXPECT_EQ(Value(Diets(), "CDSERVDEST"), "00010");
+    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0029");
+    EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "VEGETARIANA");
+    EXPECT_EQ(Value(Diets(), "CDSERVDEST"), "00060");
     CancelRow();
 }
 
 TEST_F(DietMappingTest, DestinationDietMappedUnderTheSameServiceIsRefusedAndUnderAnotherAccepted) {
     WorkOnDietsOf("00010");
-    PostCurrentRow();  // 0001 "Normal" -> 0001 "Normal" of service 00010
-    ASSERT_TRUE(Registered(*Frm().cdsDietaDest, "00010", "0001"));
+    PostCurrentRow();  // 0001 "Normal" of service 00010 -> 0015 "NORMAL" of service 00060
+    ASSERT_TRUE(Registered(*Frm().cdsDietaDest, "00060", "0015"));
     ASSERT_TRUE(Registered(*Frm().cdsDietaOrigAux, "00010", "0001"));
 
     InsertDietRow();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "1");
+    TypeIntoColumn(Grid(), "CDDIETDEST", "15");
     EXPECT_EQ(Messages(), std::vector<std::string>{"Dieta Destino já cadastrado(a)."});
     EXPECT_EQ(SelectedField(), "CDDIETDEST");
     CancelRow();
@@ -133,22 +133,22 @@ TEST_F(DietMappingTest, DestinationDietMappedUnderTheSameServiceIsRefusedAndUnde
     dialogs_.Clear();
     WorkOnDietsOf("00011");
     InsertDietRow();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "1");
+    TypeIntoColumn(Grid(), "CDDIETDEST", "15");
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "Normal");
+    EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "NORMAL");
     CancelRow();
 }
 
 TEST_F(DietMappingTest, ARowKeepsItsOwnDietsAfterEdit) {
     WorkOnDietsOf("00010");
     PostCurrentRow();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "1");  // starts the edit: the row releases its pairs
+    TypeIntoColumn(Grid(), "CDDIETDEST", "15");  // starts the edit: the row releases its pairs
     EXPECT_TRUE(Messages().empty());
     TypeIntoColumn(Grid(), "CDDIETORIG", "1");
     EXPECT_TRUE(Messages().empty());
     PressKey(VK_RETURN);
     EXPECT_EQ(Diets().State(), dsBrowse);
-    EXPECT_TRUE(Registered(*Frm().cdsDietaDest, "00010", "0001"));
+    EXPECT_TRUE(Registered(*Frm().cdsDietaDest, "00060", "0015"));
 }
 
 // An origin diet goes to one destination diet: the import keeps one destination per origin.
@@ -168,12 +168,12 @@ TEST_F(DietMappingTest, DeletingARowReleasesItsPairs) {
     dialogs_.Answer(mrOk);  // the grid's own "delete record?"
     PressKey(VK_DELETE, {ssCtrl});
     ASSERT_EQ(Diets().RecordCount(), 1);
-    EXPECT_FALSE(Registered(*Frm().cdsDietaDest, "00010", "0001"));
+    EXPECT_FALSE(Registered(*Frm().cdsDietaDest, "00060", "0015"));
     EXPECT_FALSE(Registered(*Frm().cdsDietaOrigAux, "00010", "0001"));
 
     InsertDietRow();
     TypeIntoColumn(Grid(), "CDDIETORIG", "1");
-    TypeIntoColumn(Grid(), "CDDIETDEST", "1");
+    TypeIntoColumn(Grid(), "CDDIETDEST", "15");
     EXPECT_EQ(dialogs_.Shown().size(), 1u) << "no message beyond the delete confirmation";
     PressKey(VK_RETURN);
     EXPECT_EQ(Diets().RecordCount(), 2);
@@ -182,17 +182,17 @@ TEST_F(DietMappingTest, DeletingARowReleasesItsPairs) {
 TEST_F(DietMappingTest, CancelAsksAndTheReleasedPairsStayReleased) {
     WorkOnDietsOf("00010");
     PostCurrentRow();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "2");
+    TypeIntoColumn(Grid(), "CDDIETDEST", "29");
     dialogs_.Answer(mrNo);
     Perform([&] { Diets().Cancel(); });
     EXPECT_EQ(Messages(), std::vector<std::string>{"Cancela operação?"});
     EXPECT_EQ(Diets().State(), dsEdit);
-    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0002");
+    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0029");
 
     CancelRow();
     EXPECT_EQ(Diets().State(), dsBrowse);
-    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0001");
-    EXPECT_FALSE(Registered(*Frm().cdsDietaDest, "00010", "0001"));
+    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0015");
+    EXPECT_FALSE(Registered(*Frm().cdsDietaDest, "00060", "0015"));
 }
 
 // Posted without leaving the column, a typed row is stored unchecked, but within its pair: a
@@ -209,7 +209,7 @@ TEST_F(DietMappingTest, EnterPostsATypedRowUncheckedUnnamedAndInItsPair) {
     EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "9");
     EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "");
     EXPECT_EQ(Value(Diets(), "CDSERVORIG"), "00010");
-    EXPECT_EQ(Value(Diets(), "CDSERVDEST"), "00010");
+    EXPECT_EQ(Value(Diets(), "CDSERVDEST"), "00060");
 }
 
 TEST_F(DietMappingTest, EnterWithCtrlAloneDoesNotPost) {
@@ -232,6 +232,7 @@ TEST_F(DietMappingTest, OriginLookupListsTheDietsOfTheOriginServiceOnly) {
     ClickLookup("CDDIETORIG");
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Dietas Exportadas");
+    EXPECT_TRUE(!lookups_.Shown()[0].ShowHiddenFields && lookups_.Shown()[0].Searchable) << "flags false, true";
     EXPECT_EQ(lookups_.Shown()[0].Rows, 2);
     EXPECT_EQ(Diets().State(), dsInsert);
     EXPECT_EQ(Value(Diets(), "CDDIETORIG"), "0002");
@@ -259,14 +260,15 @@ TEST_F(DietMappingTest, DestinationLookupAlwaysListsTheDestinationServiceDiets) 
 
     WorkOnDietsOf("00010");
     Perform([&] { Diets().First(); });
-    lookups_.ChooseWhere("CDDIETPAD", "0002");
+    lookups_.ChooseWhere("CDDIETPAD", "0029");
     ClickLookup("CDDIETDEST");
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Dieta Destino");
+    EXPECT_TRUE(!lookups_.Shown()[0].ShowHiddenFields && lookups_.Shown()[0].Searchable) << "flags false, true";
     EXPECT_EQ(lookups_.Shown()[0].Rows, 2);
     EXPECT_EQ(Diets().State(), dsEdit);
-    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0002");
-    EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "Vegetariana");
+    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0029");
+    EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "VEGETARIANA");
     EXPECT_FALSE(Frm().cdsPesqDietServ->Filtered());
     CancelRow();
 
@@ -280,8 +282,8 @@ TEST_F(DietMappingTest, DestinationLookupAlwaysListsTheDestinationServiceDiets) 
 }
 
 TEST_F(DietMappingTest, DestinationLookupMatchesAServiceCodeHoldingAQuote) {
-    ExecuteSql("INSERT INTO SERVFILI VALUES ('0001', 'L''X', 'Lanche', 'N')");
-    ExecuteSql("INSERT INTO SERVDIETA VALUES ('0001', 'L''X', '0007', 'Sem Lactose')");
+    ExecuteSql("INSERT INTO SERVFILI VALUES ('0003', 'L''X', 'Lanche', 'N')");
+    ExecuteSql("INSERT INTO SERVDIETA VALUES ('0003', 'L''X', '0007', 'Sem Lactose')");
     Perform([&] {
         TClientDataSet& services = *Frm().cdsServicos;
         services.Edit();
@@ -322,8 +324,19 @@ TEST_F(DietMappingTest, GridPaintsNamesAndTheCodeBeingTyped) {
     ASSERT_TRUE(Grid().EditorMode());
     const std::vector<std::string> destinations = PaintedTexts(Grid(), "CDDIETDEST");
     ASSERT_EQ(destinations.size(), 2u);
-    EXPECT_EQ(destinations[0], "0001") << "the selected cell being typed shows its code";
-    EXPECT_EQ(destinations[1], "Vegetariana");
+    EXPECT_EQ(destinations[0], "0015") << "the selected cell being typed shows its code";
+    EXPECT_EQ(destinations[1], "VEGETARIANA");
+    // Only that state shows the code: a cell that holds the focus too, or the selected cell with
+    // the editor closed, shows the name.
+    const int column = IndiceCol(&Grid(), "CDDIETDEST");
+    auto painted = [&](TGridDrawState state) {
+        Grid().OnDrawColumnCell(&Grid(), Grid().CellRect(column, 0), column, Grid().Columns()[column], state);
+        return Grid().OwnCanvas().Records().back().Text;
+    };
+    EXPECT_EQ(painted({gdSelected}), "0015");
+    EXPECT_EQ(painted({gdSelected, gdFocused}), "NORMAL");
+    Perform([&] { Grid().SetEditorMode(false); });
+    EXPECT_EQ(painted({gdSelected}), "NORMAL");
     CancelRow();
 }
 

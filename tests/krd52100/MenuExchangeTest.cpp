@@ -49,7 +49,6 @@ protected:
         EXPECT_TRUE(frm.medCdFilial->Enabled());
         EXPECT_TRUE(frm.sbtFilial->Enabled());
         EXPECT_FALSE(frm.edtNmFilial->Enabled());
-        EXPECT_TRUE(frm.tshPadrao->TabVisible());
     }
     void ExpectServicesGridReadOnly() {
         TDBGrid& grid = *Frm().dbgPadrao;
@@ -97,7 +96,7 @@ TEST_F(MenuExchangeTest, LoadFillsTheSixTablesAndOpensTheTabs) {
 TEST_F(MenuExchangeTest, CurrentPairWithoutDestinationLeavesTheImportButtonDisabled) {
     // Branch 0003 registers its services under codes of its own; its breakfast gets another name,
     // so the load proposes no destination for the file's first service.
-    ExecuteSql("UPDATE SERVFILI SET NMSERVICO = 'Lanche' WHERE CDFILIAL = '0003' AND CDSERVFILI = '00051'");
+    ExecuteSql("UPDATE SERVFILI SET NMSERVICO = 'Lanche' WHERE CDFILIAL = '0003' AND CDSERVFILI = '00071'");
     LoadFile(DemoFile().string(), "0003");
     ASSERT_TRUE(Loaded());
     ASSERT_EQ(Frm().cdsServicos->FieldByName("CDSERVFILIORIG")->AsString(), "00001");
@@ -276,10 +275,12 @@ TEST_F(MenuExchangeTest, EnteringThePanelShowsTheServicesTabAndLocksTheOthers) {
     EXPECT_FALSE(frm.tshConfig->Enabled());
     EXPECT_EQ(frm.lblServAtual->Caption(), "");
 
+    const int calls = busy_.Starts();
     Focus(*frm.dbgPadrao);  // leaving again loads again
     EXPECT_TRUE(Messages().empty());
     EXPECT_TRUE(frm.tshDieta->Enabled());
-    EXPECT_EQ(busy_.LastText(), "Importando...");
+    EXPECT_GT(busy_.Starts(), calls);
+    EXPECT_EQ(frm.lblServAtual->Caption(), "Origem: Desjejum Hospitalar --> Destino: Desjejum Hospitalar");
 }
 
 // The tables were proposed for the file and branch they were loaded for. Entering the file name

@@ -57,23 +57,25 @@ struct PostCase {
 TEST_F(ServiceMappingTest, PostChecksBothCodesOnceTheImportButtonWasPressed) {
     const PostCase cases[] = {
         {"", "", "", ""},
-        {"", "00002", "Serviço origem deve ser informado.", "CDSERVFILIORIG"},
+        {"", "00052", "Serviço origem deve ser informado.", "CDSERVFILIORIG"},
         {"00001", "", "Serviço destino deve ser informado.", "CDSERVFILIDEST"},
-        {"9", "00002", "Serviço origem não exportado.", "CDSERVFILIORIG"},
-        {"00001", "99999", "Serviço destino não cadastrado.", "CDSERVFILIDEST"},
-        {"2", "3", "", ""},
+        {"52", "00052", "Serviço origem não exportado.", "CDSERVFILIORIG"},  // a destination's code
+        {"00001", "00002", "Serviço destino não cadastrado.", "CDSERVFILIDEST"},  // an origin's code
+        {"2", "38", "", ""},
     };
     boImporta() = true;
     Focus(*Frm().dbgPadrao);
     for (const PostCase& c : cases) {
         SCOPED_TRACE(std::string(c.origin) + " -> " + c.destination);
         dialogs_.Clear();
+        // Enter from the column that does not fail: the check itself moves the focus.
+        const bool originFails = std::string(c.focusedField) == "CDSERVFILIORIG";
+        SelectColumn(*Frm().dbgPadrao, originFails ? "CDSERVFILIDEST" : "CDSERVFILIORIG");
         Perform([&] {
             Services().Insert();
             Set(Services(), "CDSERVFILIORIG", c.origin);
             Set(Services(), "CDSERVFILIDEST", c.destination);
         });
-        SelectColumn(*Frm().dbgPadrao, "CDSERVFILIORIG");
         PressKey(VK_RETURN);
         if (*c.message) {
             EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
@@ -88,8 +90,8 @@ TEST_F(ServiceMappingTest, PostChecksBothCodesOnceTheImportButtonWasPressed) {
     // The last row posted with both codes brought to the stored form and the names filled in.
     EXPECT_EQ(Value(Services(), "CDSERVFILIORIG"), "00002");
     EXPECT_EQ(Value(Services(), "NMSERVICOORIG"), "Almoço Hospitalar");
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00003");
-    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "Jantar Hospitalar");
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00038");
+    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "JANTAR HOSPITALAR");
 }
 
 TEST_F(ServiceMappingTest, OriginTypedShortOrInAnotherCaseTakesTheCodeAsTheFileHoldsIt) {
@@ -113,7 +115,7 @@ TEST_F(ServiceMappingTest, OriginTypedShortOrInAnotherCaseTakesTheCodeAsTheFileH
     Focus(*Frm().dbgPadrao);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        EditCurrentPair(c.typed, "00001");
+        EditCurrentPair(c.typed, "00071");
         SelectColumn(*Frm().dbgPadrao, "CDSERVFILIORIG");
         PressKey(VK_TAB);
         EXPECT_TRUE(Messages().empty());
@@ -137,7 +139,7 @@ TEST_F(ServiceMappingTest, LeavingAnEmptyCodeColumnShowsNothing) {
 }
 
 TEST_F(ServiceMappingTest, DestinationWithoutStandardDietsIsRefusedOnlyInTheVUQModule) {
-    ExecuteSql("INSERT INTO SERVFILI VALUES ('0001', '00099', 'Lanche Noturno', 'N')");
+    ExecuteSql("INSERT INTO SERVFILI VALUES ('0003', '00099', 'Lanche Noturno', 'N')");
     Focus(*Frm().dbgPadrao);
     for (const char* module : {"VUQ", "KRD"}) {
         SCOPED_TRACE(module);
@@ -160,13 +162,14 @@ TEST_F(ServiceMappingTest, DestinationWithoutStandardDietsIsRefusedOnlyInTheVUQM
 TEST_F(ServiceMappingTest, DestinationLookupListsTheBranchServicesAndPostsTheChoice) {
     const int busyStarts = busy_.Starts();
     Focus(*Frm().dbgPadrao);
-    ChooseDestinationInLookup("00003");
+    ChooseDestinationInLookup("00038");
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Serviço");
+    EXPECT_TRUE(!lookups_.Shown()[0].ShowHiddenFields && lookups_.Shown()[0].Searchable) << "flags false, true";
     EXPECT_EQ(lookups_.Shown()[0].Rows, 5);
     EXPECT_EQ(Services().State(), dsBrowse);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00003");
-    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "Jantar Hospitalar");
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00038");
+    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "JANTAR HOSPITALAR");
     EXPECT_EQ(busy_.Starts(), busyStarts + 1);
 
     // The origin column has no lookup.
@@ -179,18 +182,18 @@ TEST_F(ServiceMappingTest, DestinationLookupListsTheBranchServicesAndPostsTheCho
     SelectColumn(*Frm().dbgPadrao, "CDSERVFILIDEST");
     Perform([&] { Frm().dbgPadrao->EditButtonClick(); });
     EXPECT_EQ(Services().State(), dsBrowse);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00003");
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00038");
 }
 
 TEST_F(ServiceMappingTest, ADestinationServiceTakenByAPostedRowIsRefusedForAnother) {
     boImporta() = true;
     Focus(*Frm().dbgPadrao);
     GoToPair("00002");
-    ChooseDestinationInLookup("00002");  // posted: 00002 is taken
+    ChooseDestinationInLookup("00052");  // posted: 00002 is taken
     ASSERT_TRUE(Messages().empty());
 
     GoToPair("00001");
-    ChooseDestinationInLookup("00002");
+    ChooseDestinationInLookup("00052");
     EXPECT_EQ(Messages(), std::vector<std::string>{"Serviço destino já informado."});
     EXPECT_EQ(Services().State(), dsEdit);
     CancelEdit();
@@ -198,37 +201,37 @@ TEST_F(ServiceMappingTest, ADestinationServiceTakenByAPostedRowIsRefusedForAnoth
     // The row that holds it may keep it.
     dialogs_.Clear();
     GoToPair("00002");
-    ChooseDestinationInLookup("00002");
+    ChooseDestinationInLookup("00052");
     EXPECT_TRUE(Messages().empty());
 
     // Deleting that row frees it.
     Perform([&] { Services().Delete(); });
     GoToPair("00001");
-    ChooseDestinationInLookup("00002");
+    ChooseDestinationInLookup("00052");
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00002");
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00052");
 }
 
 TEST_F(ServiceMappingTest, ALoadForgetsTheDestinationServicesTakenBeforeIt) {
     boImporta() = true;
     Focus(*Frm().dbgPadrao);
     GoToPair("00002");
-    ChooseDestinationInLookup("00002");
+    ChooseDestinationInLookup("00052");
     ASSERT_TRUE(Messages().empty());
 
-    LoadDemoFile();
+    LoadDemoFileIntoDestination();
     boImporta() = true;
     GoToPair("00001");
-    ChooseDestinationInLookup("00002");
+    ChooseDestinationInLookup("00052");
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Services().State(), dsBrowse);
 }
 
 TEST_F(ServiceMappingTest, StatusLineShowsTheCurrentPair) {
-    EXPECT_EQ(Frm().lblServAtual->Caption(), "Origem: Desjejum Hospitalar --> Destino: Desjejum Hospitalar");
+    EXPECT_EQ(Frm().lblServAtual->Caption(), "Origem: Desjejum Hospitalar --> Destino: DESJEJUM HOSPITALAR");
     Focus(*Frm().dbgPadrao);
     PressKey(VK_DOWN);
-    EXPECT_EQ(Frm().lblServAtual->Caption(), "Origem: Almoço Hospitalar --> Destino: Almoço Hospitalar");
+    EXPECT_EQ(Frm().lblServAtual->Caption(), "Origem: Almoço Hospitalar --> Destino: ALMOCO HOSPITALAR");
 }
 
 TEST_F(ServiceMappingTest, ScrollingNarrowsTheDependentTablesOnlyOnTheirTabs) {
@@ -241,16 +244,16 @@ TEST_F(ServiceMappingTest, ScrollingNarrowsTheDependentTablesOnlyOnTheirTabs) {
 
     frm.pgcPadrao->SetActivePage(frm.tshDieta);
     GoToPair("00010");
-    EXPECT_EQ(frm.cdsDietas->Filter(), "CDSERVORIG = '00010' AND CDSERVDEST = '00010'");
+    EXPECT_EQ(frm.cdsDietas->Filter(), "CDSERVORIG = '00010' AND CDSERVDEST = '00060'");
     EXPECT_TRUE(frm.cdsDietas->Filtered());
     EXPECT_EQ(frm.cdsDietas->RecordCount(), 2);
     EXPECT_EQ(frm.cdsTipoPrat->Filter(), dishTypeFilter);
 
     frm.pgcPadrao->SetActivePage(frm.tshConfig);
     GoToPair("00003");
-    EXPECT_EQ(frm.cdsTipoPrat->Filter(), "CDSERVORIG = '00003' AND CDSERVDEST = '00003'");
+    EXPECT_EQ(frm.cdsTipoPrat->Filter(), "CDSERVORIG = '00003' AND CDSERVDEST = '00038'");
     EXPECT_TRUE(frm.cdsTipoPrat->Filtered());
-    EXPECT_EQ(frm.cdsDietas->Filter(), "CDSERVORIG = '00010' AND CDSERVDEST = '00010'");
+    EXPECT_EQ(frm.cdsDietas->Filter(), "CDSERVORIG = '00010' AND CDSERVDEST = '00060'");
 }
 
 // A code holding a quote is matched as it stands; one ending in '*' is not a prefix.
@@ -298,17 +301,17 @@ TEST_F(ServiceMappingTest, EmptyServiceTableTakesTheDietLookupsAwayAndBlanksTheS
 }
 
 TEST_F(ServiceMappingTest, CancelAsksAndNoKeepsTheEditedRow) {
-    EditCurrentPair("00001", "00003");
+    EditCurrentPair("00001", "00038");
     dialogs_.Answer(mrNo);
     Perform([&] { Services().Cancel(); });
     EXPECT_EQ(Messages(), std::vector<std::string>{"Cancela operação?"});
     EXPECT_EQ(dialogs_.Shown()[0].Type, mtConfirmation);
     EXPECT_EQ(Services().State(), dsEdit);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00003");
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00038");
 
     CancelEdit();
     EXPECT_EQ(Services().State(), dsBrowse);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00001");
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00071");
 }
 
 TEST_F(ServiceMappingTest, GridPaintsNamesInPlaceOfCodesAndBlankForNoCode) {
@@ -327,7 +330,7 @@ TEST_F(ServiceMappingTest, GridPaintsNamesInPlaceOfCodesAndBlankForNoCode) {
     EXPECT_EQ(origins[4], "Ceia Refeitório");
     ASSERT_EQ(destinations.size(), 5u);
     EXPECT_EQ(destinations[1], "");
-    EXPECT_EQ(destinations[3], "Almoço Refeitório");
+    EXPECT_EQ(destinations[3], "ALMOCO REFEITORIO");
 }
 
 // Any change of a mapping table back to browse state frees the import button, the exit button
