@@ -229,7 +229,9 @@ TEST_F(DishTypeMappingTest, DishTypePickedForALaterConfigurationPassesTheCheck) 
     Frm().depDestino->SelectAll();
     TypeText(DateToStr(later));
     Focus(Grid());  // the rebuild for that day
-    EXPECT_EQ(Field("DTCNFDEST"), Variant(later).AsString()) << "the import checks the day the row was matched for";
+    // The import checks each row in the configuration of the day it was matched for.
+    const DataPacket rows = Rows().GetData().AsPacket();
+    for (size_t i = 0; i < rows.Rows.size(); ++i) EXPECT_EQ(rows.Value(i, "DTCNFDEST"), Variant(later)) << i;
     GoToColumn("IDIMPORTAR");
     DoubleClickMark();
     GoToColumn("CDTIPODEST");
