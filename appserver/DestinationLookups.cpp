@@ -56,7 +56,10 @@ Variant DestinationLookups::GetVd_TipoPratOrig(const std::string& branch, const 
                                                const std::string& /*diet*/, const std::string& scope) {
     if (scope == "X") return Answer::Success(DishTypes(branch, service, DateOf(clock_.Now())));
     const auto day = scope.starts_with('X') ? ParseIsoDate(std::string_view(scope).substr(1)) : std::nullopt;
-    if (!day) return Answer::Failure("GetVd_TipoPratOrig: o escopo deve ser \"X\" seguido da data destino (aaaa-mm-dd), veio \"" + scope + "\".");
+    if (!day)
+        return Answer::Failure(
+            "GetVd_TipoPratOrig: o escopo deve ser \"X\" seguido da data destino (aaaa-mm-dd), veio \"" +
+            scope + "\".");
     return Answer::Success(DishTypes(branch, service, *day));
 }
 

@@ -69,7 +69,8 @@ std::variant<ImportSelection, std::string> ImportSelection::Read(const Variant& 
             continue;
         const int sequence = Number(row, *typeSequence, 0);
         std::optional<TDateTime> matchedFor;
-        if (typeMatchedFor && !row.Values[*typeMatchedFor].IsNull()) matchedFor = row.Values[*typeMatchedFor].AsDate();
+        if (typeMatchedFor && !row.Values[*typeMatchedFor].IsNull())
+            matchedFor = row.Values[*typeMatchedFor].AsDate();
         selection.dishTypes_.emplace(
             std::string(selection.Key(service, Text(row, *typeOrigin), sequence)),
             DishTypeTarget{destination, Number(row, *typeDestinationSequence, sequence), matchedFor});

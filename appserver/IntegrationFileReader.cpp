@@ -29,22 +29,27 @@ struct RecordLayout {
     std::array<std::string_view, kMaxFields> fieldNames;
 };
 
-const RecordLayout kHeader{
-    "CARDAPIO", 5, {"o tipo de arquivo", "o código da filial de origem", "o nome da filial de origem",
-                    "o primeiro dia", "o último dia"}};
+const RecordLayout kHeader{"CARDAPIO",
+                           5,
+                           {"o tipo de arquivo", "o código da filial de origem", "o nome da filial de origem",
+                            "o primeiro dia", "o último dia"}};
 const RecordLayout kService{
-    "SERVICO", 4, {"o tipo de registro", "o código do serviço", "o nome do serviço", "o indicador hospitalar"}};
+    "SERVICO",
+    4,
+    {"o tipo de registro", "o código do serviço", "o nome do serviço", "o indicador hospitalar"}};
 const RecordLayout kDiet{
     "DIETA", 4, {"o tipo de registro", "o código do serviço", "o código da dieta", "o nome da dieta"}};
 const RecordLayout kDishType{"TIPOPRATO",
                              7,
-                             {"o tipo de registro", "o código do serviço", "o código do tipo de prato", "a sequência",
-                              "a ordem de exibição", "o nome do tipo de prato", "o indicador de opção"}};
+                             {"o tipo de registro", "o código do serviço", "o código do tipo de prato",
+                              "a sequência", "a ordem de exibição", "o nome do tipo de prato",
+                              "o indicador de opção"}};
 const RecordLayout kDish{"PRATO", 3, {"o tipo de registro", "o código do prato", "o nome do prato"}};
 const RecordLayout kMenuItem{"ITEM",
                              8,
                              {"o tipo de registro", "o código do serviço", "a data", "o código da dieta",
-                              "o código do tipo de prato", "a sequência", "o código do prato", "o número de comensais"}};
+                              "o código do tipo de prato", "a sequência", "o código do prato",
+                              "o número de comensais"}};
 
 constexpr size_t kBranchWidth = 4, kServiceWidth = 5, kDietWidth = 4, kDishTypeWidth = 2, kDishWidth = 6;
 constexpr size_t kBranchNameMax = 50, kServiceNameMax = 40, kDietNameMax = 50, kDishTypeNameMax = 15,
@@ -236,8 +241,9 @@ class Parser {
         if (line_.fieldCount == 0 && line_.rest.empty() && line_.ended) return FailLine("linha vazia");
         if (!line_.ended) {
             size_t field = std::max<size_t>(1, line_.fieldCount + (line_.rest.empty() ? 0 : 1));
-            return Fail(field, line_.rest.empty() ? "última linha incompleta: o arquivo termina sem fim de linha"
-                                                  : "última linha incompleta: o arquivo termina dentro deste campo");
+            return Fail(field, line_.rest.empty()
+                                   ? "última linha incompleta: o arquivo termina sem fim de linha"
+                                   : "última linha incompleta: o arquivo termina dentro deste campo");
         }
         if (line_.fieldCount == 0) return Fail(1, "campo não terminado pelo separador");
         return true;
@@ -253,8 +259,8 @@ class Parser {
             return Fail(field, "falta " + std::string(FieldName(field)));
         }
         if (line_.fieldCount > expected || !line_.rest.empty())
-            return Fail(expected + 1, "dados depois do último campo (" + std::string(layout_->type) + " tem " +
-                                          std::to_string(expected) + " campos)");
+            return Fail(expected + 1, "dados depois do último campo (" + std::string(layout_->type) +
+                                          " tem " + std::to_string(expected) + " campos)");
         return true;
     }
 
@@ -279,7 +285,8 @@ class Parser {
         for (const RecordLayout* layout : layouts) {
             if (type != layout->type) continue;
             if (inMenu_)
-                return Fail(1, std::string(type) + " depois da primeira linha de cardápio: as definições vêm antes");
+                return Fail(1, std::string(type) +
+                                   " depois da primeira linha de cardápio: as definições vêm antes");
             if (!Shape(*layout)) return false;
             if (layout == &kService) return Service();
             if (layout == &kDiet) return Diet();
@@ -308,7 +315,8 @@ class Parser {
             return false;
         diet.service = result_.file.services[service].code;
         bool added = diets_.Insert(DietKey(service, Field(3)), Position(result_.file.diets));
-        if (!added) return Fail(3, "dieta " + Quote(Field(3)) + " definida mais de uma vez para este serviço");
+        if (!added)
+            return Fail(3, "dieta " + Quote(Field(3)) + " definida mais de uma vez para este serviço");
         result_.file.diets.push_back(std::move(diet));
         return true;
     }
@@ -325,7 +333,8 @@ class Parser {
         bool added = dishTypes_.Insert(key, Position(result_.file.dishTypes));
         if (!added)
             return Fail(4, "tipo de prato " + Quote(Field(3)) + " com sequência " +
-                               std::to_string(dishType.sequence) + " definido mais de uma vez para este serviço");
+                               std::to_string(dishType.sequence) +
+                               " definido mais de uma vez para este serviço");
         result_.file.dishTypes.push_back(std::move(dishType));
         return true;
     }
@@ -353,8 +362,8 @@ class Parser {
         if (!Number(6, 1, kSequenceMax, sequence)) return false;
         if (!(dishTypeCode.size() == kDishTypeWidth &&
               dishTypes_.Contains(DishTypeKey(service, dishTypeCode, sequence))))
-            return Fail(5, "tipo de prato " + Quote(dishTypeCode) + " com sequência " + std::to_string(sequence) +
-                               " não definido para o serviço " + Quote(Field(2)));
+            return Fail(5, "tipo de prato " + Quote(dishTypeCode) + " com sequência " +
+                               std::to_string(sequence) + " não definido para o serviço " + Quote(Field(2)));
         if (!(dishCode.size() == kDishWidth && dishes_.Contains(Pack<kDishWidth>(dishCode))))
             return Fail(7, "prato " + Quote(dishCode) + " não definido");
         if (!Number(8, 0, kDinersMax, diners)) return false;
@@ -499,7 +508,9 @@ class Parser {
     // The header passes the screen's own check on weaker rules (a day of seven digits, a period
     // that ends before it starts): the reader says plainly that the header is what is wrong.
     [[gnu::cold]] bool FailAt(const std::string& where, const std::string& reason) {
-        result_.error = (lineNumber_ == 1 ? "o cabeçalho do arquivo está errado (" + where + "): " : where + ": ") + reason;
+        result_.error =
+            (lineNumber_ == 1 ? "o cabeçalho do arquivo está errado (" + where + "): " : where + ": ") +
+            reason;
         return false;
     }
 
@@ -518,12 +529,17 @@ class Parser {
 // Why the system refused the file, in the user's words (the C library's texts are English).
 std::string SystemReason(int error) {
     switch (error) {
-    case ENOENT: return "o arquivo não existe";
+    case ENOENT:
+        return "o arquivo não existe";
     case EACCES:
-    case EPERM: return "acesso negado";
-    case EISDIR: return "é uma pasta";
-    case ENOMEM: return "memória insuficiente";
-    default: return "erro " + std::to_string(error) + " do sistema";
+    case EPERM:
+        return "acesso negado";
+    case EISDIR:
+        return "é uma pasta";
+    case ENOMEM:
+        return "memória insuficiente";
+    default:
+        return "erro " + std::to_string(error) + " do sistema";
     }
 }
 

@@ -62,8 +62,10 @@ std::string MenuImport::CheckSelection(const IntegrationFile& file, const Import
     // The configuration the screen matched each dish type in (the file's first day, as the
     // proposal did, when the screen does not say), not merely any configuration ever registered.
     for (const auto& target : selection.DestinationDishTypes()) {
-        const auto offered = catalogue.Configuration(target.service, target.matchedFor.value_or(file.header.firstDay));
-        if (std::none_of(offered.begin(), offered.end(), [&](const auto& record) { return record.code == target.code; }))
+        const auto offered =
+            catalogue.Configuration(target.service, target.matchedFor.value_or(file.header.firstDay));
+        if (std::none_of(offered.begin(), offered.end(),
+                         [&](const auto& record) { return record.code == target.code; }))
             return "Tipo de Prato não cadastrado.";
     }
     return {};

@@ -14,5 +14,6 @@ inline constexpr const char* IndexNotFound = "Índice '%s' não encontrado";
 inline constexpr const char* NoActiveIndex = "Nenhum índice ativo no momento";
 inline constexpr const char* NoFieldDefs = "Falta o provedor de dados ou o pacote de dados";
 inline constexpr const char* RowViewOnly = "Os campos de uma linha pintada são somente leitura";
-inline constexpr const char* FieldsWhileOpen = "Não é possível incluir ou excluir campos de um dataset aberto";
+inline constexpr const char* FieldsWhileOpen =
+    "Não é possível incluir ou excluir campos de um dataset aberto";
 } // namespace dbconsts

@@ -35,8 +35,7 @@ bool TryEncodeDate(int year, int month, int day, TDateTime& result) {
 
 TDateTime EncodeDate(int year, int month, int day) {
     TDateTime result;
-    if (!TryEncodeDate(year, month, day, result))
-        throw EConvertError(sysconsts::DateEncodeError);
+    if (!TryEncodeDate(year, month, day, result)) throw EConvertError(sysconsts::DateEncodeError);
     return result;
 }
 

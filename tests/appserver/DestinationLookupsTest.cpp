@@ -67,13 +67,14 @@ TEST_F(DestinationLookupsTest, DishTypeListsFollowTheConfigurationValidOnTheDay)
     // The check answers with the configuration the lookup lists for the day its scope names,
     // whatever the diet and whatever today is; a bare "X" means today.
     clock_->now = EncodeDate(2025, 2, 20);
-    for (const auto& [scope, day] : {std::pair{"X2025-02-28", EncodeDate(2025, 2, 28)},
-                                     std::pair{"X2025-03-01", EncodeDate(2025, 3, 1)},
-                                     std::pair{"X2023-12-31", EncodeDate(2023, 12, 31)}})
+    for (const auto& [scope, day] :
+         {std::pair{"X2025-02-28", EncodeDate(2025, 2, 28)}, std::pair{"X2025-03-01", EncodeDate(2025, 3, 1)},
+          std::pair{"X2023-12-31", EncodeDate(2023, 12, 31)}})
         EXPECT_EQ(Column(Payload("GetVd_TipoPratOrig", {"0001", "00002", "", scope}), "NMTIPOPRAT"),
                   Column(Payload("GetPesqTipoPrat", {"0001", "00002", day}), "NMTIPOPRAT"))
             << scope;
-    EXPECT_EQ(Column(Payload("GetVd_TipoPratOrig", {"0001", "00002", "0001", "X2025-03-01"}), "NMTIPOPRAT"), after);
+    EXPECT_EQ(Column(Payload("GetVd_TipoPratOrig", {"0001", "00002", "0001", "X2025-03-01"}), "NMTIPOPRAT"),
+              after);
     EXPECT_EQ(Column(Payload("GetVd_TipoPratOrig", {"0001", "00002", "0001", "X"}), "NMTIPOPRAT"), before);
     clock_->now = EncodeDate(2025, 3, 5);
     EXPECT_EQ(Column(Payload("GetVd_TipoPratOrig", {"0001", "00002", "0001", "X"}), "NMTIPOPRAT"), after);

@@ -149,18 +149,24 @@ std::string WithMenuLine(std::string_view line) {
 INSTANTIATE_TEST_SUITE_P(
     IntegrationFileReader, IntegrationFileRefusal,
     ::testing::Values(
-        Refusal{"EmptyFile", "", "o cabeçalho do arquivo está errado (linha 1): arquivo vazio, falta a linha de cabeçalho"},
+        Refusal{"EmptyFile", "",
+                "o cabeçalho do arquivo está errado (linha 1): arquivo vazio, falta a linha de cabeçalho"},
         Refusal{"LowerCaseFileType", "cardapio|0002|SUL|20240101|20240131|\n",
-                "o cabeçalho do arquivo está errado (linha 1, campo 1): o tipo de arquivo deve ser \"CARDAPIO\", veio \"cardapio\""},
-        Refusal{"HeaderWithoutSeparator", "CARDAPIO\n", "o cabeçalho do arquivo está errado (linha 1, campo 1): campo não terminado pelo separador"},
+                "o cabeçalho do arquivo está errado (linha 1, campo 1): o tipo de arquivo deve ser "
+                "\"CARDAPIO\", veio \"cardapio\""},
+        Refusal{"HeaderWithoutSeparator", "CARDAPIO\n",
+                "o cabeçalho do arquivo está errado (linha 1, campo 1): campo não terminado pelo separador"},
         Refusal{"HeaderLastDayUnterminated", "CARDAPIO|0002|SUL|20240101|20240131\n",
                 "o cabeçalho do arquivo está errado (linha 1, campo 5): campo não terminado pelo separador"},
         Refusal{"HeaderMonth13", "CARDAPIO|0002|SUL|20241301|20241231|\n",
-                "o cabeçalho do arquivo está errado (linha 1, campo 4): o primeiro dia \"20241301\" não é um dia escrito como aaaammdd"},
-        Refusal{"HeaderPeriodBackwards", "CARDAPIO|0002|SUL|20240201|20240131|\n",
-                "o cabeçalho do arquivo está errado (linha 1, campo 5): o último dia é anterior ao primeiro dia"},
+                "o cabeçalho do arquivo está errado (linha 1, campo 4): o primeiro dia \"20241301\" não é um "
+                "dia escrito como aaaammdd"},
+        Refusal{
+            "HeaderPeriodBackwards", "CARDAPIO|0002|SUL|20240201|20240131|\n",
+            "o cabeçalho do arquivo está errado (linha 1, campo 5): o último dia é anterior ao primeiro dia"},
         Refusal{"ShortBranchCode", "CARDAPIO|2|SUL|20240101|20240131|\n",
-                "o cabeçalho do arquivo está errado (linha 1, campo 2): o código da filial de origem \"2\" deve ter 4 caracteres"},
+                "o cabeçalho do arquivo está errado (linha 1, campo 2): o código da filial de origem \"2\" "
+                "deve ter 4 caracteres"},
         Refusal{"UnknownRecordType", kHeaderOnly + "CARDAPIO|x|\n",
                 "linha 2, campo 1: tipo de registro desconhecido \"CARDAPIO\""},
         Refusal{"EmptyLine", kHeaderOnly + "\n", "linha 2: linha vazia"},
@@ -179,13 +185,15 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NameTooLong", kHeaderOnly + "SERVICO|00001|" + std::string(41, 'A') + "|N|\n",
                 "linha 2, campo 3: o nome do serviço tem 41 caracteres, o máximo é 40"},
         Refusal{"CodeWithPunctuation", kHeaderOnly + "SERVICO|0000-|Almoço|N|\n",
-                "linha 2, campo 2: o código do serviço \"0000-\" deve ter letras, dígitos ou brancos, não só brancos"},
+                "linha 2, campo 2: o código do serviço \"0000-\" deve ter letras, dígitos ou brancos, não só "
+                "brancos"},
         Refusal{"DuplicateService", kHeaderOnly + "SERVICO|00001|A|N|\nSERVICO|00001|B|S|\n",
                 "linha 3, campo 2: serviço \"00001\" definido mais de uma vez"},
         Refusal{"DietOfUndefinedService", kHeaderOnly + "DIETA|00002|0001|Livre|\n",
                 "linha 2, campo 2: serviço \"00002\" não definido"},
         Refusal{"DuplicateDishTypeSequence", kDefinitions + "TIPOPRATO|00001|01|2|9|Outro|N|\n",
-                "linha 7, campo 4: tipo de prato \"01\" com sequência 2 definido mais de uma vez para este serviço"},
+                "linha 7, campo 4: tipo de prato \"01\" com sequência 2 definido mais de uma vez para este "
+                "serviço"},
         Refusal{"OrderNotANumber", kDefinitions + "TIPOPRATO|00001|02|1|x|Sopa|N|\n",
                 "linha 7, campo 5: a ordem de exibição \"x\" deve ser um número inteiro de 0 a 9999"},
         Refusal{"DefinitionAfterMenuLine", WithMenuLine(kMenuLine + "PRATO|000002|Feijão|\n"),
@@ -198,8 +206,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "linha 7, campo 3: data \"20240201\" fora do período do arquivo"},
         Refusal{"UndefinedDiet", WithMenuLine("ITEM|00001|20240102|0002|01|1|000001|120|\n"),
                 "linha 7, campo 4: dieta \"0002\" não definida para o serviço \"00001\""},
-        Refusal{"UndefinedDishTypeSequence", WithMenuLine("ITEM|00001|20240102|0001|01|3|000001|120|\n"),
-                "linha 7, campo 5: tipo de prato \"01\" com sequência 3 não definido para o serviço \"00001\""},
+        Refusal{
+            "UndefinedDishTypeSequence", WithMenuLine("ITEM|00001|20240102|0001|01|3|000001|120|\n"),
+            "linha 7, campo 5: tipo de prato \"01\" com sequência 3 não definido para o serviço \"00001\""},
         Refusal{"SequenceZero", WithMenuLine("ITEM|00001|20240102|0001|01|0|000001|120|\n"),
                 "linha 7, campo 6: a sequência \"0\" deve ser um número inteiro de 1 a 99"},
         Refusal{"UndefinedDish", WithMenuLine("ITEM|00001|20240102|0001|01|1|1|120|\n"),
@@ -207,7 +216,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NegativeDiners", WithMenuLine("ITEM|00001|20240102|0001|01|1|000001|-1|\n"),
                 "linha 7, campo 8: o número de comensais \"-1\" deve ser um número inteiro de 0 a 999999999"},
         Refusal{"DinersPastTheLimit", WithMenuLine("ITEM|00001|20240102|0001|01|1|000001|1000000000|\n"),
-                "linha 7, campo 8: o número de comensais \"1000000000\" deve ser um número inteiro de 0 a 999999999"},
+                "linha 7, campo 8: o número de comensais \"1000000000\" deve ser um número inteiro de 0 a "
+                "999999999"},
         Refusal{"EmptyDiners", WithMenuLine("ITEM|00001|20240102|0001|01|1|000001||\n"),
                 "linha 7, campo 8: o número de comensais \"\" deve ser um número inteiro de 0 a 999999999"},
         Refusal{"LastLineCutInsideField", WithMenuLine("ITEM|00001|2024"),
@@ -222,8 +232,8 @@ TEST(IntegrationFileReader, NameWithAByteTheCodePageLeavesUndefinedIsRefused) {
         const std::string bytes = FileBytes(kHeaderOnly) + "SERVICO\xF8" "00001\xF8" "Alm" + byte + "o\xF8N\xF8\r\n";
         auto result = IntegrationFileReader::Parse(bytes, {});
         EXPECT_FALSE(result.ok);
-        EXPECT_THAT(result.error, ::testing::MatchesRegex(
-                                      "linha 2, campo 3: o nome do serviço contém o byte 0x[0-9A-F]{2}, que o Windows-1252 não define"));
+        EXPECT_THAT(result.error, ::testing::MatchesRegex("linha 2, campo 3: o nome do serviço contém o byte "
+                                                          "0x[0-9A-F]{2}, que o Windows-1252 não define"));
     }
     EXPECT_TRUE(IntegrationFileReader::Parse(FileBytes(kHeaderOnly) + "SERVICO\xF8" "00001\xF8" "Alm\x96o\xF8N\xF8\r\n", {}).ok);
 }

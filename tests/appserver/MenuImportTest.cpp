@@ -145,7 +145,8 @@ TEST_F(MenuImportTest, RefusalsLeaveTheDatabaseUntouched) {
 // lookup listed, not in whatever configuration once held the code.
 TEST_F(MenuImportTest, DishTypeMustBeInTheConfigurationOfTheDayItWasMatchedFor) {
     // From April the hospital lunch's first slot is dish type 07.
-    Execute("INSERT INTO CNFCARDAPIO SELECT CDFILIAL, CDSERVFILI, '2025-04-01', CASE CDTIPOPRAT WHEN '01' THEN '07' "
+    Execute("INSERT INTO CNFCARDAPIO SELECT CDFILIAL, CDSERVFILI, '2025-04-01', CASE CDTIPOPRAT WHEN '01' "
+            "THEN '07' "
             "ELSE CDTIPOPRAT END, NRSEQCNFMES, NRORDCNFMES, NMTIPOPRAT, IDOPCCNFMES FROM CNFCARDAPIO "
             "WHERE CDFILIAL = '0001' AND CDSERVFILI = '00002'");
     const Variant load = Load("0001");
@@ -158,8 +159,8 @@ TEST_F(MenuImportTest, DishTypeMustBeInTheConfigurationOfTheDayItWasMatchedFor) 
         bool ok;
     } cases[] = {
         {"07", EncodeDate(2025, 4, 1), true},
-        {"01", EncodeDate(2025, 4, 1), false},  // registered, but only before April
-        {"07", Variant(), false},               // no day: the file's first day, before April
+        {"01", EncodeDate(2025, 4, 1), false}, // registered, but only before April
+        {"07", Variant(), false},              // no day: the file's first day, before April
     };
     for (const auto& c : cases) {
         const Variant dishTypes =

@@ -85,7 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzCheck(first.result.menuLines == first.lines.size(), "every menu line counted reached the sink");
     if (!first.result.ok) {
         const std::string& error = first.result.error;
-        FuzzCheck(error.rfind("linha ", 0) == 0 || error.rfind("o cabeçalho do arquivo está errado (linha 1", 0) == 0,
+        FuzzCheck(error.rfind("linha ", 0) == 0 ||
+                      error.rfind("o cabeçalho do arquivo está errado (linha 1", 0) == 0,
                   "a refusal names its line");
         FuzzCheck(error.size() < 400, "a refusal stays short whatever the file holds");
         return 0;

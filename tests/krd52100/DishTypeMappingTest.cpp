@@ -221,17 +221,19 @@ TEST_F(DishTypeMappingTest, LookupPutsTheChosenDishTypeIntoTheRowUnposted) {
 // lookup lists its dish types, and the check of the one picked answers for the same day.
 TEST_F(DishTypeMappingTest, DishTypePickedForALaterConfigurationPassesTheCheck) {
     const TDateTime later = Date() + 30;
-    ExecuteSql("INSERT INTO CNFCARDAPIO SELECT CDFILIAL, CDSERVFILI, '" + FormatDateTime("yyyy-mm-dd", later) +
+    ExecuteSql("INSERT INTO CNFCARDAPIO SELECT CDFILIAL, CDSERVFILI, '" +
+               FormatDateTime("yyyy-mm-dd", later) +
                "', CASE CDTIPOPRAT WHEN '01' THEN '07' ELSE CDTIPOPRAT END, NRSEQCNFMES, NRORDCNFMES, "
                "CASE CDTIPOPRAT WHEN '01' THEN 'Caldo' ELSE NMTIPOPRAT END, IDOPCCNFMES FROM CNFCARDAPIO "
                "WHERE CDFILIAL = '0001'");
     Focus(*Frm().depDestino);
     Frm().depDestino->SelectAll();
     TypeText(DateToStr(later));
-    Focus(Grid());  // the rebuild for that day
+    Focus(Grid()); // the rebuild for that day
     // The import checks each row in the configuration of the day it was matched for.
     const DataPacket rows = Rows().GetData().AsPacket();
-    for (size_t i = 0; i < rows.Rows.size(); ++i) EXPECT_EQ(rows.Value(i, "DTCNFDEST"), Variant(later)) << i;
+    for (size_t i = 0; i < rows.Rows.size(); ++i)
+        EXPECT_EQ(rows.Value(i, "DTCNFDEST"), Variant(later)) << i;
     GoToColumn("IDIMPORTAR");
     DoubleClickMark();
     GoToColumn("CDTIPODEST");
@@ -239,7 +241,7 @@ TEST_F(DishTypeMappingTest, DishTypePickedForALaterConfigurationPassesTheCheck) 
     Application->Perform([&] { Grid().EditButtonClick(); });
     PressKey(VK_TAB, {ssShift});
     GoToColumn("CDTIPOORIG");
-    PressKey(VK_TAB);  // the destination check
+    PressKey(VK_TAB); // the destination check
     EXPECT_TRUE(Messages().empty()) << Messages().front();
     EXPECT_EQ(Field("CDTIPODEST"), "07");
     EXPECT_EQ(Field("NMTIPODEST"), "Caldo");

@@ -97,10 +97,14 @@ TEST_F(IntegrationFileTest, UnreadableDatesFailWithTheConversionErrorAndNoSummar
     };
     const std::string start = "CARDAPIO" + kSep + "0002" + kSep + "FILIAL SUL" + kSep;
     const Case cases[] = {
-        {"fifth field without its separator", start + "20240101" + kSep + "20240131", "'' não é um valor inteiro válido."},
-        {"month 13", start + "20241301" + kSep + "20240131" + kSep, "Argumento inválido para codificação de data."},
-        {"30 February", start + "20240101" + kSep + "20240230" + kSep, "Argumento inválido para codificação de data."},
-        {"letters in the year", start + "2O240101" + kSep + "20240131" + kSep, "'2O24' não é um valor inteiro válido."},
+        {"fifth field without its separator", start + "20240101" + kSep + "20240131",
+         "'' não é um valor inteiro válido."},
+        {"month 13", start + "20241301" + kSep + "20240131" + kSep,
+         "Argumento inválido para codificação de data."},
+        {"30 February", start + "20240101" + kSep + "20240230" + kSep,
+         "Argumento inválido para codificação de data."},
+        {"letters in the year", start + "2O240101" + kSep + "20240131" + kSep,
+         "'2O24' não é um valor inteiro válido."},
         {"header of one field", "CARDAPIO" + kSep, "'' não é um valor inteiro válido."},
     };
     for (const Case& c : cases) {
@@ -121,10 +125,12 @@ TEST_F(IntegrationFileTest, UnreadableDatesFailWithTheConversionErrorAndNoSummar
 // and a day of seven digits pass here, and the load says that the file's header is wrong.
 TEST_F(IntegrationFileTest, HeaderTheScreenPassesIsRefusedByTheLoadAsAWrongHeader) {
     const std::string start = "CARDAPIO" + kSep + "0002" + kSep + "FILIAL SUL" + kSep;
-    const std::string wrong = "Arquivo de integração inválido: o cabeçalho do arquivo está errado (linha 1, campo ";
+    const std::string wrong =
+        "Arquivo de integração inválido: o cabeçalho do arquivo está errado (linha 1, campo ";
     const std::pair<std::string, std::string> cases[] = {
         {"20240131" + kSep + "20240101", wrong + "5): o último dia é anterior ao primeiro dia"},
-        {"2024011" + kSep + "20240131", wrong + "4): o primeiro dia \"2024011\" não é um dia escrito como aaaammdd"},
+        {"2024011" + kSep + "20240131",
+         wrong + "4): o primeiro dia \"2024011\" não é um dia escrito como aaaammdd"},
     };
     for (const auto& [days, message] : cases) {
         SCOPED_TRACE(days);

@@ -136,7 +136,8 @@ TEST_F(DestinationCheckStoreFailureTest, ServersReasonOnceAndTheTypedCodeKept) {
         ExecuteSql(std::string("ALTER TABLE ") + check.table + " RENAME TO FORA");
         PressKey(VK_TAB, check.leave);
         ASSERT_EQ(Messages().size(), 1u);
-        EXPECT_EQ(Messages()[0].rfind(std::string(check.method) + ": erro do banco de dados", 0), 0u) << Messages()[0];
+        EXPECT_EQ(Messages()[0].rfind(std::string(check.method) + ": erro do banco de dados", 0), 0u)
+            << Messages()[0];
         EXPECT_EQ(busy_.Showing(), 0);
         EXPECT_EQ(check.grid->SelectedField()->FieldName(), check.field);
         EXPECT_EQ(Value(*check.grid->DataSet(), check.field), check.stored);

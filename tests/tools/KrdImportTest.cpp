@@ -113,7 +113,11 @@ TEST_F(KrdImportTest, ImportOverHttpWritesThroughTheServingProcessWithTheChosenD
 // Every refusal the screen shows, and only that one: the run stops at the first.
 TEST_F(KrdImportTest, RefusalsShowTheScreensMessageOnceAndExitOne) {
     CreateDemo();
-    std::ofstream(dir_ / "sem-servicos.txt") << "CARDAPIO\xF8" "0002\xF8" "Filial\xF8" "20250303\xF8" "20250309\xF8\r\n";
+    std::ofstream(dir_ / "sem-servicos.txt") << "CARDAPIO\xF8"
+                                                "0002\xF8"
+                                                "Filial\xF8"
+                                                "20250303\xF8"
+                                                "20250309\xF8\r\n";
     struct Case {
         std::string arguments;
         const char* message;

@@ -171,7 +171,8 @@ bool HeadlessImport::Configure(TfrmIntegraCardapio& screen) {
 }
 
 bool HeadlessImport::Import(TfrmIntegraCardapio& screen) {
-    if (screen.cdsServicos->IsEmpty()) return Refuse("the file exports no service: there is nothing to import");
+    if (screen.cdsServicos->IsEmpty())
+        return Refuse("the file exports no service: there is nothing to import");
     if (!screen.sbtImportExport->Enabled())
         return Refuse("the import button is disabled: a service has no destination service");
     Application->Click(*screen.sbtImportExport);

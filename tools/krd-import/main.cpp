@@ -21,7 +21,8 @@ constexpr int kError = static_cast<int>(krdimport::ImportOutcome::Error);
 std::string ScreenDateText(const std::string& text) {
     int year = 0, month = 0, day = 0;
     char rest = 0;
-    if (text.size() != 10 || std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &rest) != 3) return {};
+    if (text.size() != 10 || std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &rest) != 3)
+        return {};
     char typed[16];
     std::snprintf(typed, sizeof typed, "%02d/%02d/%04d", day, month, year);
     return typed;
