@@ -3,6 +3,7 @@
 #include "Answer.h"
 #include "PacketBuilder.h"
 #include "PacketLayouts.h"
+#include "SqliteStatement.h"
 
 #include <set>
 
@@ -52,8 +53,14 @@ Variant DestinationLookups::GetVd_DietaDestino(const std::string& branch, const 
 }
 
 Variant DestinationLookups::GetVd_TipoPratOrig(const std::string& branch, const std::string& service,
-                                               const std::string& /*diet*/, const std::string& /*scope*/) {
-    return Answer::Success(DishTypes(branch, service, DateOf(clock_.Now())));
+                                               const std::string& /*diet*/, const std::string& scope) {
+    if (scope == "X") return Answer::Success(DishTypes(branch, service, DateOf(clock_.Now())));
+    const auto day = scope.starts_with('X') ? ParseIsoDate(std::string_view(scope).substr(1)) : std::nullopt;
+    if (!day)
+        return Answer::Failure(
+            "GetVd_TipoPratOrig: o escopo deve ser \"X\" seguido da data destino (aaaa-mm-dd), veio \"" +
+            scope + "\".");
+    return Answer::Success(DishTypes(branch, service, *day));
 }
 
 Variant DestinationLookups::GetPesqTipoPrat(const std::string& branch, const std::string& service, TDateTime day) {

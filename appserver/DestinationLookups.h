@@ -27,9 +27,11 @@ public:
     // code: every diet of the service.
     Variant GetVd_DietaDestino(const std::string& branch, const std::string& service, const std::string& diet,
                                const std::string& scope);
-    // Packet (CDTIPOPRAT, NMTIPOPRAT) of every dish type of the service's configuration valid
-    // today, one row per code. The diet and the scope do not narrow it: the screen looks the code
-    // it checks up among the rows.
+    // Packet (CDTIPOPRAT, NMTIPOPRAT) of every dish type of the service's configuration valid on
+    // the day the scope names ("X" followed by the day as yyyy-mm-dd, the destination start date
+    // the screen's lookup lists for), or today for a bare "X", one row per code. The diet does not
+    // narrow it: the screen looks the code it checks up among the rows. A scope naming no real day
+    // is a failure.
     Variant GetVd_TipoPratOrig(const std::string& branch, const std::string& service, const std::string& diet,
                                const std::string& scope);
     // Packet (CDTIPOPRAT, NMTIPOPRAT) of the service's configuration valid on `day`, one row per

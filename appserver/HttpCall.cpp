@@ -20,17 +20,17 @@ HttpCall HttpCall::FromBody(std::string_view body, const std::string& pathMethod
     try {
         value = DecodeVariant(body);
     } catch (const Exception& error) {
-        return Refused(std::string("body is not a MessagePack variant: ") + error.what());
+        return Refused(std::string("o corpo não é um variant MessagePack: ") + error.what());
     }
     HttpCall call;
     if (!pathMethod.empty()) {
-        if (!value.IsArray()) return Refused("body must be the array of arguments");
+        if (!value.IsArray()) return Refused("o corpo deve ser o array de argumentos");
         call.method = pathMethod;
         call.args = value.AsArray();
         return call;
     }
     if (!value.IsArray() || value.ArrayLength() != 2 || value[0].Type() != VarType::String || !value[1].IsArray())
-        return Refused("body must be [method, [arguments]]");
+        return Refused("o corpo deve ser [método, [argumentos]]");
     call.method = value[0].AsString();
     call.args = value[1].AsArray();
     return call;

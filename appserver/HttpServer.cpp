@@ -13,6 +13,8 @@ namespace appserver {
 
 namespace {
 
+constexpr const char* kTooLarge = "chamada grande demais";
+
 // Compares without stopping at the first difference, so timing tells nothing about the token.
 bool SameSecret(const std::string& given, const std::string& expected) {
     if (given.size() != expected.size()) return false;
@@ -73,11 +75,11 @@ void HttpServer::Route() {
         // a body, not even one under the cap.
         if (!options_.token.empty() &&
             !SameSecret(request.get_header_value(http::kAuthorization), "Bearer " + options_.token))
-            return Refuse(response, 401, "missing or wrong access token");
-        if (DeclaresMoreThan(request, options_.maxRequestBytes)) return Refuse(response, 413, "request too large");
+            return Refuse(response, 401, "token de acesso ausente ou errado");
+        if (DeclaresMoreThan(request, options_.maxRequestBytes)) return Refuse(response, 413, kTooLarge);
         std::string body;
         if (const int status = ReadBody(reader, options_.maxRequestBytes, body); status != 200)
-            return Refuse(response, status, status == 413 ? "request too large" : "request body unreadable");
+            return Refuse(response, status, status == 413 ? kTooLarge : "corpo da chamada ilegível");
         const HttpCall call = HttpCall::FromBody(body, method);
         if (!call.refusal.empty()) return Refuse(response, 400, call.refusal);
         response.set_content(EncodeVariant(module_.Dispatch(call.method, call.args)), http::kContentType);

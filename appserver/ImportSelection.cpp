@@ -53,6 +53,7 @@ std::variant<ImportSelection, std::string> ImportSelection::Read(const Variant& 
                typeDestination = dishTypeColumn("CDTIPODEST"), typeDestinationSequence = dishTypeColumn("NRSEQDEST"),
                typeImport = dishTypeColumn("IDIMPORTAR");
     if (!missing.empty()) return "Falta o campo " + missing + " nas tabelas de mapeamento.";
+    const auto typeMatchedFor = dishTypes.FieldIndex("DTCNFDEST");
 
     ImportSelection selection;
     std::map<std::string, std::string> mapped;
@@ -67,8 +68,12 @@ std::variant<ImportSelection, std::string> ImportSelection::Read(const Variant& 
             Text(row, *typeDestinationService) != pair->second)
             continue;
         const int sequence = Number(row, *typeSequence, 0);
-        selection.dishTypes_.emplace(std::string(selection.Key(service, Text(row, *typeOrigin), sequence)),
-                                     DishTypeTarget{destination, Number(row, *typeDestinationSequence, sequence)});
+        std::optional<TDateTime> matchedFor;
+        if (typeMatchedFor && !row.Values[*typeMatchedFor].IsNull())
+            matchedFor = row.Values[*typeMatchedFor].AsDate();
+        selection.dishTypes_.emplace(
+            std::string(selection.Key(service, Text(row, *typeOrigin), sequence)),
+            DishTypeTarget{destination, Number(row, *typeDestinationSequence, sequence), matchedFor});
         selection.pairs_.emplace(service, pair->second);
     }
     for (const auto& [origin, destination] : selection.pairs_) selection.services_.emplace(origin, destination);
@@ -124,11 +129,10 @@ bool ImportSelection::HasDiets(const std::string& originService) const {
 
 std::multimap<std::string, std::string> ImportSelection::DestinationDiets() const { return destinationDiets_; }
 
-std::multimap<std::string, std::string> ImportSelection::DestinationDishTypes() const {
-    std::multimap<std::string, std::string> result;
-    for (const auto& [key, target] : dishTypes_) {
-        result.emplace(*Service(key.substr(0, key.find('\x1f'))), target.code);
-    }
+std::vector<DestinationDishType> ImportSelection::DestinationDishTypes() const {
+    std::vector<DestinationDishType> result;
+    for (const auto& [key, target] : dishTypes_)
+        result.push_back({*Service(key.substr(0, key.find('\x1f'))), target.code, target.matchedFor});
     return result;
 }
 

@@ -10,6 +10,8 @@
 #include "DataPacket.h"
 
 #include <map>
+#include <optional>
+#include <vector>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -20,6 +22,16 @@ namespace appserver {
 struct DishTypeTarget {
     std::string code;
     int sequence = 0;
+    // The destination start date the screen matched the code for (DTCNFDEST); none from a screen
+    // that did not say, or for a row the rebuild never touched.
+    std::optional<TDateTime> matchedFor;
+};
+
+// A destination dish type in use, with the day whose configuration must hold it.
+struct DestinationDishType {
+    std::string service;
+    std::string code;
+    std::optional<TDateTime> matchedFor;
 };
 
 class ImportSelection {
@@ -39,7 +51,7 @@ public:
     bool HasDiets(const std::string& originService) const;
     // Destination codes in use, for checking them against the destination branch.
     std::multimap<std::string, std::string> DestinationDiets() const;       // service -> diet
-    std::multimap<std::string, std::string> DestinationDishTypes() const;   // service -> dish type
+    std::vector<DestinationDishType> DestinationDishTypes() const;
 
 private:
     struct KeyHash {

@@ -29,19 +29,27 @@ struct RecordLayout {
     std::array<std::string_view, kMaxFields> fieldNames;
 };
 
-const RecordLayout kHeader{
-    "CARDAPIO", 5, {"file type", "origin branch code", "origin branch name", "first day", "last day"}};
-const RecordLayout kService{"SERVICO", 4, {"record type", "service code", "service name", "hospital flag"}};
-const RecordLayout kDiet{"DIETA", 4, {"record type", "service code", "diet code", "diet name"}};
+const RecordLayout kHeader{"CARDAPIO",
+                           5,
+                           {"o tipo de arquivo", "o código da filial de origem", "o nome da filial de origem",
+                            "o primeiro dia", "o último dia"}};
+const RecordLayout kService{
+    "SERVICO",
+    4,
+    {"o tipo de registro", "o código do serviço", "o nome do serviço", "o indicador hospitalar"}};
+const RecordLayout kDiet{
+    "DIETA", 4, {"o tipo de registro", "o código do serviço", "o código da dieta", "o nome da dieta"}};
 const RecordLayout kDishType{"TIPOPRATO",
                              7,
-                             {"record type", "service code", "dish type code", "sequence", "display order",
-                              "dish type name", "option flag"}};
-const RecordLayout kDish{"PRATO", 3, {"record type", "dish code", "dish name"}};
+                             {"o tipo de registro", "o código do serviço", "o código do tipo de prato",
+                              "a sequência", "a ordem de exibição", "o nome do tipo de prato",
+                              "o indicador de opção"}};
+const RecordLayout kDish{"PRATO", 3, {"o tipo de registro", "o código do prato", "o nome do prato"}};
 const RecordLayout kMenuItem{"ITEM",
                              8,
-                             {"record type", "service code", "date", "diet code", "dish type code",
-                              "sequence", "dish code", "diners"}};
+                             {"o tipo de registro", "o código do serviço", "a data", "o código da dieta",
+                              "o código do tipo de prato", "a sequência", "o código do prato",
+                              "o número de comensais"}};
 
 constexpr size_t kBranchWidth = 4, kServiceWidth = 5, kDietWidth = 4, kDishTypeWidth = 2, kDishWidth = 6;
 constexpr size_t kBranchNameMax = 50, kServiceNameMax = 40, kDietNameMax = 50, kDishTypeNameMax = 15,
@@ -216,7 +224,7 @@ class Parser {
     IntegrationFileReadResult Run() {
         if (lines_.AtEnd()) {
             lineNumber_ = 1;
-            FailLine("empty file, expected the header line");
+            FailLine("arquivo vazio, falta a linha de cabeçalho");
         } else if (NextLine() && Header()) {
             while (!lines_.AtEnd() && NextRecord()) {
             }
@@ -230,13 +238,14 @@ class Parser {
     bool NextLine() {
         ++lineNumber_;
         lines_.Next(line_);
-        if (line_.fieldCount == 0 && line_.rest.empty() && line_.ended) return FailLine("empty line");
+        if (line_.fieldCount == 0 && line_.rest.empty() && line_.ended) return FailLine("linha vazia");
         if (!line_.ended) {
             size_t field = std::max<size_t>(1, line_.fieldCount + (line_.rest.empty() ? 0 : 1));
-            return Fail(field, line_.rest.empty() ? "truncated last line: the file ends without a line end"
-                                                  : "truncated last line: the file ends inside this field");
+            return Fail(field, line_.rest.empty()
+                                   ? "última linha incompleta: o arquivo termina sem fim de linha"
+                                   : "última linha incompleta: o arquivo termina dentro deste campo");
         }
-        if (line_.fieldCount == 0) return Fail(1, "not terminated by the separator");
+        if (line_.fieldCount == 0) return Fail(1, "campo não terminado pelo separador");
         return true;
     }
 
@@ -246,24 +255,24 @@ class Parser {
         size_t expected = layout.fieldCount;
         if (line_.fieldCount < expected) {
             size_t field = line_.fieldCount + 1;
-            if (!line_.rest.empty()) return Fail(field, "not terminated by the separator");
-            return Fail(field, "missing " + std::string(FieldName(field)));
+            if (!line_.rest.empty()) return Fail(field, "campo não terminado pelo separador");
+            return Fail(field, "falta " + std::string(FieldName(field)));
         }
         if (line_.fieldCount > expected || !line_.rest.empty())
-            return Fail(expected + 1, "unexpected data after the last field (" + std::string(layout_->type) +
-                                          " has " + std::to_string(expected) + " fields)");
+            return Fail(expected + 1, "dados depois do último campo (" + std::string(layout_->type) +
+                                          " tem " + std::to_string(expected) + " campos)");
         return true;
     }
 
     bool Header() {
         IntegrationHeader& header = result_.file.header;
         if (Field(1) != kHeader.type)
-            return Fail(1, "file type must be \"CARDAPIO\", found " + Quote(Field(1)));
+            return Fail(1, "o tipo de arquivo deve ser \"CARDAPIO\", veio " + Quote(Field(1)));
         if (!Shape(kHeader) || !Code(2, kBranchWidth, header.originBranch) ||
             !Name(3, kBranchNameMax, header.originBranchName) || !Day(4, header.firstDay) ||
             !Day(5, header.lastDay))
             return false;
-        if (header.lastDay < header.firstDay) return Fail(5, "last day is before the first day");
+        if (header.lastDay < header.firstDay) return Fail(5, "o último dia é anterior ao primeiro dia");
         return true;
     }
 
@@ -276,14 +285,15 @@ class Parser {
         for (const RecordLayout* layout : layouts) {
             if (type != layout->type) continue;
             if (inMenu_)
-                return Fail(1, std::string(type) + " after the first menu line: definitions come first");
+                return Fail(1, std::string(type) +
+                                   " depois da primeira linha de cardápio: as definições vêm antes");
             if (!Shape(*layout)) return false;
             if (layout == &kService) return Service();
             if (layout == &kDiet) return Diet();
             if (layout == &kDishType) return DishType();
             return Dish();
         }
-        return Fail(1, "unknown record type " + Quote(type));
+        return Fail(1, "tipo de registro desconhecido " + Quote(type));
     }
 
     bool Service() {
@@ -292,7 +302,7 @@ class Parser {
             !Flag(4, service.hospital))
             return false;
         bool added = services_.Insert(Pack<kServiceWidth>(Field(2)), Position(result_.file.services));
-        if (!added) return Fail(2, "service " + Quote(Field(2)) + " is already defined");
+        if (!added) return Fail(2, "serviço " + Quote(Field(2)) + " definido mais de uma vez");
         result_.file.services.push_back(std::move(service));
         return true;
     }
@@ -305,7 +315,8 @@ class Parser {
             return false;
         diet.service = result_.file.services[service].code;
         bool added = diets_.Insert(DietKey(service, Field(3)), Position(result_.file.diets));
-        if (!added) return Fail(3, "diet " + Quote(Field(3)) + " is already defined for this service");
+        if (!added)
+            return Fail(3, "dieta " + Quote(Field(3)) + " definida mais de uma vez para este serviço");
         result_.file.diets.push_back(std::move(diet));
         return true;
     }
@@ -321,8 +332,9 @@ class Parser {
         auto key = DishTypeKey(service, Field(3), dishType.sequence);
         bool added = dishTypes_.Insert(key, Position(result_.file.dishTypes));
         if (!added)
-            return Fail(4, "dish type " + Quote(Field(3)) + " with sequence " +
-                               std::to_string(dishType.sequence) + " is already defined for this service");
+            return Fail(4, "tipo de prato " + Quote(Field(3)) + " com sequência " +
+                               std::to_string(dishType.sequence) +
+                               " definido mais de uma vez para este serviço");
         result_.file.dishTypes.push_back(std::move(dishType));
         return true;
     }
@@ -331,7 +343,7 @@ class Parser {
         FileDish dish;
         if (!Code(2, kDishWidth, dish.code) || !Name(3, kDishNameMax, dish.name)) return false;
         bool added = dishes_.Insert(Pack<kDishWidth>(Field(2)), Position(result_.file.dishes));
-        if (!added) return Fail(2, "dish " + Quote(Field(2)) + " is already defined");
+        if (!added) return Fail(2, "prato " + Quote(Field(2)) + " definido mais de uma vez");
         result_.file.dishes.push_back(std::move(dish));
         return true;
     }
@@ -346,14 +358,14 @@ class Parser {
         if (!DefinedService(2, service) || !MenuDay(3, date)) return false;
         std::string_view dietCode = Field(4), dishTypeCode = Field(5), dishCode = Field(7);
         if (!(dietCode.size() == kDietWidth && diets_.Contains(DietKey(service, dietCode))))
-            return Fail(4, "diet " + Quote(dietCode) + " is not defined for service " + Quote(Field(2)));
+            return Fail(4, "dieta " + Quote(dietCode) + " não definida para o serviço " + Quote(Field(2)));
         if (!Number(6, 1, kSequenceMax, sequence)) return false;
         if (!(dishTypeCode.size() == kDishTypeWidth &&
               dishTypes_.Contains(DishTypeKey(service, dishTypeCode, sequence))))
-            return Fail(5, "dish type " + Quote(dishTypeCode) + " with sequence " + std::to_string(sequence) +
-                               " is not defined for service " + Quote(Field(2)));
+            return Fail(5, "tipo de prato " + Quote(dishTypeCode) + " com sequência " +
+                               std::to_string(sequence) + " não definido para o serviço " + Quote(Field(2)));
         if (!(dishCode.size() == kDishWidth && dishes_.Contains(Pack<kDishWidth>(dishCode))))
-            return Fail(7, "dish " + Quote(dishCode) + " is not defined");
+            return Fail(7, "prato " + Quote(dishCode) + " não definido");
         if (!Number(8, 0, kDinersMax, diners)) return false;
         ++result_.menuLines;
         if (sink_) sink_(MenuLine{Field(2), date, dietCode, dishTypeCode, sequence, dishCode, diners});
@@ -377,7 +389,7 @@ class Parser {
         std::string_view code = Field(field);
         std::optional<std::uint32_t> position;
         if (code.size() == kServiceWidth) position = services_.Find(Pack<kServiceWidth>(code));
-        if (!position) return Fail(field, "service " + Quote(code) + " is not defined");
+        if (!position) return Fail(field, "serviço " + Quote(code) + " não definido");
         found = *position;
         return true;
     }
@@ -386,30 +398,30 @@ class Parser {
     bool Code(size_t field, size_t width, std::string& out) {
         std::string_view raw = Field(field);
         if (raw.size() != width)
-            return Fail(field, std::string(FieldName(field)) + " " + Quote(raw) + " must have " +
-                                   std::to_string(width) + " characters");
+            return Fail(field, std::string(FieldName(field)) + " " + Quote(raw) + " deve ter " +
+                                   std::to_string(width) + " caracteres");
         auto allowed = [](char c) {
             return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
         };
         if (!std::all_of(raw.begin(), raw.end(), allowed) || IsBlank(raw))
             return Fail(field, std::string(FieldName(field)) + " " + Quote(raw) +
-                                   " must be letters, digits or blanks, not all blank");
+                                   " deve ter letras, dígitos ou brancos, não só brancos");
         out = std::string(raw);
         return true;
     }
 
     bool Name(size_t field, size_t maxCharacters, std::string& out) {
         std::string_view raw = Field(field);
-        if (IsBlank(raw)) return Fail(field, std::string(FieldName(field)) + " is empty");
+        if (IsBlank(raw)) return Fail(field, std::string(FieldName(field)) + " está vazio");
         // Windows-1252 holds one character per byte, so bytes count characters here.
         if (raw.size() > maxCharacters)
-            return Fail(field, std::string(FieldName(field)) + " has " + std::to_string(raw.size()) +
-                                   " characters, at most " + std::to_string(maxCharacters) + " are allowed");
+            return Fail(field, std::string(FieldName(field)) + " tem " + std::to_string(raw.size()) +
+                                   " caracteres, o máximo é " + std::to_string(maxCharacters));
         // A byte the code page leaves undefined has no character to keep: the name could be
         // neither shown nor written back as it came.
         if (auto odd = std::find_if_not(raw.begin(), raw.end(), IsWindows1252Character); odd != raw.end())
-            return Fail(field, std::string(FieldName(field)) + " holds the byte " + HexByte(*odd) +
-                                   ", which Windows-1252 does not define");
+            return Fail(field, std::string(FieldName(field)) + " contém o byte " + HexByte(*odd) +
+                                   ", que o Windows-1252 não define");
         out = DecodeWindows1252(raw);
         return true;
     }
@@ -418,7 +430,7 @@ class Parser {
         std::string_view raw = Field(field);
         if (raw != "S" && raw != "N")
             return Fail(field,
-                        std::string(FieldName(field)) + " must be \"S\" or \"N\", found " + Quote(raw));
+                        std::string(FieldName(field)) + " deve ser \"S\" ou \"N\", veio " + Quote(raw));
         out = raw == "S";
         return true;
     }
@@ -442,7 +454,7 @@ class Parser {
     // Apart from Number, which every menu line runs twice, so that it stays small.
     [[gnu::cold]] bool NotANumber(size_t field, int min, int max) {
         return Fail(field, std::string(FieldName(field)) + " " + Quote(Field(field)) +
-                               " must be a whole number from " + std::to_string(min) + " to " +
+                               " deve ser um número inteiro de " + std::to_string(min) + " a " +
                                std::to_string(max));
     }
 
@@ -458,7 +470,7 @@ class Parser {
         }
         if (!valid || !TryEncodeDate(parts[0], parts[1], parts[2], out))
             return Fail(field, std::string(FieldName(field)) + " " + Quote(raw) +
-                                   " is not a day written as yyyymmdd");
+                                   " não é um dia escrito como aaaammdd");
         return true;
     }
 
@@ -472,7 +484,7 @@ class Parser {
             if (!Day(field, day)) return false;
             const IntegrationHeader& header = result_.file.header;
             if (day < header.firstDay || header.lastDay < day)
-                return Fail(field, "date " + Quote(raw) + " is outside the file's period");
+                return Fail(field, "data " + Quote(raw) + " fora do período do arquivo");
             lastDayKey_ = key;
             lastDay_ = day;
         }
@@ -485,13 +497,20 @@ class Parser {
 
     // Cold: the compiler keeps the building of messages out of the way of the lines that pass.
     [[gnu::cold]] bool Fail(size_t field, const std::string& reason) {
-        result_.error =
-            "line " + std::to_string(lineNumber_) + ", field " + std::to_string(field) + ": " + reason;
-        return false;
+        return FailAt("linha " + std::to_string(lineNumber_) + ", campo " + std::to_string(field), reason);
     }
 
     [[gnu::cold]] bool FailLine(const std::string& reason) {
-        result_.error = "line " + std::to_string(lineNumber_ == 0 ? 1 : lineNumber_) + ": " + reason;
+        if (lineNumber_ == 0) lineNumber_ = 1;
+        return FailAt("linha " + std::to_string(lineNumber_), reason);
+    }
+
+    // The header passes the screen's own check on weaker rules (a day of seven digits, a period
+    // that ends before it starts): the reader says plainly that the header is what is wrong.
+    [[gnu::cold]] bool FailAt(const std::string& where, const std::string& reason) {
+        result_.error =
+            (lineNumber_ == 1 ? "o cabeçalho do arquivo está errado (" + where + "): " : where + ": ") +
+            reason;
         return false;
     }
 
@@ -507,22 +526,39 @@ class Parser {
     TDateTime lastDay_;
 };
 
+// Why the system refused the file, in the user's words (the C library's texts are English).
+std::string SystemReason(int error) {
+    switch (error) {
+    case ENOENT:
+        return "o arquivo não existe";
+    case EACCES:
+    case EPERM:
+        return "acesso negado";
+    case EISDIR:
+        return "é uma pasta";
+    case ENOMEM:
+        return "memória insuficiente";
+    default:
+        return "erro " + std::to_string(error) + " do sistema";
+    }
+}
+
 // The file's bytes, mapped read-only for the duration of one read.
 class MappedFile {
   public:
     explicit MappedFile(const std::filesystem::path& path) {
         int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) {
-            error_ = "cannot open " + path.string() + ": " + std::strerror(errno);
+            error_ = "não é possível abrir o arquivo " + path.string() + ": " + SystemReason(errno);
             return;
         }
         struct stat info {};
         if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-            error_ = "cannot read " + path.string() + ": not a regular file";
+            error_ = "não é possível ler o arquivo " + path.string() + ": não é um arquivo comum";
         } else if (info.st_size > 0) {
             void* data = ::mmap(nullptr, static_cast<size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
             if (data == MAP_FAILED) {
-                error_ = "cannot map " + path.string() + ": " + std::strerror(errno);
+                error_ = "não é possível ler o arquivo " + path.string() + ": " + SystemReason(errno);
             } else {
                 ::madvise(data, static_cast<size_t>(info.st_size), MADV_SEQUENTIAL);
                 bytes_ = std::string_view(static_cast<const char*>(data), static_cast<size_t>(info.st_size));

@@ -88,6 +88,7 @@ void AddDishTypePairs(const std::vector<const FileDishType*>& originDishTypes, c
         } else {
             row.insert(row.end(), {Variant(), Variant(), Variant(), Variant(), "N"});
         }
+        row.emplace_back(file.header.firstDay);  // the day whose configuration was matched
         dishTypes.Add(std::move(row));
     }
 }

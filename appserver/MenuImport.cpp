@@ -5,6 +5,7 @@
 #include "ServerMessages.h"
 #include "SqliteStatement.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <unordered_map>
@@ -58,10 +59,13 @@ std::string MenuImport::CheckSelection(const IntegrationFile& file, const Import
         for (const auto& record : catalogue.Diets(service)) registered = registered || record.code == diet;
         if (!registered) return "Dieta não cadastrada para o servico informado.";
     }
-    auto dishType = db_.Prepare("SELECT 1 FROM CNFCARDAPIO WHERE CDFILIAL = ? AND CDSERVFILI = ? AND CDTIPOPRAT = ?");
-    for (const auto& [service, code] : selection.DestinationDishTypes()) {
-        dishType.Reset();
-        if (!dishType.Bind(1, catalogue.Branch()->code).Bind(2, service).Bind(3, code).Step())
+    // The configuration the screen matched each dish type in (the file's first day, as the
+    // proposal did, when the screen does not say), not merely any configuration ever registered.
+    for (const auto& target : selection.DestinationDishTypes()) {
+        const auto offered =
+            catalogue.Configuration(target.service, target.matchedFor.value_or(file.header.firstDay));
+        if (std::none_of(offered.begin(), offered.end(),
+                         [&](const auto& record) { return record.code == target.code; }))
             return "Tipo de Prato não cadastrado.";
     }
     return {};

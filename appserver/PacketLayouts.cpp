@@ -27,7 +27,8 @@ std::vector<FieldDef> Dietas() {
 std::vector<FieldDef> TipoPrat() {
     return {Text("CDSERVORIG", 5), Text("CDTIPOORIG", 2), Number("NRSEQORIG"),  Number("NRORDORIG"),
             Text("NMTIPOORIG", 15), Text("IDOPCORIG", 1), Text("CDSERVDEST", 5), Text("CDTIPODEST", 2),
-            Number("NRSEQDEST"),    Number("NRORDDEST"),  Text("NMTIPODEST", 15), Text("IDIMPORTAR", 1)};
+            Number("NRSEQDEST"),    Number("NRORDDEST"),  Text("NMTIPODEST", 15), Text("IDIMPORTAR", 1),
+            FieldDef{"DTCNFDEST", FieldType::Date, 0, false}};
 }
 
 std::vector<FieldDef> ServOrigem() { return Servico(); }

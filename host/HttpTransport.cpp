@@ -15,6 +15,18 @@ constexpr const char* kContentType = "application/x-msgpack";
 constexpr time_t kConnectSeconds = 5;
 constexpr int kAnswerSeconds = 600;
 
+// What went wrong on the connection, in the user's words (the HTTP library's texts are English).
+std::string ConnectionFailure(httplib::Error error) {
+    switch (error) {
+    case httplib::Error::Connection: return "não foi possível conectar";
+    case httplib::Error::ConnectionTimeout: return "tempo esgotado ao conectar";
+    case httplib::Error::Read: return "falha ao receber a resposta";
+    case httplib::Error::Write: return "falha ao enviar a chamada";
+    case httplib::Error::Canceled: return "chamada cancelada";
+    default: return "erro de comunicação " + std::to_string(static_cast<int>(error));
+    }
+}
+
 }  // namespace
 
 HttpTransport::HttpTransport(const std::string& host, int port, std::string token, int answerSeconds)
@@ -54,7 +66,7 @@ Variant HttpTransport::Call(const std::string& method, const Variant::Array& arg
                         " no prazo de " + std::to_string(answerSeconds_) + " s.");
     if (!result)
         throw Exception("Sem comunicação com o servidor de aplicação em " + endpoint_ + " (" +
-                        httplib::to_string(result.error()) + ").");
+                        ConnectionFailure(result.error()) + ").");
     if (result->status != 200)
         throw Exception("O servidor de aplicação recusou a chamada " + method + " (HTTP " +
                         std::to_string(result->status) + "): " + body.substr(0, 200));

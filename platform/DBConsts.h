@@ -1,17 +1,19 @@
 #pragma once
-// The data layer's error texts, in one place (the platform's English resource strings).
+// The data layer's error texts, in one place, as the platform localized for the session's
+// language (Brazilian Portuguese) words them.
 namespace dbconsts {
-inline constexpr const char* ClosedDataSet = "Cannot perform this operation on a closed dataset";
-inline constexpr const char* OpenDataSet = "Cannot perform this operation on an open dataset";
-inline constexpr const char* EmptyDataSet = "Cannot perform this operation on an empty dataset";
-inline constexpr const char* NotEditing = "Dataset not in edit or insert mode";
-inline constexpr const char* ReadOnlyDataSet = "Cannot modify a read-only dataset";
-inline constexpr const char* FieldNotFound = "Field '%s' not found";        // field name
-inline constexpr const char* FieldRequired = "Field '%s' must have a value"; // display name
-inline constexpr const char* FieldReadOnly = "Field '%s' cannot be modified"; // display name
-inline constexpr const char* IndexNotFound = "Index '%s' not found";
-inline constexpr const char* NoActiveIndex = "No index currently active";
-inline constexpr const char* NoFieldDefs = "Missing data provider or data packet";
-inline constexpr const char* RowViewOnly = "Fields of a painted row are read-only";
-inline constexpr const char* FieldsWhileOpen = "Cannot add or remove fields of an open dataset";
+inline constexpr const char* ClosedDataSet = "Não é possível executar esta operação em um dataset fechado";
+inline constexpr const char* OpenDataSet = "Não é possível executar esta operação em um dataset aberto";
+inline constexpr const char* EmptyDataSet = "Não é possível executar esta operação em um dataset vazio";
+inline constexpr const char* NotEditing = "Dataset não está em modo de edição ou inserção";
+inline constexpr const char* ReadOnlyDataSet = "Não é possível modificar um dataset somente leitura";
+inline constexpr const char* FieldNotFound = "Campo '%s' não encontrado";          // field name
+inline constexpr const char* FieldRequired = "Campo '%s' deve ter um valor";       // display name
+inline constexpr const char* FieldReadOnly = "Campo '%s' não pode ser modificado"; // display name
+inline constexpr const char* IndexNotFound = "Índice '%s' não encontrado";
+inline constexpr const char* NoActiveIndex = "Nenhum índice ativo no momento";
+inline constexpr const char* NoFieldDefs = "Falta o provedor de dados ou o pacote de dados";
+inline constexpr const char* RowViewOnly = "Os campos de uma linha pintada são somente leitura";
+inline constexpr const char* FieldsWhileOpen =
+    "Não é possível incluir ou excluir campos de um dataset aberto";
 } // namespace dbconsts

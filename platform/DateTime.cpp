@@ -1,5 +1,6 @@
 #include "DateTime.h"
 
+#include "SysConsts.h"
 #include "SysUtils.h"
 
 #include <cmath>
@@ -34,8 +35,7 @@ bool TryEncodeDate(int year, int month, int day, TDateTime& result) {
 
 TDateTime EncodeDate(int year, int month, int day) {
     TDateTime result;
-    if (!TryEncodeDate(year, month, day, result))
-        throw EConvertError("Invalid argument to date encode");
+    if (!TryEncodeDate(year, month, day, result)) throw EConvertError(sysconsts::DateEncodeError);
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "Format.h"
 
+#include "SysConsts.h"
 #include "SysUtils.h"
 #include "Text.h"
 
@@ -16,7 +17,7 @@ struct Spec {
 };
 
 [[noreturn]] void BadFormat(std::string_view format) {
-    throw EConvertError("Format '" + std::string(format) + "' invalid or incompatible with argument");
+    throw EConvertError(sysconsts::FillIn(sysconsts::InvalidFormat, format));
 }
 
 size_t ReadNumber(std::string_view format, size_t& i) {

@@ -1,5 +1,6 @@
 #include "FormatSettings.h"
 
+#include "SysConsts.h"
 #include "SysUtils.h"
 
 #include <cctype>
@@ -139,6 +140,6 @@ bool TryStrToDate(std::string_view text, TDateTime& date, const TFormatSettings&
 TDateTime StrToDate(std::string_view text, const TFormatSettings& settings) {
     TDateTime date;
     if (!TryStrToDate(text, date, settings))
-        throw EConvertError("'" + std::string(text) + "' is not a valid date");
+        throw EConvertError(sysconsts::FillIn(sysconsts::InvalidDate, text));
     return date;
 }

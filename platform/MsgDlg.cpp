@@ -23,10 +23,10 @@ int ModalResultOf(TMsgDlgBtn button) {
 
 std::string MsgDlgCaption(TMsgDlgType type) {
     switch (type) {
-    case mtWarning: return "Warning";
-    case mtError: return "Error";
-    case mtInformation: return "Information";
-    case mtConfirmation: return "Confirm";
+    case mtWarning: return "Aviso";
+    case mtError: return "Erro";
+    case mtInformation: return "Informação";
+    case mtConfirmation: return "Confirmação";
     case mtCustom: return Application->Title;
     }
     return {};

@@ -1,5 +1,6 @@
 #include "TBooleanField.h"
 
+#include "SysConsts.h"
 #include "SysUtils.h"
 #include "Text.h"
 
@@ -9,5 +10,5 @@ Variant TBooleanField::Convert(const Variant& value) const {
     if (!text) return Variant(value.AsBoolean());
     if (AnsiSameText(*text, "True")) return Variant(true);
     if (AnsiSameText(*text, "False")) return Variant(false);
-    throw EConvertError("'" + *text + "' is not a valid boolean value");
+    throw EConvertError(sysconsts::FillIn(sysconsts::InvalidBoolean, *text));
 }

@@ -1,5 +1,6 @@
 #include "TIntegerField.h"
 
+#include "SysConsts.h"
 #include "SysUtils.h"
 
 #include <cstdint>
@@ -9,6 +10,6 @@ Variant TIntegerField::Convert(const Variant& value) const {
     if (value.IsNull()) return value;
     int64_t number = value.AsInteger();
     if (number < std::numeric_limits<int32_t>::min() || number > std::numeric_limits<int32_t>::max())
-        throw EConvertError("'" + std::to_string(number) + "' is not a valid integer value");
+        throw EConvertError(sysconsts::FillIn(sysconsts::InvalidInteger, std::to_string(number)));
     return Variant(number);
 }

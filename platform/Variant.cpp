@@ -2,6 +2,7 @@
 
 #include "DataPacket.h"
 #include "FormatSettings.h"
+#include "SysConsts.h"
 #include "SysUtils.h"
 
 #include <charconv>
@@ -40,7 +41,7 @@ int64_t ParseInteger(const std::string& text) {
     int64_t value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        throw EConvertError("'" + text + "' is not a valid integer value");
+        throw EConvertError(sysconsts::FillIn(sysconsts::InvalidInteger, text));
     return value;
 }
 
@@ -48,7 +49,7 @@ double ParseDouble(const std::string& text) {
     double value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        throw EConvertError("'" + text + "' is not a valid floating point value");
+        throw EConvertError(sysconsts::FillIn(sysconsts::InvalidFloat, text));
     return value;
 }
 

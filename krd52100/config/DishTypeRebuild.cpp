@@ -42,6 +42,7 @@ void DishTypeRebuild::MatchRow(const std::string& destinationService) {
     if (!offered.Locate("NMTIPOPRAT", Variant(name), loCaseInsensitive)) {
         rows.Edit();
         rows.FieldByName("CDSERVDEST")->SetAsString(destinationService);
+        rows.FieldByName("DTCNFDEST")->SetValue(Variant(screen_.depDestino->PrimDia()));
         for (const char* field : {"CDTIPODEST", "NMTIPODEST", "NRSEQDEST", "NRORDDEST"}) rows.FieldByName(field)->Clear();
         rows.Post();
         return;
@@ -56,6 +57,7 @@ void DishTypeRebuild::MatchRow(const std::string& destinationService) {
     rows.FieldByName("NMTIPODEST")->SetValue(offered.FieldByName("NMTIPOPRAT")->Value());
     rows.FieldByName("NRSEQDEST")->SetValue(rows.FieldByName("NRSEQORIG")->Value());
     rows.FieldByName("NRORDDEST")->SetValue(rows.FieldByName("NRORDORIG")->Value());
+    rows.FieldByName("DTCNFDEST")->SetValue(Variant(screen_.depDestino->PrimDia()));
     rows.Post();
     assigned_.Add(key);
 }

@@ -85,8 +85,8 @@ void TfrmIntegraCardapio::Vd_TipoPratOrig(bool flag) {
         const std::string service = ValueOf(*cdsServicos, "CDSERVFILIDEST");
         {
             krd52100::BusyScope busy(Application);
-            cdsPesqTipoPratAux->SetData(
-                Server().GetVd_TipoPratOrig(medCdFilial->Text(), service, ValueOf(*cdsDietas, "CDDIETDEST"), "X"));
+            cdsPesqTipoPratAux->SetData(Server().GetVd_TipoPratOrig(
+                medCdFilial->Text(), service, ValueOf(*cdsDietas, "CDDIETDEST"), depDestino->PrimDia()));
         }
         // The answer lists every dish type of the destination service's configuration: the code
         // under check is registered when it is among them, and its own row gives the name.

@@ -7,6 +7,7 @@
 #include "TADOIBQuery.h"
 #include "TClientDataSet.h"
 #include "TDataSource.h"
+#include "TDateTimeField.h"
 #include "TIntegerField.h"
 #include "TStringField.h"
 
@@ -110,6 +111,11 @@ void TfrmIntegraCardapio::BuildMappingDatasets() {
     cdsTipoPrat->AddIntegerField("NRORDDEST", "Ordem");
     cdsTipoPrat->AddStringField("NMTIPODEST", 15, "Tipo de Prato Destino");
     cdsTipoPrat->AddStringField("IDIMPORTAR", 1, " ");
+    // The destination start date the row's destination was matched for: the import checks the
+    // destination dish type against the configuration valid on that day, as the rebuild did.
+    auto* matchedFor = new TDateTimeField(cdsTipoPrat);
+    matchedFor->SetFieldName("DTCNFDEST");
+    Hidden(matchedFor);
     // Both orders stay defined; the configuration rebuild chooses which one is active.
     cdsTipoPrat->IndexDefs().Add("TIPOPRAT", "CDSERVORIG;NRSEQORIG;CDTIPOORIG");
     cdsTipoPrat->IndexDefs().Add("TIPOORD", "CDSERVORIG;NRORDORIG;CDTIPOORIG");

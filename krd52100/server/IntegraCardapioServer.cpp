@@ -3,6 +3,7 @@
 #include "server/PayloadShape.h"
 
 #include "ErrorReporting.h"
+#include "FormatSettings.h"
 #include "TNetConnection.h"
 
 namespace krd52100 {
@@ -105,7 +106,8 @@ Variant IntegraCardapioServer::GetVd_DietaDestino(const std::string& branch, con
 }
 
 Variant IntegraCardapioServer::GetVd_TipoPratOrig(const std::string& branch, const std::string& service,
-                                                  const std::string& diet, const std::string& scope) {
+                                                  const std::string& diet, TDateTime day) {
+    const std::string scope = "X" + FormatDateTime("yyyy-mm-dd", day);
     return CallForPacket("GetVd_TipoPratOrig", {branch, service, diet, scope}, kDishTypeList);
 }
 

@@ -45,9 +45,12 @@ public:
     // Packet holding the diet when it is registered for the service, else empty.
     Variant GetVd_DietaDestino(const std::string& branch, const std::string& service, const std::string& diet,
                                const std::string& scope);
-    // Packet of dish types (CDTIPOPRAT, NMTIPOPRAT); empty when not registered.
+    // Packet of dish types (CDTIPOPRAT, NMTIPOPRAT) of the service's configuration on `day`;
+    // empty when not registered. The day travels in the fourth argument, the scope, as "X"
+    // followed by the day (yyyy-mm-dd), so that the check answers for the same configuration the
+    // lookup (GetPesqTipoPrat) lists for that day.
     Variant GetVd_TipoPratOrig(const std::string& branch, const std::string& service, const std::string& diet,
-                               const std::string& scope);
+                               TDateTime day);
     // Packet of the service's dish types (CDTIPOPRAT, NMTIPOPRAT) configured for that day.
     Variant GetPesqTipoPrat(const std::string& branch, const std::string& service, TDateTime day);
 

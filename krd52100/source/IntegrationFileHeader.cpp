@@ -1,5 +1,6 @@
 #include "source/IntegrationFileHeader.h"
 
+#include "SysConsts.h"
 #include "SysUtils.h"
 #include "Variant.h"
 
@@ -24,11 +25,11 @@ int HeaderNumber(const std::string& text) { return static_cast<int>(Variant(text
 
 std::string ReadHeaderLine(const std::string& fileName) {
     std::ifstream file(fileName, std::ios::binary);
-    if (!file) throw EInOutError("Cannot open file \"" + fileName + "\"");
+    if (!file) throw EInOutError(sysconsts::FillIn(sysconsts::FileOpenError, fileName));
     std::string line;
     char byte;
     while (line.size() < kMaxHeaderLineBytes && file.get(byte) && byte != '\r' && byte != '\n') line += byte;
-    if (file.bad()) throw EInOutError("Cannot read file \"" + fileName + "\"");
+    if (file.bad()) throw EInOutError(sysconsts::FillIn(sysconsts::FileReadError, fileName));
     return line;
 }
 

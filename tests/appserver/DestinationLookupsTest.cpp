@@ -64,12 +64,22 @@ TEST_F(DestinationLookupsTest, DishTypeListsFollowTheConfigurationValidOnTheDay)
     EXPECT_EQ(Column(Payload("GetPesqTipoPrat", {"0001", "00002", EncodeDate(2025, 3, 1)}), "NMTIPOPRAT"), after);
     EXPECT_TRUE(Payload("GetPesqTipoPrat", {"0001", "00002", EncodeDate(2023, 12, 31)}).AsPacket().Rows.empty());
 
-    // GetVd_TipoPratOrig answers with today's configuration, whatever the diet.
+    // The check answers with the configuration the lookup lists for the day its scope names,
+    // whatever the diet and whatever today is; a bare "X" means today.
+    clock_->now = EncodeDate(2025, 2, 20);
+    for (const auto& [scope, day] :
+         {std::pair{"X2025-02-28", EncodeDate(2025, 2, 28)}, std::pair{"X2025-03-01", EncodeDate(2025, 3, 1)},
+          std::pair{"X2023-12-31", EncodeDate(2023, 12, 31)}})
+        EXPECT_EQ(Column(Payload("GetVd_TipoPratOrig", {"0001", "00002", "", scope}), "NMTIPOPRAT"),
+                  Column(Payload("GetPesqTipoPrat", {"0001", "00002", day}), "NMTIPOPRAT"))
+            << scope;
+    EXPECT_EQ(Column(Payload("GetVd_TipoPratOrig", {"0001", "00002", "0001", "X2025-03-01"}), "NMTIPOPRAT"),
+              after);
     EXPECT_EQ(Column(Payload("GetVd_TipoPratOrig", {"0001", "00002", "0001", "X"}), "NMTIPOPRAT"), before);
     clock_->now = EncodeDate(2025, 3, 5);
-    EXPECT_EQ(Column(Payload("GetVd_TipoPratOrig", {"0001", "00002", "", "X"}), "CDTIPOPRAT"),
-              (Strings{"01", "02", "03", "04", "05"}));
     EXPECT_EQ(Column(Payload("GetVd_TipoPratOrig", {"0001", "00002", "0001", "X"}), "NMTIPOPRAT"), after);
+    for (const char* scope : {"X2025-02-30", "T", "X05/03/2025"})
+        EXPECT_FALSE(Call("GetVd_TipoPratOrig", {"0001", "00002", "0001", scope}).ok) << scope;
 }
 
 TEST_F(DestinationLookupsTest, QuotesInArgumentsAreDataNotSql) {

@@ -149,71 +149,81 @@ std::string WithMenuLine(std::string_view line) {
 INSTANTIATE_TEST_SUITE_P(
     IntegrationFileReader, IntegrationFileRefusal,
     ::testing::Values(
-        Refusal{"EmptyFile", "", "line 1: empty file, expected the header line"},
+        Refusal{"EmptyFile", "",
+                "o cabeçalho do arquivo está errado (linha 1): arquivo vazio, falta a linha de cabeçalho"},
         Refusal{"LowerCaseFileType", "cardapio|0002|SUL|20240101|20240131|\n",
-                "line 1, field 1: file type must be \"CARDAPIO\", found \"cardapio\""},
-        Refusal{"HeaderWithoutSeparator", "CARDAPIO\n", "line 1, field 1: not terminated by the separator"},
+                "o cabeçalho do arquivo está errado (linha 1, campo 1): o tipo de arquivo deve ser "
+                "\"CARDAPIO\", veio \"cardapio\""},
+        Refusal{"HeaderWithoutSeparator", "CARDAPIO\n",
+                "o cabeçalho do arquivo está errado (linha 1, campo 1): campo não terminado pelo separador"},
         Refusal{"HeaderLastDayUnterminated", "CARDAPIO|0002|SUL|20240101|20240131\n",
-                "line 1, field 5: not terminated by the separator"},
+                "o cabeçalho do arquivo está errado (linha 1, campo 5): campo não terminado pelo separador"},
         Refusal{"HeaderMonth13", "CARDAPIO|0002|SUL|20241301|20241231|\n",
-                "line 1, field 4: first day \"20241301\" is not a day written as yyyymmdd"},
-        Refusal{"HeaderPeriodBackwards", "CARDAPIO|0002|SUL|20240201|20240131|\n",
-                "line 1, field 5: last day is before the first day"},
+                "o cabeçalho do arquivo está errado (linha 1, campo 4): o primeiro dia \"20241301\" não é um "
+                "dia escrito como aaaammdd"},
+        Refusal{
+            "HeaderPeriodBackwards", "CARDAPIO|0002|SUL|20240201|20240131|\n",
+            "o cabeçalho do arquivo está errado (linha 1, campo 5): o último dia é anterior ao primeiro dia"},
         Refusal{"ShortBranchCode", "CARDAPIO|2|SUL|20240101|20240131|\n",
-                "line 1, field 2: origin branch code \"2\" must have 4 characters"},
+                "o cabeçalho do arquivo está errado (linha 1, campo 2): o código da filial de origem \"2\" "
+                "deve ter 4 caracteres"},
         Refusal{"UnknownRecordType", kHeaderOnly + "CARDAPIO|x|\n",
-                "line 2, field 1: unknown record type \"CARDAPIO\""},
-        Refusal{"EmptyLine", kHeaderOnly + "\n", "line 2: empty line"},
+                "linha 2, campo 1: tipo de registro desconhecido \"CARDAPIO\""},
+        Refusal{"EmptyLine", kHeaderOnly + "\n", "linha 2: linha vazia"},
         Refusal{"MissingField", kHeaderOnly + "SERVICO|00001|Almoço|\n",
-                "line 2, field 4: missing hospital flag"},
+                "linha 2, campo 4: falta o indicador hospitalar"},
         Refusal{"ExtraField", kHeaderOnly + "SERVICO|00001|Almoço|N|N|\n",
-                "line 2, field 5: unexpected data after the last field (SERVICO has 4 fields)"},
+                "linha 2, campo 5: dados depois do último campo (SERVICO tem 4 campos)"},
         Refusal{"BytesAfterLastSeparator", kHeaderOnly + "SERVICO|00001|Almoço|N|  \n",
-                "line 2, field 5: unexpected data after the last field (SERVICO has 4 fields)"},
+                "linha 2, campo 5: dados depois do último campo (SERVICO tem 4 campos)"},
         Refusal{"SeparatorInsideName", kHeaderOnly + "SERVICO|00001|Alm|oço|N|\n",
-                "line 2, field 5: unexpected data after the last field (SERVICO has 4 fields)"},
+                "linha 2, campo 5: dados depois do último campo (SERVICO tem 4 campos)"},
         Refusal{"BadFlag", kHeaderOnly + "SERVICO|00001|Almoço|s|\n",
-                "line 2, field 4: hospital flag must be \"S\" or \"N\", found \"s\""},
+                "linha 2, campo 4: o indicador hospitalar deve ser \"S\" ou \"N\", veio \"s\""},
         Refusal{"BlankName", kHeaderOnly + "SERVICO|00001|   |N|\n",
-                "line 2, field 3: service name is empty"},
+                "linha 2, campo 3: o nome do serviço está vazio"},
         Refusal{"NameTooLong", kHeaderOnly + "SERVICO|00001|" + std::string(41, 'A') + "|N|\n",
-                "line 2, field 3: service name has 41 characters, at most 40 are allowed"},
+                "linha 2, campo 3: o nome do serviço tem 41 caracteres, o máximo é 40"},
         Refusal{"CodeWithPunctuation", kHeaderOnly + "SERVICO|0000-|Almoço|N|\n",
-                "line 2, field 2: service code \"0000-\" must be letters, digits or blanks, not all blank"},
+                "linha 2, campo 2: o código do serviço \"0000-\" deve ter letras, dígitos ou brancos, não só "
+                "brancos"},
         Refusal{"DuplicateService", kHeaderOnly + "SERVICO|00001|A|N|\nSERVICO|00001|B|S|\n",
-                "line 3, field 2: service \"00001\" is already defined"},
+                "linha 3, campo 2: serviço \"00001\" definido mais de uma vez"},
         Refusal{"DietOfUndefinedService", kHeaderOnly + "DIETA|00002|0001|Livre|\n",
-                "line 2, field 2: service \"00002\" is not defined"},
+                "linha 2, campo 2: serviço \"00002\" não definido"},
         Refusal{"DuplicateDishTypeSequence", kDefinitions + "TIPOPRATO|00001|01|2|9|Outro|N|\n",
-                "line 7, field 4: dish type \"01\" with sequence 2 is already defined for this service"},
+                "linha 7, campo 4: tipo de prato \"01\" com sequência 2 definido mais de uma vez para este "
+                "serviço"},
         Refusal{"OrderNotANumber", kDefinitions + "TIPOPRATO|00001|02|1|x|Sopa|N|\n",
-                "line 7, field 5: display order \"x\" must be a whole number from 0 to 9999"},
+                "linha 7, campo 5: a ordem de exibição \"x\" deve ser um número inteiro de 0 a 9999"},
         Refusal{"DefinitionAfterMenuLine", WithMenuLine(kMenuLine + "PRATO|000002|Feijão|\n"),
-                "line 8, field 1: PRATO after the first menu line: definitions come first"},
+                "linha 8, campo 1: PRATO depois da primeira linha de cardápio: as definições vêm antes"},
         Refusal{"MenuLineOfUndefinedService", WithMenuLine("ITEM|00002|20240102|0001|01|1|000001|120|\n"),
-                "line 7, field 2: service \"00002\" is not defined"},
+                "linha 7, campo 2: serviço \"00002\" não definido"},
         Refusal{"DayThatDoesNotExist", WithMenuLine("ITEM|00001|20240230|0001|01|1|000001|120|\n"),
-                "line 7, field 3: date \"20240230\" is not a day written as yyyymmdd"},
+                "linha 7, campo 3: a data \"20240230\" não é um dia escrito como aaaammdd"},
         Refusal{"DateOutsidePeriod", WithMenuLine("ITEM|00001|20240201|0001|01|1|000001|120|\n"),
-                "line 7, field 3: date \"20240201\" is outside the file's period"},
+                "linha 7, campo 3: data \"20240201\" fora do período do arquivo"},
         Refusal{"UndefinedDiet", WithMenuLine("ITEM|00001|20240102|0002|01|1|000001|120|\n"),
-                "line 7, field 4: diet \"0002\" is not defined for service \"00001\""},
-        Refusal{"UndefinedDishTypeSequence", WithMenuLine("ITEM|00001|20240102|0001|01|3|000001|120|\n"),
-                "line 7, field 5: dish type \"01\" with sequence 3 is not defined for service \"00001\""},
+                "linha 7, campo 4: dieta \"0002\" não definida para o serviço \"00001\""},
+        Refusal{
+            "UndefinedDishTypeSequence", WithMenuLine("ITEM|00001|20240102|0001|01|3|000001|120|\n"),
+            "linha 7, campo 5: tipo de prato \"01\" com sequência 3 não definido para o serviço \"00001\""},
         Refusal{"SequenceZero", WithMenuLine("ITEM|00001|20240102|0001|01|0|000001|120|\n"),
-                "line 7, field 6: sequence \"0\" must be a whole number from 1 to 99"},
+                "linha 7, campo 6: a sequência \"0\" deve ser um número inteiro de 1 a 99"},
         Refusal{"UndefinedDish", WithMenuLine("ITEM|00001|20240102|0001|01|1|1|120|\n"),
-                "line 7, field 7: dish \"1\" is not defined"},
+                "linha 7, campo 7: prato \"1\" não definido"},
         Refusal{"NegativeDiners", WithMenuLine("ITEM|00001|20240102|0001|01|1|000001|-1|\n"),
-                "line 7, field 8: diners \"-1\" must be a whole number from 0 to 999999999"},
+                "linha 7, campo 8: o número de comensais \"-1\" deve ser um número inteiro de 0 a 999999999"},
         Refusal{"DinersPastTheLimit", WithMenuLine("ITEM|00001|20240102|0001|01|1|000001|1000000000|\n"),
-                "line 7, field 8: diners \"1000000000\" must be a whole number from 0 to 999999999"},
+                "linha 7, campo 8: o número de comensais \"1000000000\" deve ser um número inteiro de 0 a "
+                "999999999"},
         Refusal{"EmptyDiners", WithMenuLine("ITEM|00001|20240102|0001|01|1|000001||\n"),
-                "line 7, field 8: diners \"\" must be a whole number from 0 to 999999999"},
+                "linha 7, campo 8: o número de comensais \"\" deve ser um número inteiro de 0 a 999999999"},
         Refusal{"LastLineCutInsideField", WithMenuLine("ITEM|00001|2024"),
-                "line 7, field 3: truncated last line: the file ends inside this field"},
+                "linha 7, campo 3: última linha incompleta: o arquivo termina dentro deste campo"},
         Refusal{"LastLineWithoutLineEnd", WithMenuLine("ITEM|00001|20240102|0001|01|1|000001|120|"),
-                "line 7, field 8: truncated last line: the file ends without a line end"}),
+                "linha 7, campo 8: última linha incompleta: o arquivo termina sem fim de linha"}),
     [](const auto& info) { return std::string(info.param.what); });
 
 // Such a name could be neither shown nor written back: the reader keeps no text it cannot hold.
@@ -222,8 +232,8 @@ TEST(IntegrationFileReader, NameWithAByteTheCodePageLeavesUndefinedIsRefused) {
         const std::string bytes = FileBytes(kHeaderOnly) + "SERVICO\xF8" "00001\xF8" "Alm" + byte + "o\xF8N\xF8\r\n";
         auto result = IntegrationFileReader::Parse(bytes, {});
         EXPECT_FALSE(result.ok);
-        EXPECT_THAT(result.error, ::testing::MatchesRegex(
-                                      "line 2, field 3: service name holds the byte 0x[0-9A-F]{2}, which Windows-1252 does not define"));
+        EXPECT_THAT(result.error, ::testing::MatchesRegex("linha 2, campo 3: o nome do serviço contém o byte "
+                                                          "0x[0-9A-F]{2}, que o Windows-1252 não define"));
     }
     EXPECT_TRUE(IntegrationFileReader::Parse(FileBytes(kHeaderOnly) + "SERVICO\xF8" "00001\xF8" "Alm\x96o\xF8N\xF8\r\n", {}).ok);
 }
@@ -231,10 +241,10 @@ TEST(IntegrationFileReader, NameWithAByteTheCodePageLeavesUndefinedIsRefused) {
 TEST(IntegrationFileReader, HugeFieldIsRefusedWithAShortMessage) {
     std::string huge(1'000'000, 'X');
     auto name = IntegrationFileReader::Parse(FileBytes(kHeaderOnly + "PRATO|000001|" + huge + "|\n"), {});
-    EXPECT_EQ(name.error, "line 2, field 3: dish name has 1000000 characters, at most 60 are allowed");
+    EXPECT_EQ(name.error, "linha 2, campo 3: o nome do prato tem 1000000 caracteres, o máximo é 60");
 
     auto type = IntegrationFileReader::Parse(FileBytes(kHeaderOnly + huge + "|\n"), {});
-    EXPECT_THAT(type.error, StartsWith("line 2, field 1: unknown record type \"XXXXX"));
+    EXPECT_THAT(type.error, StartsWith("linha 2, campo 1: tipo de registro desconhecido \"XXXXX"));
     EXPECT_LT(type.error.size(), 100u);
 }
 
@@ -275,17 +285,17 @@ TEST_F(IntegrationFileOnDisk, ReadsAMappedFileLikeBytesInMemory) {
 
 TEST_F(IntegrationFileOnDisk, EmptyFileIsRefusedNotMapped) {
     EXPECT_EQ(IntegrationFileReader::Read(Save(""), {}).error,
-              "line 1: empty file, expected the header line");
+              "o cabeçalho do arquivo está errado (linha 1): arquivo vazio, falta a linha de cabeçalho");
 }
 
 TEST_F(IntegrationFileOnDisk, MissingFileAndDirectoryAreRefused) {
     auto missing = IntegrationFileReader::Read(path_, {});
     EXPECT_FALSE(missing.ok);
-    EXPECT_THAT(missing.error, HasSubstr("cannot open"));
+    EXPECT_THAT(missing.error, HasSubstr("não é possível abrir"));
 
     auto directory = IntegrationFileReader::Read(std::filesystem::temp_directory_path(), {});
     EXPECT_FALSE(directory.ok);
-    EXPECT_THAT(directory.error, HasSubstr("not a regular file"));
+    EXPECT_THAT(directory.error, HasSubstr("não é um arquivo comum"));
 }
 
 } // namespace

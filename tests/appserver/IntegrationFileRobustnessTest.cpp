@@ -30,7 +30,7 @@ IntegrationFileReadResult ParseExact(std::string_view bytes) {
 
 void ExpectVerdict(const IntegrationFileReadResult& result) {
     if (!result.ok) {
-        EXPECT_THAT(result.error, MatchesRegex("line [0-9]+(, field [0-9]+)?: .+"));
+        EXPECT_THAT(result.error, MatchesRegex(".*linha [0-9]+(, campo [0-9]+)?\\)?: .+"));
     }
 }
 

@@ -34,8 +34,8 @@ TEST_F(MappingProposalTest, LoadAnswersOkAndSixPacketsWithTheScreenFields) {
     const Strings fields[] = {
         {"CDSERVFILIORIG", "CDSERVFILIDEST", "NMSERVICOORIG", "NMSERVICODEST"},
         {"CDSERVORIG", "CDDIETORIG", "DSDIETORIG", "CDSERVDEST", "CDDIETDEST", "DSDIETDEST"},
-        {"CDSERVORIG", "CDTIPOORIG", "NRSEQORIG", "NRORDORIG", "NMTIPOORIG", "IDOPCORIG", "CDSERVDEST", "CDTIPODEST",
-         "NRSEQDEST", "NRORDDEST", "NMTIPODEST", "IDIMPORTAR"},
+        {"CDSERVORIG", "CDTIPOORIG", "NRSEQORIG", "NRORDORIG", "NMTIPOORIG", "IDOPCORIG", "CDSERVDEST",
+         "CDTIPODEST", "NRSEQDEST", "NRORDDEST", "NMTIPODEST", "IDIMPORTAR", "DTCNFDEST"},
         {"CDSERVFILI", "NMSERVICO"},
         {"CDDIETPAD", "DSDIETPAD", "CDSERVFILI"},
         {"CDSERVFILI", "CDTIPOPRAT", "NMTIPOPRAT", "IDOPCCNFMES"},
@@ -112,7 +112,10 @@ TEST_F(MappingProposalTest, LoadReportsAMalformedFileWithItsLine) {
     std::ofstream(dir_ / "bad.txt", std::ios::binary) << "CARDAPIO\xF8" "0002\xF8X\xF8" "20250303\xF8" "20250399\xF8\r\n";
     const Answer answer = Call("ImportaCardapio", {"bad.txt", "OPER", "0001", Variant(), Variant(), Variant()});
     EXPECT_FALSE(answer.ok);
-    EXPECT_NE(answer.message.find("line 1"), std::string::npos) << answer.message;
+    EXPECT_EQ(answer.message,
+              "Arquivo de integração inválido: o cabeçalho do arquivo está errado (linha 1, campo 5): "
+              "o último dia \"20250399\" não é um dia escrito como aaaammdd")
+        << answer.message;
 }
 
 }  // namespace

@@ -141,6 +141,36 @@ TEST_F(MenuImportTest, RefusalsLeaveTheDatabaseUntouched) {
     }
 }
 
+// A dish type is checked in the configuration of the day the screen matched it for, the one its
+// lookup listed, not in whatever configuration once held the code.
+TEST_F(MenuImportTest, DishTypeMustBeInTheConfigurationOfTheDayItWasMatchedFor) {
+    // From April the hospital lunch's first slot is dish type 07.
+    Execute("INSERT INTO CNFCARDAPIO SELECT CDFILIAL, CDSERVFILI, '2025-04-01', CASE CDTIPOPRAT WHEN '01' "
+            "THEN '07' "
+            "ELSE CDTIPOPRAT END, NRSEQCNFMES, NRORDCNFMES, NMTIPOPRAT, IDOPCCNFMES FROM CNFCARDAPIO "
+            "WHERE CDFILIAL = '0001' AND CDSERVFILI = '00002'");
+    const Variant load = Load("0001");
+    const auto firstSlot = [](const DataPacket& t, size_t r) {
+        return Service(t, r, "CDSERVDEST", "00002") && t.Value(r, "NRSEQORIG").AsInteger() == 1;
+    };
+    struct Case {
+        const char* code;
+        Variant matchedFor;
+        bool ok;
+    } cases[] = {
+        {"07", EncodeDate(2025, 4, 1), true},
+        {"01", EncodeDate(2025, 4, 1), false}, // registered, but only before April
+        {"07", Variant(), false},              // no day: the file's first day, before April
+    };
+    for (const auto& c : cases) {
+        const Variant dishTypes =
+            Change(Change(load[4], "CDTIPODEST", c.code, firstSlot), "DTCNFDEST", c.matchedFor, firstSlot);
+        const Answer answer = Import("0001", load[2], load[3], dishTypes);
+        EXPECT_EQ(answer.message, c.ok ? "" : "Tipo de Prato não cadastrado.") << c.code;
+        Execute("DELETE FROM LOGIMPORTACAO");
+    }
+}
+
 TEST_F(MenuImportTest, NothingToWriteIsRefused) {
     const Variant load = Load("0001");
     const Variant none = Change(load[4], "IDIMPORTAR", "N", [](const DataPacket&, size_t) { return true; });

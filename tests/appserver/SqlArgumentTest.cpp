@@ -71,7 +71,8 @@ const Lookup kLookups[] = {
     // changes nothing, so it must keep answering as the real one.
     {"GetVd_Serv", {"0001", "00002", "0002", "X", "KRD"}, {"ZZZZ", "ZZZZZ", "ZZZZ", "ZZ", "KRD"}},
     {"GetVd_DietaDestino", {"0001", "00002", "0002", "X"}, {"ZZZZ", "ZZZZZ", "ZZZZ", "ZZ"}},
-    {"GetVd_TipoPratOrig", {"0001", "00002", "0002", "X"}, {"ZZZZ", "ZZZZZ", "0002", "X"}},
+    // The scope of GetVd_TipoPratOrig names a day; any other text is refused before the store.
+    {"GetVd_TipoPratOrig", {"0001", "00002", "0002", "X"}, {"ZZZZ", "ZZZZZ", "0002", Variant()}},
     {"GetPesqTipoPrat", {"0001", "00002", EncodeDate(2025, 3, 3)}, {"ZZZZ", "ZZZZZ", Variant()}},
 };
 

@@ -1,5 +1,5 @@
 // The application server's whole-file reader, fed arbitrary bytes. A fault may only be refused
-// with a short "line N..." message, never a crash or a read outside the bytes. A file it accepts,
+// with a short "linha N..." message, never a crash or a read outside the bytes. A file it accepts,
 // written again by the file writer, must read back to the same header, definitions and menu lines:
 // the reader and the writer agree on the format.
 #include "FuzzCheck.h"
@@ -85,7 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzCheck(first.result.menuLines == first.lines.size(), "every menu line counted reached the sink");
     if (!first.result.ok) {
         const std::string& error = first.result.error;
-        FuzzCheck(error.rfind("line ", 0) == 0, "a refusal names its line");
+        FuzzCheck(error.rfind("linha ", 0) == 0 ||
+                      error.rfind("o cabeçalho do arquivo está errado (linha 1", 0) == 0,
+                  "a refusal names its line");
         FuzzCheck(error.size() < 400, "a refusal stays short whatever the file holds");
         return 0;
     }

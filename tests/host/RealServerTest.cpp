@@ -91,7 +91,8 @@ TEST_F(RealServer, ServerRefusalsAreShownAndAbortTheCaller) {
     connection_.Open();
     EXPECT_THROW(CheckResultServ(connection_.Call("GetPesqServ", {}), true, 0), EAbort);  // argument missing
     ASSERT_EQ(dialogs.Texts().size(), 2u);
-    EXPECT_NE(dialogs.Texts()[0].find("HTTP 401"), std::string::npos) << dialogs.Texts()[0];
+    EXPECT_NE(dialogs.Texts()[0].find("(HTTP 401): token de acesso ausente ou errado"), std::string::npos)
+        << dialogs.Texts()[0];
     EXPECT_FALSE(dialogs.Texts()[1].empty());
 }
 

@@ -147,7 +147,9 @@ TEST_F(HttpConnection, RefusalsAndUnreadableAnswersBecomeFailureAnswers) {
 TEST_F(HttpConnection, UnreachableServerBecomesAFailureAnswer) {
     TNetConnection& connection = Connect("127.0.0.1");
     server_.stop();
-    ExpectFailure(connection.Call("GetDiretorio"), "Sem comunicação");
+    ExpectFailure(connection.Call("GetDiretorio"),
+                  "Sem comunicação com o servidor de aplicação em 127.0.0.1:" + std::to_string(port_) +
+                      " (não foi possível conectar)");
 }
 
 }  // namespace

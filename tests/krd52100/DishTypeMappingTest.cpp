@@ -4,6 +4,7 @@
 #include "DishTypeScreen.h"
 
 #include "ControlRoutines.h"
+#include "FormatSettings.h"
 #include "Keys.h"
 #include "MsgDlg.h"
 #include "TDataSource.h"
@@ -218,6 +219,36 @@ TEST_F(DishTypeMappingTest, LookupPutsTheChosenDishTypeIntoTheRowUnposted) {
     EXPECT_EQ(Field("NRSEQDEST"), "1");
     dialogs_.Answer(mrYes);
     Application->Perform([&] { Rows().Cancel(); });
+}
+
+// A configuration that starts after today: the destination start date set to its first day, the
+// lookup lists its dish types, and the check of the one picked answers for the same day.
+TEST_F(DishTypeMappingTest, DishTypePickedForALaterConfigurationPassesTheCheck) {
+    const TDateTime later = Date() + 30;
+    ExecuteSql("INSERT INTO CNFCARDAPIO SELECT CDFILIAL, CDSERVFILI, '" +
+               FormatDateTime("yyyy-mm-dd", later) +
+               "', CASE CDTIPOPRAT WHEN '01' THEN '07' ELSE CDTIPOPRAT END, NRSEQCNFMES, NRORDCNFMES, "
+               "CASE CDTIPOPRAT WHEN '01' THEN 'Caldo' ELSE NMTIPOPRAT END, IDOPCCNFMES FROM CNFCARDAPIO "
+               "WHERE CDFILIAL = '0001'");
+    Focus(*Frm().depDestino);
+    Frm().depDestino->SelectAll();
+    TypeText(DateToStr(later));
+    Focus(Grid()); // the rebuild for that day
+    // The import checks each row in the configuration of the day it was matched for.
+    const DataPacket rows = Rows().GetData().AsPacket();
+    for (size_t i = 0; i < rows.Rows.size(); ++i)
+        EXPECT_EQ(rows.Value(i, "DTCNFDEST"), Variant(later)) << i;
+    GoToColumn("IDIMPORTAR");
+    DoubleClickMark();
+    GoToColumn("CDTIPODEST");
+    lookups_.ChooseWhere("CDTIPOPRAT", "07");
+    Application->Perform([&] { Grid().EditButtonClick(); });
+    PressKey(VK_TAB, {ssShift});
+    GoToColumn("CDTIPOORIG");
+    PressKey(VK_TAB); // the destination check
+    EXPECT_TRUE(Messages().empty()) << Messages().front();
+    EXPECT_EQ(Field("CDTIPODEST"), "07");
+    EXPECT_EQ(Field("NMTIPODEST"), "Caldo");
 }
 
 TEST_F(DishTypeMappingTest, SecondLoadStartsWithEmptyRegisters) {

@@ -97,11 +97,15 @@ TEST_F(IntegrationFileTest, UnreadableDatesFailWithTheConversionErrorAndNoSummar
     };
     const std::string start = "CARDAPIO" + kSep + "0002" + kSep + "FILIAL SUL" + kSep;
     const Case cases[] = {
-        {"fifth field without its separator", start + "20240101" + kSep + "20240131", "'' is not a valid integer value."},
-        {"month 13", start + "20241301" + kSep + "20240131" + kSep, "Invalid argument to date encode."},
-        {"30 February", start + "20240101" + kSep + "20240230" + kSep, "Invalid argument to date encode."},
-        {"letters in the year", start + "2O240101" + kSep + "20240131" + kSep, "'2O24' is not a valid integer value."},
-        {"header of one field", "CARDAPIO" + kSep, "'' is not a valid integer value."},
+        {"fifth field without its separator", start + "20240101" + kSep + "20240131",
+         "'' não é um valor inteiro válido."},
+        {"month 13", start + "20241301" + kSep + "20240131" + kSep,
+         "Argumento inválido para codificação de data."},
+        {"30 February", start + "20240101" + kSep + "20240230" + kSep,
+         "Argumento inválido para codificação de data."},
+        {"letters in the year", start + "2O240101" + kSep + "20240131" + kSep,
+         "'2O24' não é um valor inteiro válido."},
+        {"header of one field", "CARDAPIO" + kSep, "'' não é um valor inteiro válido."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -114,6 +118,26 @@ TEST_F(IntegrationFileTest, UnreadableDatesFailWithTheConversionErrorAndNoSummar
         EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
         EXPECT_EQ(Summary(), "");
         EXPECT_TRUE(FocusOnFileName());
+    }
+}
+
+// The screen reads a header on looser rules than the server: a period that ends before it starts
+// and a day of seven digits pass here, and the load says that the file's header is wrong.
+TEST_F(IntegrationFileTest, HeaderTheScreenPassesIsRefusedByTheLoadAsAWrongHeader) {
+    const std::string start = "CARDAPIO" + kSep + "0002" + kSep + "FILIAL SUL" + kSep;
+    const std::string wrong =
+        "Arquivo de integração inválido: o cabeçalho do arquivo está errado (linha 1, campo ";
+    const std::pair<std::string, std::string> cases[] = {
+        {"20240131" + kSep + "20240101", wrong + "5): o último dia é anterior ao primeiro dia"},
+        {"2024011" + kSep + "20240131",
+         wrong + "4): o primeiro dia \"2024011\" não é um dia escrito como aaaammdd"},
+    };
+    for (const auto& [days, message] : cases) {
+        SCOPED_TRACE(days);
+        dialogs_.Clear();
+        LoadFile(WriteFile("cabecalho.txt", start + days + kSep + "\r\n"), "0003");
+        EXPECT_EQ(Messages(), std::vector<std::string>{message});
+        EXPECT_FALSE(Frm().cdsServicos->Active());
     }
 }
 

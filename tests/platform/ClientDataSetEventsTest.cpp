@@ -255,7 +255,7 @@ TEST(ClientDataSetEvents, RequiredFieldFocusesItsControlThenRaisesAndKeepsEditin
         set.cds->Post();
         FAIL() << "Post must raise";
     } catch (const EDatabaseError& error) {
-        EXPECT_EQ(error.Message(), "Field 'Code' must have a value");
+        EXPECT_EQ(error.Message(), "Campo 'Code' deve ter um valor");
     }
     EXPECT_EQ(trace.Take(), (Events{"OnUpdateData", "BeforePost"}));
     EXPECT_EQ(set.cds->State(), dsInsert);

@@ -36,7 +36,7 @@ TEST_F(Dialogs, QuestionWithoutAScriptedAnswerFailsLoudlyThroughTheDispatcher) {
 
 TEST_F(Dialogs, CaptionsFollowTheType) {
     Application->Title = "Cardápio";
-    EXPECT_EQ(MsgDlgCaption(mtConfirmation), "Confirm");
+    EXPECT_EQ(MsgDlgCaption(mtConfirmation), "Confirmação");
     EXPECT_EQ(MsgDlgCaption(mtCustom), "Cardápio");
 }
 

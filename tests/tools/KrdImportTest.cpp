@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -109,19 +110,33 @@ TEST_F(KrdImportTest, ImportOverHttpWritesThroughTheServingProcessWithTheChosenD
     EXPECT_GT(MenuRows("0001"), 0);
 }
 
-TEST_F(KrdImportTest, RefusalsShowTheScreensMessageAndExitOne) {
+// Every refusal the screen shows, and only that one: the run stops at the first.
+TEST_F(KrdImportTest, RefusalsShowTheScreensMessageOnceAndExitOne) {
+    CreateDemo();
+    std::ofstream(dir_ / "sem-servicos.txt") << "CARDAPIO\xF8"
+                                                "0002\xF8"
+                                                "Filial\xF8"
+                                                "20250303\xF8"
+                                                "20250309\xF8\r\n";
     struct Case {
-        const char* branch;
+        std::string arguments;
         const char* message;
+    } cases[] = {
+        {ImportDemo("0004"), "Filial com contrato rescindido."},
+        {ImportDemo("9999"), "Filial não cadastrada."},
+        {"'" + (dir_ / "nenhum.txt").string() + "' --branch 0003", "Arquivo não existe."},
+        {"/proc/self/mem --branch 0003 --db '" + Database().string() + "'", "/proc/self/mem"},
+        {ImportDemo("0003", "--date 2025-02-30"), "Data inválida."},
+        {"'" + (dir_ / "sem-servicos.txt").string() + "' --branch 0003", "no service"},
     };
-    for (const Case& c : {Case{"0004", "Filial com contrato rescindido."}, Case{"9999", "Filial não cadastrada."}}) {
-        SCOPED_TRACE(c.branch);
-        if (!fs::exists(Database())) CreateDemo();
-        const ToolRun run = Import(ImportDemo(c.branch));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const ToolRun run = Import(c.arguments);
         EXPECT_EQ(run.status, 1) << run.err;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
-        EXPECT_EQ(MenuRows(c.branch), 0);
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << "one refusal only:\n" << run.err;
     }
+    EXPECT_EQ(MenuRows("0003"), 0);
 }
 
 TEST_F(KrdImportTest, SamePeriodTwiceIsRefusedTheSecondTime) {
@@ -150,7 +165,7 @@ TEST_F(KrdImportTest, DemoOptionCreatesTheCompanyOnceAndImportsIntoBranch0003) {
 TEST_F(KrdImportTest, BadArgumentsOrUnreachablePiecesExitTwo) {
     CreateDemo();
     for (const std::string& arguments :
-         {std::string(""), ImportDemo(""), ImportDemo("0003", "--date 2025-02-30"), ImportDemo("0003", "--date 07/03/2025"),
+         {std::string(""), ImportDemo(""), ImportDemo("0003", "--date 07/03/2025"),
           ImportDemo("0003", "--mode central"), ImportDemo("0003", "--no-such-option"),
           ImportDemo("0003", "--db '" + (dir_ / "none.db").string() + "'"),
           ImportDemo("0003", "--module '" + (dir_ / "none.so").string() + "'"),

@@ -38,7 +38,7 @@ ImportOutcome HeadlessImport::Open() {
 
 ImportOutcome HeadlessImport::ImportFile(const std::filesystem::path& file, std::optional<TDateTime> date) {
     options_.file = file;
-    options_.date = date;
+    options_.date = date ? DateToStr(*date) : std::string();
     failed_ = refused_ = false;
     refusalsBefore_ = dialogs_.Refusals();
     WorkScreen();
@@ -101,9 +101,14 @@ void HeadlessImport::SetUpHost() {
         HttpTransport(session.ServerHost(), session.ServerPort(), session.ServerToken).Call("GetParamIntegra", {});
     }
     Application->SetDialogService(&dialogs_);
-    // A fault that no check of the screen reported (the server out of reach, say) is an error,
-    // not a refusal.
+    // A file the platform cannot read or a text it cannot convert is shown to the user like any
+    // refusal; any other fault that no check of the screen reported (the server out of reach,
+    // say) is an error.
     Application->OnException = [this](TComponent*, const Exception& error) {
+        if (dynamic_cast<const EInOutError*>(&error) || dynamic_cast<const EConvertError*>(&error)) {
+            Application->ShowException(error);
+            return;
+        }
         err_ << "krd-import: error: " << error.Message() << std::endl;
         failed_ = true;
     };
@@ -142,6 +147,8 @@ bool HeadlessImport::Load(TfrmIntegraCardapio& screen) {
     // In branch mode the branch edit is disabled and already holds the client's own branch.
     if (screen.medCdFilial->Enabled()) {
         Application->Focus(*screen.medCdFilial);
+        // A refused file keeps the focus in its own edit: the branch must not be typed there.
+        if (!Going()) return false;
         screen.medCdFilial->SelectAll();
         Application->TypeText(options_.branch);
     }
@@ -155,15 +162,17 @@ bool HeadlessImport::Configure(TfrmIntegraCardapio& screen) {
     Application->Perform([&screen] { screen.pgcPadrao->ClickTab(screen.tshConfig); });
     if (!Going()) return false;
     if (screen.pgcPadrao->ActivePage() != screen.tshConfig) return Refuse("the \"Configuração\" tab did not open");
-    if (!options_.date) return true;
+    if (options_.date.empty()) return true;
     Application->Focus(*screen.depDestino);
     screen.depDestino->SelectAll();
-    Application->TypeText(DateToStr(*options_.date));
+    Application->TypeText(options_.date);
     Application->Focus(*screen.dbgTipoPrat);
     return Going();
 }
 
 bool HeadlessImport::Import(TfrmIntegraCardapio& screen) {
+    if (screen.cdsServicos->IsEmpty())
+        return Refuse("the file exports no service: there is nothing to import");
     if (!screen.sbtImportExport->Enabled())
         return Refuse("the import button is disabled: a service has no destination service");
     Application->Click(*screen.sbtImportExport);

@@ -9,8 +9,10 @@
 //   date panel (the rebuild for that date)] -> [print the mappings] -> [press the import button]
 //
 // and says how it ended. The screen's messages decide: an error or warning box means the screen
-// refused; an exception reaching the top of a gesture, or a module or server that cannot be
-// reached, is an error.
+// refused, and so does the platform's refusal of what was given to it (a file it cannot read, a
+// text it cannot convert), which the host shows as a box too; any other exception reaching the
+// top of a gesture, or a module or server that cannot be reached, is an error. The run stops at
+// the first refusal, as a user would.
 //
 // A series of imports works one screen, as a user importing file after file would: Open() once,
 // then ImportFile() for each file, from the load on; the destructor closes the screen. The
@@ -37,7 +39,7 @@ namespace krdimport {
 struct ImportOptions {
     std::filesystem::path file;       // the integration file
     std::string branch;               // the destination branch, four digits
-    std::optional<TDateTime> date;    // the destination start date (none keeps the screen's: today)
+    std::string date;                 // the destination start date as typed, dd/mm/yyyy ("" keeps today)
     std::string server = "embedded";  // "embedded" or http://host:port
     std::string token;                // access token of an HTTP server
     std::filesystem::path database;   // the company database (the host's general database too)

@@ -15,11 +15,17 @@ namespace {
 
 constexpr int kError = static_cast<int>(krdimport::ImportOutcome::Error);
 
-bool ParseIsoDate(const std::string& text, TDateTime& date) {
+// The YYYY-MM-DD of the command line as a user types the day into the screen's date edit
+// (dd/mm/yyyy), or "" when the text has not that shape. Whether it is a real day is the
+// screen's to say.
+std::string ScreenDateText(const std::string& text) {
     int year = 0, month = 0, day = 0;
     char rest = 0;
-    if (text.size() != 10 || std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &rest) != 3) return false;
-    return TryEncodeDate(year, month, day, date);
+    if (text.size() != 10 || std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &rest) != 3)
+        return {};
+    char typed[16];
+    std::snprintf(typed, sizeof typed, "%02d/%02d/%04d", day, month, year);
+    return typed;
 }
 
 // Creates the demo company and its integration file in `folder` unless both are there, and
@@ -84,12 +90,11 @@ int main(int argc, char** argv) {
         return kError;
     }
     if (!date.empty()) {
-        TDateTime day;
-        if (!ParseIsoDate(date, day)) {
-            std::cerr << "krd-import: --date must be a real day written YYYY-MM-DD\n";
+        options.date = ScreenDateText(date);
+        if (options.date.empty()) {
+            std::cerr << "krd-import: --date must be written YYYY-MM-DD\n";
             return kError;
         }
-        options.date = day;
     }
     if (options.database.empty()) options.database = std::filesystem::absolute(options.file).parent_path() / "empresa.db";
     if (!std::filesystem::exists(options.database)) {
