@@ -227,9 +227,9 @@ TEST_F(DishTypeMappingTest, DishTypePickedForALaterConfigurationPassesTheCheck) 
     const TDateTime later = Date() + 30;
     ExecuteSql("INSERT INTO CNFCARDAPIO SELECT CDFILIAL, CDSERVFILI, '" +
                FormatDateTime("yyyy-mm-dd", later) +
-               "', CASE CDTIPOPRAT WHEN '01' THEN '07' ELSE CDTIPOPRAT END, NRSEQCNFMES, NRORDCNFMES, "
-               "CASE CDTIPOPRAT WHEN '01' THEN 'Caldo' ELSE NMTIPOPRAT END, IDOPCCNFMES FROM CNFCARDAPIO "
-               "WHERE CDFILIAL = '0001'");
+               "', CASE CDTIPOPRAT WHEN '14' THEN '07' ELSE CDTIPOPRAT END, NRSEQCNFMES, NRORDCNFMES, "
+               "CASE CDTIPOPRAT WHEN '14' THEN 'Caldo' ELSE NMTIPOPRAT END, IDOPCCNFMES FROM CNFCARDAPIO "
+               "WHERE CDFILIAL = '" + std::string(kDestinationBranch) + "'");
     Focus(*Frm().depDestino);
     Frm().depDestino->SelectAll();
     TypeText(DateToStr(later));

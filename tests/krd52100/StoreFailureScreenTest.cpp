@@ -99,32 +99,32 @@ protected:
 TEST_F(DestinationCheckStoreFailureTest, ServersReasonOnceAndTheTypedCodeKept) {
     TfrmIntegraCardapio& frm = Frm();
     const Check checks[] = {
-        {"GetVd_Serv", "SERVFILI", frm.dbgPadrao, "CDSERVFILIDEST", "00003",
+        {"GetVd_Serv", "SERVFILI", frm.dbgPadrao, "CDSERVFILIDEST", "00038",
          [&] {
              Focus(*frm.dbgPadrao);
              Perform([&] {
                  frm.cdsServicos->Edit();
-                 Set(*frm.cdsServicos, "CDSERVFILIDEST", "3");
+                 Set(*frm.cdsServicos, "CDSERVFILIDEST", "38");
              });
              SelectColumn(*frm.dbgPadrao, "CDSERVFILIDEST");
          },
          {ssShift}},
-        {"GetVd_DietaDestino", "SERVDIETA", frm.dbgDieta, "CDDIETDEST", "0002",
+        {"GetVd_DietaDestino", "SERVDIETA", frm.dbgDieta, "CDDIETDEST", "0029",
          [&] {
              WorkOnDietsOf("00010");
              InsertDietRow();
              SelectColumn(*frm.dbgDieta, "CDDIETDEST");
-             TypeText("2");
+             TypeText("29");
          },
          {ssShift}},
         // The dish-type destination is checked when the origin column is left, on an unmarked row.
-        {"GetVd_TipoPratOrig", "CNFCARDAPIO", frm.dbgTipoPrat, "CDTIPODEST", "03",
+        {"GetVd_TipoPratOrig", "CNFCARDAPIO", frm.dbgTipoPrat, "CDTIPODEST", "12",
          [&] {
              Perform([&] { frm.pgcPadrao->ClickTab(frm.tshConfig); });
              Focus(*frm.dbgTipoPrat);
              Perform([&] { frm.dbgTipoPrat->DblClickCell(IndiceCol(frm.dbgTipoPrat, "IDIMPORTAR"), 0); });
              SelectColumn(*frm.dbgTipoPrat, "CDTIPODEST");
-             TypeText("3");
+             TypeText("12");
              SelectColumn(*frm.dbgTipoPrat, "CDTIPOORIG");
          },
          {}},
