@@ -14,6 +14,9 @@ constexpr const char* kMagic = "KRDPACKET";
 constexpr int kVersion = 1;
 constexpr int8_t kDateExt = 1;
 constexpr int8_t kPacketExt = 2;
+// Arrays nest at most this deep in one value (docs/data-packet.md); a call or its answer needs a
+// few levels. The unpacker counts them on a stack of its own, and the bound keeps the recursive
+// reading and freeing of the variant that follows from exhausting ours.
 constexpr uint32_t kMaxDepth = 32;
 
 [[noreturn]] void Malformed(const std::string& reason) { throw EVariantError("Malformed data packet: " + reason); }
@@ -77,6 +80,8 @@ msgpack::object_handle Unpack(std::string_view bytes) {
     msgpack::object_handle handle;
     try {
         handle = msgpack::unpack(bytes.data(), n, offset, nullptr, nullptr, limit);
+    } catch (const msgpack::depth_size_overflow&) {
+        Malformed("arrays nested deeper than " + std::to_string(kMaxDepth) + " levels");
     } catch (const std::exception& e) {
         Malformed(e.what());
     }

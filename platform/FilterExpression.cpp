@@ -4,6 +4,7 @@
 #include "Text.h"
 #include "ValueCompare.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -22,6 +23,7 @@ struct FilterExpression::Node {
     Operand a, b;                       // comparisons; IsNull uses a
     bool caseInsensitive = false;
     bool prefix = false;                // b is a literal matched by its beginning
+    int depth = 1;                      // levels of this node and the deepest branch under it
 };
 
 namespace {
@@ -42,7 +44,7 @@ public:
     }
 
     std::unique_ptr<FilterExpression::Node> Parse() {
-        auto root = Expression();
+        auto root = Expression(1);
         if (token_.kind != TokenKind::End) Fail("unexpected '" + token_.text + "'");
         return root;
     }
@@ -119,40 +121,52 @@ private:
         bracketed_ = true;
     }
 
+    // Parsing, testing a record and freeing the tree all recurse once per level, so a text
+    // nested without end would exhaust the stack instead of being refused.
+    void CheckNesting(int levels) const {
+        if (levels > kMaxFilterNesting) Fail("nested deeper than " + std::to_string(kMaxFilterNesting) + " levels");
+    }
+
     NodePtr Join(Op op, NodePtr left, NodePtr right) {
         auto node = std::make_unique<FilterExpression::Node>();
         node->op = op;
+        node->depth = 1 + std::max(left->depth, right ? right->depth : 0);
+        CheckNesting(node->depth);
         node->left = std::move(left);
         node->right = std::move(right);
         return node;
     }
 
-    NodePtr Expression() {
-        NodePtr left = Term();
+    // `level` counts the parentheses and NOTs around the text being read, so that the descent
+    // stops before its own recursion goes deep; Join bounds the tree the chains of AND and OR
+    // build.
+    NodePtr Expression(int level) {
+        NodePtr left = Term(level);
         while (IsKeyword("OR")) {
             Advance();
-            left = Join(Op::Or, std::move(left), Term());
+            left = Join(Op::Or, std::move(left), Term(level));
         }
         return left;
     }
 
-    NodePtr Term() {
-        NodePtr left = Factor();
+    NodePtr Term(int level) {
+        NodePtr left = Factor(level);
         while (IsKeyword("AND")) {
             Advance();
-            left = Join(Op::And, std::move(left), Factor());
+            left = Join(Op::And, std::move(left), Factor(level));
         }
         return left;
     }
 
-    NodePtr Factor() {
+    NodePtr Factor(int level) {
+        CheckNesting(level);
         if (IsKeyword("NOT")) {
             Advance();
-            return Join(Op::Not, Factor(), nullptr);
+            return Join(Op::Not, Factor(level + 1), nullptr);
         }
         if (IsSymbol("(")) {
             Advance();
-            NodePtr inner = Expression();
+            NodePtr inner = Expression(level + 1);
             if (!IsSymbol(")")) Fail("')' expected");
             Advance();
             return inner;

@@ -11,6 +11,9 @@
 // Text compares case-sensitively unless foCaseInsensitive; with = and <> a literal ending in
 // '*' matches by its beginning unless foNoPartialCompare. Anything else (LIKE, IN, functions,
 // arithmetic, BLANK) is refused with an EDatabaseError naming the problem.
+// Nesting is bounded: each parenthesis, NOT, AND and OR adds a level around what it holds, and a
+// text deeper than kMaxFilterNesting levels is refused the same way (a filter a program builds
+// holds a handful; the bound keeps any text from exhausting the stack).
 #include "DBTypes.h"
 #include "DataPacket.h"
 
@@ -19,6 +22,8 @@
 #include <vector>
 
 namespace dataset {
+
+inline constexpr int kMaxFilterNesting = 256;
 
 class FilterExpression {
 public:

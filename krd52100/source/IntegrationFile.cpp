@@ -88,16 +88,7 @@ void TfrmIntegraCardapio::Vd_Arquivo(bool flag) {
 // Reads the header line only, so the file is closed before anything is checked. A failure
 // leaves the summary unwritten; Vd_Arquivo, the only caller, puts the focus back on the name.
 void TfrmIntegraCardapio::Testa_Arquivo() {
-    using krd52100::TakeHeaderField;
-    const std::string line = krd52100::ReadHeaderLine(medNmArquivo->Text());
-    std::string_view rest = line;
-    if (TakeHeaderField(rest) != "CARDAPIO") MensErro(msgPadrao->Msg("Arquivo_Invalido"), true);
-    const std::string originBranch = DecodeWindows1252(TakeHeaderField(rest));
-    const std::string originBranchName = DecodeWindows1252(TakeHeaderField(rest));
-    const std::string_view firstDayField = TakeHeaderField(rest);
-    const std::string_view lastDayField = TakeHeaderField(rest);
-    const TDateTime firstDay = krd52100::HeaderDay(firstDayField);
-    const TDateTime lastDay = krd52100::HeaderDay(lastDayField);
-    lblDadoArq->SetCaption("Filial Origem " + originBranch + " " + originBranchName + " Cardápio de " +
-                           DateToStr(firstDay) + " até " + DateToStr(lastDay));
+    const auto header = krd52100::ParseHeaderLine(krd52100::ReadHeaderLine(medNmArquivo->Text()));
+    if (!header) MensErro(msgPadrao->Msg("Arquivo_Invalido"), true);
+    lblDadoArq->SetCaption(header->Summary());
 }

@@ -10,6 +10,7 @@
 #include "DateTime.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,14 +25,22 @@ inline constexpr std::size_t kMaxHeaderLineBytes = 64 * 1024;
 // EInOutError when the file cannot be opened or read.
 std::string ReadHeaderLine(const std::string& fileName);
 
-// The raw bytes before the next separator of `rest`, which then loses them and the separator.
-// When `rest` holds no separator the field is empty and `rest` stays as it is, so every later
-// field comes out empty too.
-std::string_view TakeHeaderField(std::string_view& rest);
+// What the screen takes from a header line.
+struct IntegrationFileHeader {
+    std::string originBranch;  // code and name decoded from Windows-1252
+    std::string originBranchName;
+    TDateTime firstDay;
+    TDateTime lastDay;
 
-// A header day: year from characters 1-4, month from 5-6, day from 7 on (at most 8 of them),
-// each read as an integer. Raises EConvertError for a part that is no integer (an empty one
-// included) or a day that does not exist.
-TDateTime HeaderDay(std::string_view field);
+    // The line the screen shows once the file is chosen.
+    std::string Summary() const;
+};
+
+// The screen's check of a header line (without its line end). Empty when the first field is not
+// CARDAPIO: the file is no integration file. A missing separator leaves every later field empty.
+// Each day is read as year (characters 1-4), month (5-6) and day (7 on, at most 8 of them), each
+// an integer; raises EConvertError for a part that is no integer (an empty one included) or a day
+// that does not exist. Nothing else is checked here: the load reads the whole file.
+std::optional<IntegrationFileHeader> ParseHeaderLine(std::string_view line);
 
 }  // namespace krd52100

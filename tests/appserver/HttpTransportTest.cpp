@@ -57,6 +57,9 @@ TEST_F(HttpTransportTest, MethodPathsBadBodiesAndOversizedRequests) {
 
     EXPECT_EQ(client.Post("/call", "not msgpack \xc1").status, 400);
     EXPECT_EQ(client.Post("/call", EncodeVariant("GetPesqServ")).status, 400);
+    auto deep = client.Post("/call", std::string(1000, '\x91') + '\x90');
+    EXPECT_EQ(deep.status, 400);
+    EXPECT_NE(deep.body.find("nested deeper than 32 levels"), std::string::npos) << deep.body;
     EXPECT_EQ(client.Post("/call", EncodeVariant(VarArrayOf({"GetPesqServ", std::string(8000, 'x')}))).status, 413);
     EXPECT_EQ(client.Post("/outro", EncodeVariant(VarArrayOf({}))).status, 404);
 }

@@ -93,6 +93,10 @@ protected:
                 response.set_content("\xc1 not a variant", "application/x-msgpack");
                 return;
             }
+            if (request.matches[1] == "Deep") {
+                response.set_content(std::string(100000, '\x91') + '\x90', "application/x-msgpack");
+                return;
+            }
             Variant args = DecodeVariant(request.body);
             Variant answer = Success(VarArrayOf({std::string(request.matches[1]), static_cast<int>(args.ArrayLength())}));
             response.set_content(EncodeVariant(answer), "application/x-msgpack");
@@ -142,6 +146,7 @@ TEST_F(HttpConnection, RefusalsAndUnreadableAnswersBecomeFailureAnswers) {
     ExpectFailure(connection.Call("GetDiretorio"), "HTTP 401");
     token_.clear();
     ExpectFailure(connection.Call("Garbage"), "Resposta ilegível");
+    ExpectFailure(connection.Call("Deep"), "Resposta ilegível");
 }
 
 TEST_F(HttpConnection, UnreachableServerBecomesAFailureAnswer) {

@@ -1,6 +1,7 @@
 // Filter texts as the screen builds them, the expression syntax, and how filtering meets
 // editing and navigation.
 #include "DataSetTrace.h"
+#include "FilterExpression.h"
 #include "SysUtils.h"
 #include "TIntegerField.h"
 
@@ -51,8 +52,18 @@ struct PairSet {
 
 using Diets = std::vector<std::string>;
 
+std::string Repeated(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
+std::string InParentheses(int levels, const std::string& text) {
+    return Repeated("(", levels) + text + Repeated(")", levels);
+}
+
 struct FilterCase {
-    const char* text;
+    std::string text;
     TFilterOptions options;
     Diets expected;
 };
@@ -82,10 +93,13 @@ INSTANTIATE_TEST_SUITE_P(
         FilterCase{"CDSERVORIG = '0000*'", 0, {"0001", "0002", "0001", "0004"}},
         FilterCase{"CDSERVORIG = '0000*'", foNoPartialCompare, {}},
         FilterCase{"[CDDIETORIG] < '0002'", 0, {"0001", "0001"}},
-        FilterCase{"   ", 0, {"0001", "0002", "0001", "0003", "0004", "0005"}}),
+        FilterCase{"   ", 0, {"0001", "0002", "0001", "0003", "0004", "0005"}},
+        FilterCase{InParentheses(dataset::kMaxFilterNesting - 1, "CDSERVORIG = 'abc'"), 0, {"0005"}},
+        FilterCase{Repeated("CDDIETORIG >= '0005' AND ", dataset::kMaxFilterNesting - 1) + "CDSERVORIG = 'abc'", 0,
+                   {"0005"}}),
     [](const ::testing::TestParamInfo<FilterCase>& info) { return "Case" + std::to_string(info.index); });
 
-class BadFilter : public ::testing::TestWithParam<const char*> {};
+class BadFilter : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(BadFilter, IsRefusedAndChangesNothing) {
     PairSet set;
@@ -100,6 +114,14 @@ INSTANTIATE_TEST_SUITE_P(Syntax, BadFilter,
                                            "UPPER(CDSERVORIG) = 'A'", "NOSUCHFIELD = '1'", "CDSERVORIG = ",
                                            "CDSERVORIG = '1' AND", "(CDSERVORIG = '1'", "CDSERVORIG + 1 = 2",
                                            "CDSERVORIG = '1' CDSERVDEST", "CDSERVORIG IS BLANK"));
+
+INSTANTIATE_TEST_SUITE_P(
+    Nesting, BadFilter,
+    ::testing::Values(InParentheses(dataset::kMaxFilterNesting, "CDSERVORIG = 'abc'"),
+                      Repeated("NOT ", dataset::kMaxFilterNesting) + "CDSERVORIG = 'abc'",
+                      Repeated("CDDIETORIG >= '0005' AND ", dataset::kMaxFilterNesting) + "CDSERVORIG = 'abc'",
+                      Repeated("CDDIETORIG >= '0005' OR ", dataset::kMaxFilterNesting) + "CDSERVORIG = 'abc'",
+                      InParentheses(100000, "CDSERVORIG = 'abc'")));
 
 TEST(ClientDataSetFilter, NumbersCompareByValueOnIntegerFields) {
     TClientDataSet cds;

@@ -51,6 +51,16 @@ TEST(DataPacket, DecodeRefusesMalformedInputWithoutCrashing) {
     for (const std::string& bytes : bad) EXPECT_THROW(DataPacket::Decode(bytes), EVariantError) << bytes.size();
 }
 
+// `levels` arrays, each the only element of the one around it, the innermost empty.
+std::string NestedArrays(size_t levels) { return std::string(levels - 1, '\x91') + '\x90'; }
+
+TEST(DataPacket, DecodeRefusesArraysNestedBeyondTheBound) {
+    Variant innermost = DecodeVariant(NestedArrays(32));
+    for (int level = 1; level < 32; ++level) innermost = Variant(innermost[0]);
+    EXPECT_EQ(innermost.ArrayLength(), 0u);
+    for (size_t levels : {33, 100000}) EXPECT_THROW(DecodeVariant(NestedArrays(levels)), EVariantError) << levels;
+}
+
 TEST(DataPacket, DecodeRefusesRowsThatDoNotMatchTheFields) {
     DataPacket p;
     p.Fields = {{"A", FieldType::Integer, 0, false}};
