@@ -73,9 +73,13 @@ void ControlBinding::ApplyColours() {
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
         colours.setColor(role, QtCanvas::QtColor(control_->Color()));
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
-        colours.setColor(role, QtCanvas::QtColor(control_->Font().Color));
+        SetEnabledColour(colours, role, QtCanvas::QtColor(control_->Font().Color));
     widget_->setPalette(colours);
     widget_->setAutoFillBackground(true);
+}
+
+void ControlBinding::SetEnabledColour(QPalette& colours, QPalette::ColorRole role, const QColor& colour) {
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) colours.setColor(group, role, colour);
 }
 
 void ControlBinding::Gesture(const std::function<void()>& action) {

@@ -45,8 +45,8 @@ void EditBinding::HandSelection() {
 
 void EditBinding::ApplyColours() {
     QPalette colours = View().palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        colours.setColor(group, QPalette::Base, QtCanvas::QtColor(Edit().Color()));
-    colours.setColor(QPalette::Text, QtCanvas::QtColor(Edit().Font().Color));
+    SetEnabledColour(colours, QPalette::Base, QtCanvas::QtColor(Edit().Color()));
+    SetEnabledColour(colours, QPalette::Text, QtCanvas::QtColor(Edit().Font().Color));
+    colours.setColor(QPalette::Disabled, QPalette::Base, QtCanvas::QtColor(clBtnFace));
     View().setPalette(colours);
 }
