@@ -42,7 +42,8 @@ std::vector<TControl*> AlignedControls(const std::vector<TControl*>& controls, T
         default: return 0;
         }
     };
-    std::stable_sort(aligned.begin(), aligned.end(), [&key](const TControl* a, const TControl* b) { return key(a) < key(b); });
+    std::stable_sort(aligned.begin(), aligned.end(),
+                     [&key](const TControl* a, const TControl* b) { return key(a) < key(b); });
     return aligned;
 }
 
@@ -64,7 +65,8 @@ void TWinControl::AlignControls() {
     aligning_ = true;
     TRect free = ClientRect();
     for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient})
-        for (TControl* control : AlignedControls(controls_, align)) control->PlaceByParent(TakeSide(free, align, *control));
+        for (TControl* control : AlignedControls(controls_, align))
+            control->PlaceByParent(TakeSide(free, align, *control));
     const TPoint size{ClientRect().Width(), ClientRect().Height()};
     for (TControl* control : std::vector<TControl*>(controls_))
         if (control->Align() == alNone) control->FollowAnchors(size);

@@ -140,7 +140,8 @@ TEST_F(ScreenWindowTest, MaximisedScreenGrowsItsWorkingAreaAndComesBackAsPlaced)
     EXPECT_EQ(Focused(), &WidgetOf(*frm.medNmArquivo));
     EXPECT_FALSE(frm.cdsServicos->Active());
     const TDBGrid& services = *frm.dbgPadrao;
-    EXPECT_EQ(WidgetOf(services).geometry(), QRect(services.Left(), services.Top(), services.Width(), services.Height()));
+    EXPECT_EQ(WidgetOf(services).geometry(),
+              QRect(services.Left(), services.Top(), services.Width(), services.Height()));
     EXPECT_EQ(WidgetOf(services).mapTo(screen_, QPoint(0, WidgetOf(services).height())).y(),
               frm.ClientHeight() - 337 + 2 + 140 + 24 + 131) << "the grid's bottom keeps its distance to the screen's";
     KeepPicture(Main(), "client-maximised-screen.png");
@@ -153,7 +154,8 @@ TEST_F(ScreenWindowTest, MaximisedScreenGrowsItsWorkingAreaAndComesBackAsPlaced)
 }
 
 TEST_F(ScreenWindowTest, FileDialogAndBoxCaptionsSpeakTheSessionsLanguage) {
-    if (ClientLanguage::SessionLocale().language() != QLocale::Portuguese) GTEST_SKIP() << "the session is not in Portuguese";
+    if (ClientLanguage::SessionLocale().language() != QLocale::Portuguese)
+        GTEST_SKIP() << "the session is not in Portuguese";
     StartClient();
     TfrmIntegraCardapio& frm = Open();
     QString title;
