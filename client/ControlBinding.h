@@ -52,9 +52,9 @@ protected:
     // a control that takes the focus on click gets it, and Qt sees the press only if it did.
     virtual bool Press();
 
-    // `colour` for `role` while the control is enabled. Disabled, it keeps the style's greyed
-    // colour, so that a disabled control looks disabled whatever colours the screen gave it.
-    static void SetEnabledColour(QPalette& colours, QPalette::ColorRole role, const QColor& colour);
+    // `enabled` for `role` while the control is enabled, `disabled` once it is not: a disabled
+    // control looks disabled whatever colours the screen gave it.
+    static void SetColours(QPalette& colours, QPalette::ColorRole role, const QColor& enabled, const QColor& disabled);
 
     // Runs a user gesture (a dispatched platform action), then lets the window catch up.
     void Gesture(const std::function<void()>& action);

@@ -45,8 +45,7 @@ void EditBinding::HandSelection() {
 
 void EditBinding::ApplyColours() {
     QPalette colours = View().palette();
-    SetEnabledColour(colours, QPalette::Base, QtCanvas::QtColor(Edit().Color()));
-    SetEnabledColour(colours, QPalette::Text, QtCanvas::QtColor(Edit().Font().Color));
-    colours.setColor(QPalette::Disabled, QPalette::Base, QtCanvas::QtColor(clBtnFace));
+    SetColours(colours, QPalette::Base, QtCanvas::QtColor(Edit().Color()), QtCanvas::QtColor(clBtnFace));
+    SetColours(colours, QPalette::Text, QtCanvas::QtColor(Edit().Font().Color), QtCanvas::QtColor(clGrayText));
     View().setPalette(colours);
 }

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "ClientHost.h"
+#include "ProductIcon.h"
 #include "ScreenWindow.h"
 
 #include "TApplication.h"
@@ -15,6 +16,7 @@
 
 MainWindow::MainWindow(ClientHost& host) : host_(host), area_(new QMdiArea(this)) {
     setWindowTitle("Cardápios");
+    setWindowIcon(ProductIcon::Icon());
     setCentralWidget(area_);
     area_->setBackground(QColor(0x80, 0x80, 0x80));
     resize(1000, 640);

@@ -2,6 +2,7 @@
 
 #include "ControlBinding.h"
 #include "KeyRouting.h"
+#include "ProductIcon.h"
 #include "QtCanvas.h"
 #include "WidgetFactory.h"
 
@@ -19,6 +20,7 @@
 ScreenWindow::ScreenWindow(TForm& form, QWidget* parent) : QWidget(parent), form_(&form) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setFocusPolicy(Qt::ClickFocus);
+    setWindowIcon(ProductIcon::Icon());  // the frame shows its contents' icon
     form.SetObserver(this);
     for (TControl* child : form.Controls()) WidgetFactory::Create(*child, *this, *this);
     ControlChanged(form, TControlChange::Text);
