@@ -33,6 +33,7 @@ StartDialog::StartDialog(const ClientOptions& options, QWidget* parent)
       token_(Field("token", options.token, this)),
       database_(Field("database", options.database.string(), this)) {
     setWindowTitle("Entrar");
+    setMinimumWidth(400);  // the hints of the blank fields show whole
     branch_->setValidator(new QRegularExpressionValidator(QRegularExpression("\\d{0,4}"), branch_));
     mode_->addItems({"Matriz", "Filial"});
     mode_->setCurrentIndex(options.branchMode ? 1 : 0);
