@@ -88,7 +88,7 @@ public:
     // The parent's edges whose distance the control keeps when the parent is resized (left and
     // top by default): anchored to two opposite edges it stretches, to neither it keeps its centre
     // where it was in proportion. The distances are those of the last SetBounds, SetParent or
-    // SetAnchors; a parent too small to give them leaves the control as it is until it grows.
+    // SetAnchors; taken while the parent had no size yet, they are taken again once it has one.
     TAnchors Anchors() const { return anchors_; }
     void SetAnchors(TAnchors anchors);
 
