@@ -73,9 +73,15 @@ void ControlBinding::ApplyColours() {
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
         colours.setColor(role, QtCanvas::QtColor(control_->Color()));
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
-        colours.setColor(role, QtCanvas::QtColor(control_->Font().Color));
+        SetColours(colours, role, QtCanvas::QtColor(control_->Font().Color), QtCanvas::QtColor(clGrayText));
     widget_->setPalette(colours);
     widget_->setAutoFillBackground(true);
+}
+
+void ControlBinding::SetColours(QPalette& colours, QPalette::ColorRole role, const QColor& enabled,
+                                const QColor& disabled) {
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) colours.setColor(group, role, enabled);
+    colours.setColor(QPalette::Disabled, role, disabled);
 }
 
 void ControlBinding::Gesture(const std::function<void()>& action) {

@@ -52,6 +52,10 @@ protected:
     // a control that takes the focus on click gets it, and Qt sees the press only if it did.
     virtual bool Press();
 
+    // `enabled` for `role` while the control is enabled, `disabled` once it is not: a disabled
+    // control looks disabled whatever colours the screen gave it.
+    static void SetColours(QPalette& colours, QPalette::ColorRole role, const QColor& enabled, const QColor& disabled);
+
     // Runs a user gesture (a dispatched platform action), then lets the window catch up.
     void Gesture(const std::function<void()>& action);
     // The control as one that takes the focus, or nullptr.

@@ -45,8 +45,7 @@ void EditBinding::HandSelection() {
 
 void EditBinding::ApplyColours() {
     QPalette colours = View().palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        colours.setColor(group, QPalette::Base, QtCanvas::QtColor(Edit().Color()));
-    colours.setColor(QPalette::Text, QtCanvas::QtColor(Edit().Font().Color));
+    SetColours(colours, QPalette::Base, QtCanvas::QtColor(Edit().Color()), QtCanvas::QtColor(clBtnFace));
+    SetColours(colours, QPalette::Text, QtCanvas::QtColor(Edit().Font().Color), QtCanvas::QtColor(clGrayText));
     View().setPalette(colours);
 }

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "ClientHost.h"
+#include "ProductIcon.h"
 #include "ScreenWindow.h"
 
 #include "TApplication.h"
@@ -15,6 +16,7 @@
 
 MainWindow::MainWindow(ClientHost& host) : host_(host), area_(new QMdiArea(this)) {
     setWindowTitle("Cardápios");
+    setWindowIcon(ProductIcon::Icon());
     setCentralWidget(area_);
     area_->setBackground(QColor(0x80, 0x80, 0x80));
     resize(1000, 640);
@@ -29,7 +31,7 @@ MainWindow::~MainWindow() { disconnect(area_, nullptr, this, nullptr); }
 
 void MainWindow::BuildMenu() {
     QMenu* menu = menuBar()->addMenu("&Cardápios");
-    QAction* import = menu->addAction("Integração de Cardápios - Importação");
+    QAction* import = menu->addAction("&Integração de Cardápios - Importação");
     import->setObjectName("importScreenAction");
     connect(import, &QAction::triggered, this, [this] { OpenImportScreen(); });
     menu->addSeparator();
@@ -38,9 +40,10 @@ void MainWindow::BuildMenu() {
 
 void MainWindow::ShowSession() {
     const ClientOptions& options = host_.Options();
+    const QString server = options.server == "embedded" ? "interno" : QString::fromStdString(options.server);
     QString text = QString("Operador: %1   Filial: %2   Modo: %3   Servidor: %4")
                        .arg(QString::fromStdString(options.operatorCode), QString::fromStdString(options.branch),
-                            options.branchMode ? "Filial" : "Matriz", QString::fromStdString(options.server));
+                            options.branchMode ? "Filial" : "Matriz", server);
     auto* session = new QLabel(text, this);
     session->setObjectName("sessionLabel");
     statusBar()->addWidget(session);
@@ -59,7 +62,7 @@ ScreenWindow* MainWindow::OpenImportScreen() {
     if (!window) {
         window = new ScreenWindow(*form);
         QMdiSubWindow* frame = area_->addSubWindow(window, Qt::SubWindow | Qt::WindowTitleHint |
-                                                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                                               Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                                                                Qt::WindowCloseButtonHint);
         frame->setAttribute(Qt::WA_DeleteOnClose, false);
         window->AttachFrame();

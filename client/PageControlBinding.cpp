@@ -10,10 +10,8 @@
 
 namespace {
 
-// The page area at 96 dpi: below the tabs, inside the frame's borders.
+// The tabs' height at 96 dpi; the page area below them is the control's DisplayRect.
 constexpr int kTabHeight = 22;
-constexpr int kAreaTop = 24;
-constexpr int kBorder = 4;
 
 }  // namespace
 
@@ -43,7 +41,8 @@ void PageControlBinding::Place() {
     QRect all = Widget()->rect();
     tabs_->setGeometry(2, 0, all.width() - 4, kTabHeight);
     frame_->setGeometry(0, kTabHeight, all.width(), all.height() - kTabHeight);
-    area_->setGeometry(kBorder, kAreaTop, all.width() - 2 * kBorder, all.height() - kAreaTop - kBorder);
+    const TRect area = Pages().DisplayRect();
+    area_->setGeometry(area.Left, area.Top, area.Width(), area.Height());
     for (QObject* page : area_->children())
         if (page->isWidgetType()) static_cast<QWidget*>(page)->setGeometry(area_->rect());
 }

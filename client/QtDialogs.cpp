@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-
 namespace {
 
 QMessageBox::Icon IconOf(TMsgDlgType type) {
@@ -19,14 +18,6 @@ QMessageBox::Icon IconOf(TMsgDlgType type) {
     case mtConfirmation: return QMessageBox::Question;
     default: return QMessageBox::NoIcon;
     }
-}
-
-// The platform's button captions (the host runs in Portuguese).
-const char* CaptionOf(TMsgDlgBtn button) {
-    static const char* const kCaptions[] = {"&Sim", "&Não", "OK", "Cancelar", "&Abortar", "&Repetir",
-                                            "&Ignorar", "&Todos", "N&ão para todos", "Sim para &todos",
-                                            "A&juda", "&Fechar"};
-    return kCaptions[button];
 }
 
 QMessageBox::ButtonRole RoleOf(TMsgDlgBtn button) {
@@ -54,7 +45,7 @@ int QtDialogs::MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButt
     for (int b = mbYes; b <= mbClose; ++b) {
         auto button = static_cast<TMsgDlgBtn>(b);
         if (!buttons.Contains(button)) continue;
-        shown.emplace_back(box.addButton(QString::fromUtf8(CaptionOf(button)), RoleOf(button)), button);
+        shown.emplace_back(box.addButton(QString::fromStdString(MsgDlgButtonCaption(button)), RoleOf(button)), button);
     }
     box.setDefaultButton(static_cast<QPushButton*>(shown.front().first));
     // Escape and the window's close button answer as the platform's box does: Cancel when

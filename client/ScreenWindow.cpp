@@ -2,6 +2,7 @@
 
 #include "ControlBinding.h"
 #include "KeyRouting.h"
+#include "ProductIcon.h"
 #include "QtCanvas.h"
 #include "WidgetFactory.h"
 
@@ -11,25 +12,20 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QTimer>
 
 #include <algorithm>
 
-namespace {
-
-// A form's bounds are its outer size at 96 dpi: the client area is less its borders and caption.
-constexpr int kBorderWidth = 4;
-constexpr int kCaptionHeight = 19;
-
-}  // namespace
-
 ScreenWindow::ScreenWindow(TForm& form, QWidget* parent) : QWidget(parent), form_(&form) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setFocusPolicy(Qt::ClickFocus);
+    setWindowIcon(ProductIcon::Icon());  // the frame shows its contents' icon
     form.SetObserver(this);
     for (TControl* child : form.Controls()) WidgetFactory::Create(*child, *this, *this);
     ControlChanged(form, TControlChange::Text);
     ControlChanged(form, TControlChange::Color);
+    setMinimumSize(sizeHint());
     FollowBounds();
 }
 
@@ -61,13 +57,24 @@ void ScreenWindow::AttachFrame() {
     ControlChanged(*form_, TControlChange::Visible);
 }
 
+QSize ScreenWindow::sizeHint() const {
+    return form_ ? QSize(form_->ClientWidth(), form_->ClientHeight()) : QWidget::sizeHint();
+}
+
 void ScreenWindow::FollowBounds() {
-    if (!form_) return;
-    setFixedSize(std::max(0, form_->Width() - 2 * kBorderWidth),
-                 std::max(0, form_->Height() - kCaptionHeight - 2 * kBorderWidth));
-    if (Frame() == this) return;
+    if (!form_ || resizing_) return;
+    if (Frame() == this) return resize(sizeHint());
+    if (Frame()->isMaximized()) return;
     Frame()->adjustSize();
     Frame()->move(form_->Left(), form_->Top());
+}
+
+void ScreenWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!form_ || event->size() == sizeHint()) return;
+    resizing_ = true;
+    form_->SetClientSize(event->size().width(), event->size().height());
+    resizing_ = false;
 }
 
 void ScreenWindow::Synchronize() {
@@ -123,9 +130,13 @@ void ScreenWindow::ControlDestroyed(TControl&) {
 // which would take it to the platform as a user's focus move: on a form going away, or one the
 // screen just hid. The focus leaves first, so nothing moves.
 void ScreenWindow::HideFrame() {
+    LetGoOfFocus();
+    Frame()->hide();
+}
+
+void ScreenWindow::LetGoOfFocus() {
     QWidget* focused = QApplication::focusWidget();
     if (focused && (focused == Frame() || Frame()->isAncestorOf(focused))) focused->clearFocus();
-    Frame()->hide();
 }
 
 bool ScreenWindow::event(QEvent* event) {
@@ -147,8 +158,15 @@ void ScreenWindow::keyPressEvent(QKeyEvent* event) {
 // Tab and Shift+Tab move the platform's focus, through the form's key routing.
 bool ScreenWindow::focusNextPrevChild(bool) { return false; }
 
-// The frame's close button asks the form; the frame goes only with the form.
+// The frame's close button asks the form; the frame goes only with the form. Maximised or
+// restored, the frame hides itself for a moment (see HideFrame): the focus leaves, and comes back
+// to the platform's control once the frame has its new size.
 bool ScreenWindow::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && form_) {
+        LetGoOfFocus();
+        ScheduleFollowFocus();
+        return false;
+    }
     if (event->type() != QEvent::Close || !form_) return false;
     event->ignore();
     TForm* form = form_;

@@ -1,6 +1,8 @@
 #pragma once
 // A platform form as the window's contents: every control on it shown by a Qt widget (see
 // WidgetFactory), the form's caption as the window title, its client area as the widget's size.
+// The window can grow (never below the size the form was first shown at): its new size becomes
+// the form's client size, and the controls follow their alignment and anchors.
 // The platform's focus model decides where the focus is; after every gesture the window brings
 // its widgets and the Qt focus in line with it. Keys reaching the window itself (no control
 // focused) go to the form's key routing too, and Tab never moves Qt's own focus chain.
@@ -44,8 +46,11 @@ public:
     void ControlChanged(TControl& control, TControlChange change) override;
     void ControlDestroyed(TControl& control) override;
 
+    QSize sizeHint() const override;
+
 protected:
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +58,8 @@ protected:
 private:
     QWidget* Frame();
     void HideFrame();
+    // Takes the Qt focus out of the frame before Qt moves it along its own chain.
+    void LetGoOfFocus();
     void FollowFocus();
     void FollowBounds();
 
@@ -60,4 +67,5 @@ private:
     std::map<const TControl*, QWidget*> widgets_;
     std::vector<ControlBinding*> bindings_;
     bool followPending_ = false;
+    bool resizing_ = false;  // the user's resizing reaches the form: the window already has the size
 };

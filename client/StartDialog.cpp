@@ -10,6 +10,10 @@
 
 namespace {
 
+// The server inside the client itself: the options call it "embedded", the dialog leaves the
+// field blank.
+constexpr const char* kEmbedded = "embedded";
+
 QLineEdit* Field(const char* name, const std::string& value, QWidget* parent) {
     auto* field = new QLineEdit(QString::fromStdString(value), parent);
     field->setObjectName(name);
@@ -25,14 +29,16 @@ StartDialog::StartDialog(const ClientOptions& options, QWidget* parent)
       branch_(Field("branch", options.branch, this)),
       mode_(new QComboBox(this)),
       acronym_(Field("acronym", options.moduleAcronym, this)),
-      server_(Field("server", options.server, this)),
+      server_(Field("server", options.server == kEmbedded ? std::string() : options.server, this)),
       token_(Field("token", options.token, this)),
       database_(Field("database", options.database.string(), this)) {
     setWindowTitle("Entrar");
+    setMinimumWidth(400);  // the hints of the blank fields show whole
     branch_->setValidator(new QRegularExpressionValidator(QRegularExpression("\\d{0,4}"), branch_));
     mode_->addItems({"Matriz", "Filial"});
     mode_->setCurrentIndex(options.branchMode ? 1 : 0);
     token_->setEchoMode(QLineEdit::Password);
+    server_->setPlaceholderText("interno (neste computador)");
     database_->setPlaceholderText("empresa de demonstração");
     auto* form = new QFormLayout(this);
     form->addRow("Operador", operator_);
@@ -54,8 +60,9 @@ void StartDialog::Check() {
         QMessageBox::warning(this, windowTitle(), "Informe a filial com quatro dígitos.");
         return;
     }
-    if (server_->text() != "embedded" && !server_->text().startsWith("http://")) {
-        QMessageBox::warning(this, windowTitle(), "Servidor: \"embedded\" ou http://endereço:porta.");
+    const QString server = server_->text().trimmed();
+    if (!server.isEmpty() && server != kEmbedded && !server.startsWith("http://")) {
+        QMessageBox::warning(this, windowTitle(), "Servidor: em branco para o interno, ou http://endereço:porta.");
         return;
     }
     accept();
@@ -67,7 +74,7 @@ ClientOptions StartDialog::Options() const {
     options.branch = branch_->text().toStdString();
     options.branchMode = mode_->currentIndex() == 1;
     options.moduleAcronym = acronym_->text().trimmed().toStdString();
-    options.server = server_->text().trimmed().toStdString();
+    options.server = server_->text().trimmed().isEmpty() ? kEmbedded : server_->text().trimmed().toStdString();
     options.token = token_->text().toStdString();
     options.database = database_->text().trimmed().toStdString();
     return options;

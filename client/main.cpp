@@ -2,7 +2,9 @@
 // dialog unless --no-start-dialog), sets the host up and shows the main window, from whose menu
 // the menu import screen opens.
 #include "ClientHost.h"
+#include "ClientLanguage.h"
 #include "MainWindow.h"
+#include "ProductIcon.h"
 #include "StartDialog.h"
 
 #include "Package.h"
@@ -36,6 +38,8 @@ int main(int argc, char** argv) {
     if (options.modulePath.empty()) options.modulePath = Package::BesideProgram("KRD52100.so", KRD52100_MODULE_PATH);
 
     QApplication application(argc, argv);
+    ClientLanguage::Install(application);
+    QApplication::setWindowIcon(ProductIcon::Icon());
     if (options.startDialog) {
         StartDialog dialog(options);
         if (dialog.exec() != QDialog::Accepted) return 0;

@@ -83,8 +83,9 @@ void TfrmPadrImportExport::BuildLayout() {
     SetBounds(0, 0, 632, 364);
     grbDadosRel = Make<TGroupBox>(this, this, "grbDadosRel");
     grbDadosRel->SetBounds(4, 2, 569, 319);
+    grbDadosRel->SetAnchors({akLeft, akTop, akRight, akBottom});  // the working area grows with the screen
     panMenu = Make<TPanel>(this, this, "panMenu");
-    panMenu->Align = alRight;
+    panMenu->SetAlign(alRight);
     panMenu->SetBounds(577, 0, 47, 337);
     panBotoes = Make<TPanel>(this, panMenu, "panBotoes");
     panBotoes->SetBounds(2, 2, 43, 90);
@@ -97,12 +98,22 @@ void TfrmPadrImportExport::BuildLayout() {
     sbtSair->ShowHint = true;
     sbtSair->OnClick = [this](TComponent* sender) { sbtSairClick(sender); };
     lblCodTela = Make<TLabel>(this, panMenu, "lblCodTela");
-    lblCodTela->SetBounds(2, 318, 43, 13);
+    // The screen's code, centred under the buttons across the whole column, in a small font so
+    // that eight characters fit its width.
+    lblCodTela->SetBounds(0, 318, 47, 13);
+    lblCodTela->SetAnchors({akLeft, akBottom});
+    lblCodTela->AutoSize = false;
+    lblCodTela->Alignment = taCenter;
+    lblCodTela->Transparent = true;  // the column's border shows through at its ends
+    TFont codeFont = lblCodTela->Font();
+    codeFont.Size = 7;
+    lblCodTela->SetFont(codeFont);
     panProgresso = Make<TPanel>(this, this, "panProgresso");
-    panProgresso->Align = alBottom;
+    panProgresso->SetAlign(alBottom);
     panProgresso->SetBounds(0, 321, 577, 16);
     pgbProgresso = Make<TProgressBar>(this, panProgresso, "pgbProgresso");
     pgbProgresso->SetBounds(4, 2, 569, 12);
+    pgbProgresso->SetAnchors({akLeft, akTop, akRight});
     msgPadrao = new TMessages(this);
     msgPadrao->SetName("msgPadrao");
 }

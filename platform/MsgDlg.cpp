@@ -21,16 +21,37 @@ int ModalResultOf(TMsgDlgBtn button) {
     return mrNone;
 }
 
+namespace {
+
+TMsgDlgLanguage gLanguage = TMsgDlgLanguage::PortugueseBrazil;
+
+// Captions by type (warning, error, information, confirmation) and by button, in TMsgDlgBtn order.
+struct Captions {
+    const char* types[4];
+    const char* buttons[12];
+};
+
+const Captions kEnglish{{"Warning", "Error", "Information", "Confirm"},
+                        {"&Yes", "&No", "OK", "Cancel", "&Abort", "&Retry", "&Ignore", "&All", "N&o to All",
+                         "Yes to &All", "&Help", "&Close"}};
+const Captions kPortugueseBrazil{{"Aviso", "Erro", "Informação", "Confirmação"},
+                                 {"&Sim", "&Não", "OK", "Cancelar", "&Abortar", "&Repetir", "&Ignorar", "&Todos",
+                                  "N&ão para todos", "Sim para &todos", "A&juda", "&Fechar"}};
+
+const Captions& Current() { return gLanguage == TMsgDlgLanguage::English ? kEnglish : kPortugueseBrazil; }
+
+}  // namespace
+
+void SetMsgDlgLanguage(TMsgDlgLanguage language) { gLanguage = language; }
+
+TMsgDlgLanguage MsgDlgLanguage() { return gLanguage; }
+
 std::string MsgDlgCaption(TMsgDlgType type) {
-    switch (type) {
-    case mtWarning: return "Aviso";
-    case mtError: return "Erro";
-    case mtInformation: return "Informação";
-    case mtConfirmation: return "Confirmação";
-    case mtCustom: return Application->Title;
-    }
-    return {};
+    if (type == mtCustom) return Application->Title;
+    return Current().types[type];
 }
+
+std::string MsgDlgButtonCaption(TMsgDlgBtn button) { return Current().buttons[button]; }
 
 int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext) {
     return Application->DialogService().MessageDlg(text, type, buttons, helpContext);

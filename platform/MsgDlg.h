@@ -33,8 +33,16 @@ constexpr int mrClose = 11;
 
 // The modal result a button gives (mbHelp gives mrNone: it closes nothing).
 int ModalResultOf(TMsgDlgBtn button);
-// The box's caption for its type ("Warning", "Error", "Information", "Confirm"; the
-// application title for mtCustom).
+
+// The language of the box's captions, as the desktop's installed language resources give them:
+// English until the host chooses another for the whole process.
+enum class TMsgDlgLanguage { English, PortugueseBrazil };
+void SetMsgDlgLanguage(TMsgDlgLanguage language);
+TMsgDlgLanguage MsgDlgLanguage();
+// The box's caption for its type ("Warning", "Error", "Information", "Confirm", or "Aviso",
+// "Erro", "Informação", "Confirmação"; the application title for mtCustom).
 std::string MsgDlgCaption(TMsgDlgType type);
+// A button's caption, its accelerator marked with '&' ("&Yes", "&Sim").
+std::string MsgDlgButtonCaption(TMsgDlgBtn button);
 
 int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext);

@@ -11,6 +11,7 @@
 #include "TComponent.h"
 #include "TFont.h"
 #include "TRect.h"
+#include "TSet.h"
 
 #include <string>
 
@@ -32,6 +33,8 @@ public:
 };
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = TSet<TAnchorKind>;
 
 class TControl : public TComponent {
 public:
@@ -67,13 +70,27 @@ public:
     int Width() const { return bounds_.Width(); }
     int Height() const { return bounds_.Height(); }
     TRect BoundsRect() const { return bounds_; }
-    TRect ClientRect() const { return Rect(0, 0, Width(), Height()); }
+    // The area inside the control where its children sit (a form's excludes its frame).
+    virtual TRect ClientRect() const { return Rect(0, 0, Width(), Height()); }
     void SetBounds(int left, int top, int width, int height);
     void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
     void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
     void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
     void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
-    TAlign Align = alNone;
+
+    // An aligned control sits at one side of what the parent's earlier aligned controls left
+    // free (alTop, alBottom, alLeft, alRight, placed in that order, each side in the order of the
+    // controls' positions), keeping its height (top, bottom) or width (left, right), or fills all
+    // that is left (alClient). The parent places it again whenever its own size or an aligned
+    // child's bounds change. Setting Align sets the matching anchors.
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
+    // The parent's edges whose distance the control keeps when the parent is resized (left and
+    // top by default): anchored to two opposite edges it stretches, to neither it keeps its centre
+    // where it was in proportion. The distances are those of the last SetBounds, SetParent or
+    // SetAnchors; taken while the parent had no size yet, they are taken again once it has one.
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors anchors);
 
     TColor Color() const { return color_; }
     void SetColor(TColor color);
@@ -102,8 +119,18 @@ public:
     // Tells the observer; controls call it from their setters, the form on focus moves.
     void Changed(TControlChange change);
 
+protected:
+    // The control's size changed (containers place their children again).
+    virtual void Resized() {}
+
 private:
-    friend class TWinControl;  // a container being destroyed lets go of its children
+    friend class TWinControl;  // a container being destroyed lets go of its children, and places them
+
+    // Where the parent's resizing or alignment puts the control: the anchor distances stay.
+    void PlaceByParent(TRect bounds);
+    void FollowAnchors(TPoint parentSize);
+    void TakeAnchorDistances();
+    void BoundsChanged(TRect old);
 
     TWinControl* parent_ = nullptr;
     bool enabled_ = true;
@@ -111,6 +138,12 @@ private:
     std::string text_;
     std::string hint_;
     TRect bounds_;
+    TAlign align_ = alNone;
+    TAnchors anchors_{akLeft, akTop};
+    // Per axis, what the anchors keep: the size (both edges), the near edge's position (far edge
+    // only) or the centre (neither); and the parent's client size when it was taken.
+    TPoint anchorRule_;
+    TPoint anchorParentSize_;
     TColor color_ = clBtnFace;
     TFont font_;
     TControlObserver* observer_ = nullptr;

@@ -115,6 +115,11 @@ void TDBGrid::ColumnsChanged() {
     Invalidate();
 }
 
+void TDBGrid::Resized() {
+    SyncTopRow();
+    TWinControl::Resized();
+}
+
 void TDBGrid::SyncTopRow() {
     TDataSet* dataSet = DataSet();
     if (!link_.Active() || !dataSet) return;

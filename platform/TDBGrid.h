@@ -140,6 +140,8 @@ public:
 protected:
     void KeyAction(Word& key, TShiftState shift) override;
     void CharAction(char& key) override;
+    // A taller or shorter grid shows more or fewer rows: the current one stays in view.
+    void Resized() override;
 
 private:
     friend class TGridDataLink;

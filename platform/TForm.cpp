@@ -3,6 +3,8 @@
 #include "TApplication.h"
 #include "TScreen.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsArrow(Word key) { return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN; }
@@ -25,6 +27,14 @@ TForm::~TForm() {
     if (OnDestroy) OnDestroy(this);
     Application->ForgetRelease(this);
     Screen->RemoveForm(this);
+}
+
+TRect TForm::ClientRect() const {
+    return Rect(0, 0, std::max(0, Width() - 2 * BorderWidth), std::max(0, Height() - CaptionHeight - 2 * BorderWidth));
+}
+
+void TForm::SetClientSize(int width, int height) {
+    SetBounds(Left(), Top(), width + 2 * BorderWidth, height + CaptionHeight + 2 * BorderWidth);
 }
 
 void TForm::SetWindowState(TWindowState state) {

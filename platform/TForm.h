@@ -39,6 +39,16 @@ public:
     TForm* ParentForm() const override { return const_cast<TForm*>(this); }
     bool TakesFocusOnClick() const override { return false; }
 
+    // The frame around the client area at 96 dpi: a form's bounds are its outer size.
+    static constexpr int BorderWidth = 4;
+    static constexpr int CaptionHeight = 19;
+    TRect ClientRect() const override;
+    int ClientWidth() const { return ClientRect().Width(); }
+    int ClientHeight() const { return ClientRect().Height(); }
+    // Resizes the form so that its client area is `width` x `height`; the controls follow their
+    // alignment and anchors.
+    void SetClientSize(int width, int height);
+
     bool KeyPreview = false;
     TFormStyle FormStyle = fsNormal;
     TWindowState WindowState() const { return windowState_; }

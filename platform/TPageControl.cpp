@@ -74,7 +74,27 @@ void TPageControl::KeyAction(Word& key, TShiftState shift) {
     if (shift.Empty() && (key == VK_LEFT || key == VK_RIGHT)) SelectNextPage(key == VK_RIGHT);
 }
 
+namespace {
+
+constexpr int kTabsHeight = 24;
+constexpr int kFrameWidth = 4;
+
+}  // namespace
+
+TRect TPageControl::DisplayRect() const {
+    return Rect(kFrameWidth, kTabsHeight, std::max(kFrameWidth, Width() - kFrameWidth),
+                std::max(kTabsHeight, Height() - kFrameWidth));
+}
+
+void TPageControl::Resized() {
+    const TRect area = DisplayRect();
+    for (TTabSheet* page : pages_) page->SetBounds(area.Left, area.Top, area.Width(), area.Height());
+    TWinControl::Resized();
+}
+
 void TPageControl::InsertPage(TTabSheet* page) {
+    const TRect area = DisplayRect();
+    page->SetBounds(area.Left, area.Top, area.Width(), area.Height());
     pages_.push_back(page);
     if (!activePage_) ChangeActivePage(page);
 }

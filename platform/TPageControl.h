@@ -36,8 +36,12 @@ public:
 
     bool WantsKey(Word key, TShiftState shift) const override;
 
+    // The area every page fills: below the tabs, inside the frame.
+    TRect DisplayRect() const;
+
 protected:
     void KeyAction(Word& key, TShiftState shift) override;
+    void Resized() override;
 
 private:
     friend class TTabSheet;

@@ -5,6 +5,50 @@
 
 #include <algorithm>
 
+namespace {
+
+// The aligned control's place at its side of `free`, which loses that strip.
+TRect TakeSide(TRect& free, TAlign align, const TControl& control) {
+    TRect place = free;
+    switch (align) {
+    case alTop:
+        place.Bottom = free.Top = std::min(free.Bottom, free.Top + control.Height());
+        break;
+    case alBottom:
+        place.Top = free.Bottom = std::max(free.Top, free.Bottom - control.Height());
+        break;
+    case alLeft:
+        place.Right = free.Left = std::min(free.Right, free.Left + control.Width());
+        break;
+    case alRight:
+        place.Left = free.Right = std::max(free.Left, free.Right - control.Width());
+        break;
+    default: break;  // alClient takes all that is left
+    }
+    return place;
+}
+
+// The visible children with `align`, in the order their sides are taken: nearest that side first.
+std::vector<TControl*> AlignedControls(const std::vector<TControl*>& controls, TAlign align) {
+    std::vector<TControl*> aligned;
+    for (TControl* control : controls)
+        if (control->Align() == align && control->Visible()) aligned.push_back(control);
+    auto key = [align](const TControl* c) {
+        switch (align) {
+        case alTop: return c->Top();
+        case alBottom: return -c->BoundsRect().Bottom;
+        case alLeft: return c->Left();
+        case alRight: return -c->BoundsRect().Right;
+        default: return 0;
+        }
+    };
+    std::stable_sort(aligned.begin(), aligned.end(),
+                     [&key](const TControl* a, const TControl* b) { return key(a) < key(b); });
+    return aligned;
+}
+
+}  // namespace
+
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
@@ -12,6 +56,21 @@ TWinControl::~TWinControl() {
     // Children may outlive their container (their owner destroys them later): they must not
     // reach back into it.
     for (TControl* control : controls_) control->parent_ = nullptr;
+}
+
+void TWinControl::AlignControls() {
+    // Placing a child may call back here (an aligned child's bounds changed): the pass under way
+    // places it already.
+    if (aligning_) return;
+    aligning_ = true;
+    TRect free = ClientRect();
+    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient})
+        for (TControl* control : AlignedControls(controls_, align))
+            control->PlaceByParent(TakeSide(free, align, *control));
+    const TPoint size{ClientRect().Width(), ClientRect().Height()};
+    for (TControl* control : std::vector<TControl*>(controls_))
+        if (control->Align() == alNone) control->FollowAnchors(size);
+    aligning_ = false;
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const {

@@ -56,7 +56,12 @@ public:
     virtual void DoEnter();
     virtual void DoExit();
 
+    // Places the aligned children, then the others by their anchors (see TControl::SetAlign and
+    // SetAnchors); runs by itself when the container's size or an aligned child changes.
+    void AlignControls();
+
 protected:
+    void Resized() override { AlignControls(); }
     // Built-in reaction to a key or character the handlers left alone.
     virtual void KeyAction(Word& /*key*/, TShiftState /*shift*/) {}
     virtual void CharAction(char& /*key*/) {}
@@ -69,4 +74,5 @@ private:
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
     bool tabStop_ = false;
+    bool aligning_ = false;
 };

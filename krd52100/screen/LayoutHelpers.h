@@ -15,6 +15,12 @@ Control* Place(TComponent* owner, TWinControl* parent, const char* name, int lef
     return control;
 }
 
+// The working area grows with the screen: these keep their distance to the right edge (and the
+// bottom one) of their parent as it grows, the rest keep their place.
+inline void GrowAcross(TControl* control) { control->SetAnchors({akLeft, akTop, akRight}); }
+inline void GrowAcrossAndDown(TControl* control) { control->SetAnchors({akLeft, akTop, akRight, akBottom}); }
+inline void KeepAtBottom(TControl* control) { control->SetAnchors({akLeft, akRight, akBottom}); }
+
 // Labels of the screen: bold 8-point "MS Sans Serif".
 inline void MakeBold(TControl* control) {
     TFont font = control->Font();

@@ -14,6 +14,7 @@
 #include "TRadioButton.h"
 
 using krd52100::DisplayOnly;
+using krd52100::GrowAcross;
 using krd52100::InputColour;
 using krd52100::MakeBold;
 using krd52100::Place;
@@ -38,6 +39,7 @@ TRadioButton* Radio(TComponent* owner, TWinControl* parent, const char* name, co
 
 void TfrmIntegraCardapio::BuildFilterPanel() {
     panFiltro = Place<TPanel>(this, grbDadosRel, "panFiltro", 2, 15, 565, 87);
+    GrowAcross(panFiltro);
 
     lblArquivo = BoldLabel(this, panFiltro, "lblArquivo", "Arquivo Origem", 8, 4);
     medNmArquivo = Place<TMaskEdit>(this, panFiltro, "medNmArquivo", 8, 20, 280, 21);
@@ -49,7 +51,9 @@ void TfrmIntegraCardapio::BuildFilterPanel() {
 
     grbDadoArq = Place<TGroupBox>(this, panFiltro, "grbDadoArq", 320, 2, 240, 81);
     grbDadoArq->SetCaption("Dados do Arquivo");
+    GrowAcross(grbDadoArq);
     lblDadoArq = Place<TLabel>(this, grbDadoArq, "lblDadoArq", 8, 16, 224, 60);
+    GrowAcross(lblDadoArq);
     lblDadoArq->WordWrap = true;
     lblDadoArq->AutoSize = false;
     MakeBold(lblDadoArq);
@@ -73,6 +77,7 @@ void TfrmIntegraCardapio::BuildFilterPanel() {
 
 void TfrmIntegraCardapio::BuildOptionPanel() {
     panOpcao = Place<TPanel>(this, grbDadosRel, "panOpcao", 2, 102, 565, 38);
+    GrowAcross(panOpcao);
 
     grbPratos = Place<TGroupBox>(this, panOpcao, "grbPratos", 4, 0, 200, 36);
     grbPratos->SetCaption("Pratos");

@@ -16,6 +16,8 @@
 #include "TPanel.h"
 #include "TSpeedButton.h"
 
+using krd52100::GrowAcross;
+using krd52100::KeepAtBottom;
 using krd52100::MakeBold;
 using krd52100::Place;
 
@@ -50,10 +52,12 @@ void TfrmIntegraCardapio::BuildFrame() {
 
 void TfrmIntegraCardapio::BuildBottomStrip() {
     Panel2 = Place<TPanel>(this, grbDadosRel, "Panel2", 2, 299, 565, 18);
+    KeepAtBottom(Panel2);
     DBNavigator1 = Place<TDBNavigator>(this, Panel2, "DBNavigator1", 1, 1, 88, 16);
     DBNavigator1->Flat = true;
     DBNavigator1->VisibleButtons = {nbFirst, nbPrior, nbNext, nbLast};
     lblServAtual = Place<TLabel>(this, Panel2, "lblServAtual", 96, 2, 460, 13);
     lblServAtual->SetCaption("Serviço Origem");
+    GrowAcross(lblServAtual);
     MakeBold(lblServAtual);
 }

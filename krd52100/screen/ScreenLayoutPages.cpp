@@ -14,6 +14,8 @@
 #include "TTabSheet98.h"
 
 using krd52100::DisplayOnly;
+using krd52100::GrowAcross;
+using krd52100::GrowAcrossAndDown;
 using krd52100::InputColour;
 using krd52100::MakeBold;
 using krd52100::Place;
@@ -38,6 +40,7 @@ TTabSheet98* Page(TComponent* owner, TCustomPageControl98* pages, const char* na
 TDBGrid* Grid(TComponent* owner, TWinControl* parent, const char* name, TDataSource* source,
               const TDBGridOptions& options, int top, int height) {
     auto* grid = Place<TDBGrid>(owner, parent, name, 0, top, 557, height);
+    GrowAcrossAndDown(grid);
     grid->SetDataSource(source);
     grid->SetOptions(options);
     return grid;
@@ -63,6 +66,7 @@ TLabel* DateLabel(TComponent* owner, TWinControl* parent, const char* name, cons
 void TfrmIntegraCardapio::BuildPages() {
     pgcPadrao = Place<TCustomPageControl98>(this, grbDadosRel, "pgcPadrao", 2, 140, 565, 159);
     pgcPadrao->SetTabStop(false);
+    GrowAcrossAndDown(pgcPadrao);
     BuildServicesPage();
     BuildDietsPage();
     BuildConfigPage();
@@ -87,6 +91,7 @@ void TfrmIntegraCardapio::BuildConfigPage() {
     tshConfig = Page(this, pgcPadrao, "tshConfig", "Configuração");
 
     panDatas = Place<TPanel>(this, tshConfig, "panDatas", 0, 0, 557, 30);
+    GrowAcross(panDatas);
     lblDataOrigem = DateLabel(this, panDatas, "lblDataOrigem", "Data Inicial Origem", 4);
     depOrigem = Place<TDateEditPlus>(this, panDatas, "depOrigem", 116, 4, 80, 21);
     depOrigem->DayNames = {"Dom", "Seg", "Ter", "Qua", "Qui", "Sex", "Sáb"};

@@ -1,15 +1,19 @@
 // The screen's window in the desktop client: the platform's focus model drives the Qt focus
 // (Tab, a refused exit that keeps the focus where the screen put it back), the frame's close
-// button closes the screen, and the menu raises the open screen instead of making another.
+// button closes the screen, the menu raises the open screen instead of making another, the
+// maximised screen grows its working area, and Qt's dialogs speak the session's language.
+#include "ClientLanguage.h"
 #include "ClientWindowFixture.h"
 
 #include "DBGridWidget.h"
 
 #include "screen/TfrmIntegraCardapio.h"
 
+#include "MsgDlg.h"
 #include "TClientDataSet.h"
 #include "TDBGrid.h"
 #include "TMaskEdit.h"
+#include "TPanel.h"
 #include "TEdit.h"
 #include "TSpeedButton.h"
 
@@ -20,6 +24,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -112,6 +117,60 @@ TEST_F(ScreenWindowTest, ExitButtonClosesTheScreenAndDisabledControlsRefuseTheUs
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(Main().Area().subWindowList().isEmpty());
+}
+
+TEST_F(ScreenWindowTest, MaximisedScreenGrowsItsWorkingAreaAndComesBackAsPlaced) {
+    StartClient();
+    Main().resize(1280, 1000);
+    TfrmIntegraCardapio& frm = Open();
+    QMdiSubWindow& frame = *Main().Area().activeSubWindow();
+    TDBGrid& dishTypes = *frm.dbgTipoPrat;
+    const TRect fileEdit = frm.medNmArquivo->BoundsRect();
+    ASSERT_EQ(screen_->size(), QSize(624, 337));
+    ASSERT_EQ(dishTypes.Height(), 101);
+
+    frame.showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(screen_->size(), QSize(frm.ClientWidth(), frm.ClientHeight()));
+    EXPECT_GT(frm.ClientHeight(), 800);
+    EXPECT_GE(dishTypes.VisibleRowCount(), 36) << "three dozen rows at least";
+    EXPECT_EQ(frm.panMenu->Left() + frm.panMenu->Width(), frm.ClientWidth());
+    EXPECT_EQ(frm.medNmArquivo->BoundsRect(), fileEdit);
+    EXPECT_TRUE(frm.medNmArquivo->Focused()) << "growing moved the focus";
+    EXPECT_EQ(Focused(), &WidgetOf(*frm.medNmArquivo));
+    EXPECT_FALSE(frm.cdsServicos->Active());
+    const TDBGrid& services = *frm.dbgPadrao;
+    EXPECT_EQ(WidgetOf(services).geometry(),
+              QRect(services.Left(), services.Top(), services.Width(), services.Height()));
+    EXPECT_EQ(WidgetOf(services).mapTo(screen_, QPoint(0, WidgetOf(services).height())).y(),
+              frm.ClientHeight() - 337 + 2 + 140 + 24 + 131) << "the grid's bottom keeps its distance to the screen's";
+    KeepPicture(Main(), "client-maximised-screen.png");
+
+    frame.showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(screen_->size(), QSize(624, 337));
+    EXPECT_EQ(dishTypes.Height(), 101);
+    EXPECT_EQ(WidgetOf(services).height(), 131);
+}
+
+TEST_F(ScreenWindowTest, FileDialogAndBoxCaptionsSpeakTheSessionsLanguage) {
+    if (ClientLanguage::SessionLocale().language() != QLocale::Portuguese)
+        GTEST_SKIP() << "the session is not in Portuguese";
+    StartClient();
+    TfrmIntegraCardapio& frm = Open();
+    QString title;
+    QStringList buttons;
+    WhenModal([&](QWidget& modal) {
+        title = modal.windowTitle();
+        for (auto* button : modal.findChildren<QPushButton*>()) buttons << button->text();
+        KeepPicture(modal, "client-file-dialog.png");
+        modal.close();
+    });
+    QTest::mouseClick(&WidgetOf(*frm.sbtArquivo), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(title, "Abrir");
+    EXPECT_TRUE(buttons.contains("Cancelar")) << buttons.join(", ").toStdString();
+    EXPECT_EQ(MsgDlgCaption(mtError), "Erro");
 }
 
 }  // namespace

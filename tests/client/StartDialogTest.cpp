@@ -22,6 +22,8 @@ TEST(StartDialogTest, OffersTheOptionsAndReturnsTheUsersChanges) {
     StartDialog dialog(options);
     EXPECT_EQ(Field(dialog, "branch")->text(), "0002");
     EXPECT_EQ(dialog.findChild<QComboBox*>()->currentText(), "Filial");
+    EXPECT_EQ(Field(dialog, "server")->text(), "") << "the server inside the client shows as a blank";
+    EXPECT_EQ(dialog.Options().server, "embedded");
 
     Field(dialog, "branch")->setText("0003");
     dialog.findChild<QComboBox*>()->setCurrentIndex(0);

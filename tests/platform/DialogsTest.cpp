@@ -34,10 +34,19 @@ TEST_F(Dialogs, QuestionWithoutAScriptedAnswerFailsLoudlyThroughTheDispatcher) {
     EXPECT_THROW(MessageDlg("Sobrepor?", mtConfirmation, mbYesNo, 0), std::logic_error);
 }
 
-TEST_F(Dialogs, CaptionsFollowTheType) {
+TEST_F(Dialogs, CaptionsFollowTheTypeAndTheChosenLanguage) {
     Application->Title = "Cardápio";
+    EXPECT_EQ(MsgDlgCaption(mtWarning), "Aviso");
+    EXPECT_EQ(MsgDlgCaption(mtError), "Erro");
+    EXPECT_EQ(MsgDlgCaption(mtInformation), "Informação");
     EXPECT_EQ(MsgDlgCaption(mtConfirmation), "Confirmação");
+    EXPECT_EQ(MsgDlgButtonCaption(mbYes), "&Sim");
+    EXPECT_EQ(MsgDlgButtonCaption(mbClose), "&Fechar");
+    SetMsgDlgLanguage(TMsgDlgLanguage::English);
+    EXPECT_EQ(MsgDlgCaption(mtConfirmation), "Confirm");
+    EXPECT_EQ(MsgDlgButtonCaption(mbNo), "&No");
     EXPECT_EQ(MsgDlgCaption(mtCustom), "Cardápio");
+    SetMsgDlgLanguage(TMsgDlgLanguage::PortugueseBrazil);
 }
 
 TEST_F(Dialogs, OpenDialogWritesTheChosenFileOnlyWhenAccepted) {
