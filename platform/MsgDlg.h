@@ -35,7 +35,7 @@ constexpr int mrClose = 11;
 int ModalResultOf(TMsgDlgBtn button);
 
 // The language of the box's captions, as the desktop's installed language resources give them:
-// English until the host chooses another for the whole process.
+// Portuguese (Brazil), the product's language, until the host chooses another for the whole process.
 enum class TMsgDlgLanguage { English, PortugueseBrazil };
 void SetMsgDlgLanguage(TMsgDlgLanguage language);
 TMsgDlgLanguage MsgDlgLanguage();
