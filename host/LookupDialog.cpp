@@ -2,6 +2,7 @@
 
 #include "DBConsts.h"
 #include "SysUtils.h"
+#include "TApplication.h"
 #include "TDataSet.h"
 #include "TDataSource.h"
 #include "TField.h"
@@ -34,6 +35,7 @@ bool Pesquisar(TDataSource* source, const std::string& title, bool showHiddenFie
     if (!dataSet || !dataSet->Active()) throw EDatabaseError(dbconsts::ClosedDataSet);
     LookupDialogService* service = Installed();
     if (!service) throw std::logic_error("No lookup dialog service is installed");
+    Application->NoteModalShown();
     int row = service->Choose(LookupRequest{dataSet, title, showHiddenFields, searchable});
     if (row < 0) return false;
     if (row >= dataSet->RecordCount()) throw std::logic_error("The lookup dialog chose a row that does not exist");

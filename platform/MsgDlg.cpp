@@ -33,5 +33,6 @@ std::string MsgDlgCaption(TMsgDlgType type) {
 }
 
 int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext) {
+    Application->NoteModalShown();
     return Application->DialogService().MessageDlg(text, type, buttons, helpContext);
 }

@@ -1,9 +1,11 @@
 // Keys from the form to the focused control: key preview, swallowed keys, and what edits,
 // masked edits, radio buttons and page controls do with them.
+#include "MsgDlg.h"
 #include "TEdit.h"
 #include "TGroupBox.h"
 #include "TMaskEdit.h"
 #include "TPageControl.h"
+#include "TPanel.h"
 #include "TRadioButton.h"
 #include "TTabSheet.h"
 #include "UiFixture.h"
@@ -48,6 +50,18 @@ TEST_F(KeyRouting, PreviewRunsTheFormBeforeTheControlAtEachStage) {
     EXPECT_EQ(trace, (Trace{"form.KeyDown", "edit.KeyDown", "form.KeyPress", "edit.KeyPress", "form.KeyUp",
                             "edit.KeyUp"}));
     EXPECT_EQ(edit.Text(), "a");
+}
+
+TEST_F(KeyRouting, ABoxTheKeyDownOpensTakesTheKeysCharacter) {
+    TraceKeys(true);
+    edit.OnKeyDown = [this](TComponent*, Word& key, TShiftState) {
+        trace.push_back("edit.KeyDown");
+        if (key == VK_ESCAPE) MessageDlg("Cancela operação?", mtConfirmation, {mbYes, mbNo}, 0);
+    };
+    dialogs.Answer(mrYes);
+    Application->PressKey(VK_ESCAPE);
+    EXPECT_EQ(trace, (Trace{"form.KeyDown", "edit.KeyDown", "form.KeyUp", "edit.KeyUp"}));
+    EXPECT_EQ(dialogs.Texts().size(), 1u);
 }
 
 TEST_F(KeyRouting, WithoutPreviewTheFormHearsNothing) {
@@ -198,6 +212,20 @@ TEST_F(Pages, CodeChangesFireNoEventsAndHidePagesWithTheirControls) {
     EXPECT_FALSE(field.CanFocus());
     EXPECT_TRUE(config.Visible());
     EXPECT_FALSE(services.Visible());
+}
+
+TEST_F(Pages, SelectNextPageTakesTheFocusToTheNewPagesOwnFirstControl) {
+    TEdit dietGrid{&form}, date{&form}, dishTypeGrid{&form};
+    TPanel dates{&form};
+    dietGrid.SetParent(&diets);
+    dates.SetParent(&config);
+    date.SetParent(&dates);
+    dishTypeGrid.SetParent(&config);
+    Application->Focus(field);
+    Application->Perform([&] { pages.SelectNextPage(true); });
+    EXPECT_EQ(form.ActiveControl(), &dietGrid);
+    Application->Perform([&] { pages.SelectNextPage(true); });
+    EXPECT_EQ(form.ActiveControl(), &dishTypeGrid) << "not through the panel of dates";
 }
 
 TEST_F(Pages, LeavingThePageWithTheFocusMovesItToThePageControl) {
