@@ -105,6 +105,28 @@ TEST_F(KeyRouting, EnteringAnEditSelectsItsTextSoTypingReplacesIt) {
     EXPECT_EQ(changes, 6);
 }
 
+TEST_F(KeyRouting, ShiftWithCaretKeysAndCtrlASelectSoTypingReplaces) {
+    edit.SetText("0001/2025");
+    const struct {
+        const char* name;
+        std::vector<std::pair<Word, TShiftState>> keys;
+        const char* selected;
+    } cases[] = {
+        {"Shift+End from the start", {{VK_HOME, {}}, {VK_END, {ssShift}}}, "0001/2025"},
+        {"Shift+Home from the end", {{VK_END, {}}, {VK_HOME, {ssShift}}}, "0001/2025"},
+        {"Shift+Left keeps the right end", {{VK_END, {}}, {VK_LEFT, {ssShift}}, {VK_LEFT, {ssShift}}}, "25"},
+        {"Shift+Right back over a left selection", {{VK_END, {}}, {VK_HOME, {ssShift}}, {VK_RIGHT, {ssShift}}},
+         "001/2025"},
+        {"Ctrl+A", {{VK_HOME, {}}, {'A', {ssCtrl}}}, "0001/2025"},
+    };
+    for (const auto& c : cases) {
+        for (auto [key, shift] : c.keys) Application->PressKey(key, shift);
+        EXPECT_EQ(edit.SelText(), c.selected) << c.name;
+    }
+    Application->TypeText("7");
+    EXPECT_EQ(edit.Text(), "7");
+}
+
 TEST_F(KeyRouting, MaxLengthRefusesFurtherTypingButNotAssignment) {
     edit.MaxLength = 3;
     Application->TypeText("abcd");
