@@ -1,8 +1,8 @@
 // The host services the desktop client installs, on Qt: message boxes (the platform's buttons,
 // captions and answers), the open-file dialog (its folder, filter and the choice written back),
-// the lookup list (search, choice, cancel) and the busy panel (the server call off the UI
-// thread while it shows, failures carried back, the panel gone with the last stop, the keyboard
-// left where it was).
+// the lookup list (search, the current value first, Up and Down from the search box, choice,
+// cancel) and the busy panel (the server call off the UI thread while it shows, failures carried
+// back, the panel gone with the last stop, the keyboard left where it was).
 #include "ClientWindowFixture.h"
 #include "GridFixture.h"
 
@@ -110,6 +110,14 @@ TEST_F(QtLookupDialogTest, SearchNarrowsTheListAndTheChoiceIsTheDatasetsRow) {
 
     ClientWindowFixture::WhenModal([](QWidget& modal) { QTest::keyClick(&modal, Qt::Key_Escape); });
     EXPECT_EQ(lookups.Choose(request), -1);
+
+    // The list starts on the current value; Down from the search box moves on from there.
+    request.Current = "02";
+    ClientWindowFixture::WhenModal([](QWidget& modal) {
+        QTest::keyClick(modal.findChild<QLineEdit*>(), Qt::Key_Down);
+        QTest::keyClick(modal.findChild<QLineEdit*>(), Qt::Key_Return);
+    });
+    EXPECT_EQ(lookups.Choose(request), 2);
 
     // A search that keeps no row chooses nothing.
     ClientWindowFixture::WhenModal([](QWidget& modal) {
