@@ -1,7 +1,8 @@
 #pragma once
-// A single-line text edit. Text is UTF-8; positions and lengths count characters. The user types
-// at the caret, replacing the selection; entering the edit selects all its text (AutoSelect), so
-// typing after a Tab replaces it. Shift with the caret keys and Ctrl+A select, as on any desktop. Every change of Text, typed or assigned, runs OnChange.
+// A single-line text edit. Text is UTF-8; positions and lengths count characters. The user
+// types at the caret, replacing the selection; entering the edit selects all its text
+// (AutoSelect), so typing after a Tab replaces it. Shift with the caret keys and Ctrl+A select,
+// as on any desktop. Every change of Text, typed or assigned, runs OnChange.
 #include "TWinControl.h"
 
 class TEdit : public TWinControl {

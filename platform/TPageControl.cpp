@@ -82,7 +82,8 @@ bool TPageControl::WantsKey(Word key, TShiftState) const { return key == VK_LEFT
 
 void TPageControl::KeyAction(Word& key, TShiftState shift) {
     // The tabs keep the focus: the user is choosing among them.
-    if (shift.Empty() && (key == VK_LEFT || key == VK_RIGHT)) UserChange(FindNextPage(activePage_, key == VK_RIGHT, true));
+    if (shift.Empty() && (key == VK_LEFT || key == VK_RIGHT))
+        UserChange(FindNextPage(activePage_, key == VK_RIGHT, true));
 }
 
 void TPageControl::InsertPage(TTabSheet* page) {

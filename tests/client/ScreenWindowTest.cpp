@@ -1,6 +1,7 @@
 // The screen's window in the desktop client: the platform's focus model drives the Qt focus
-// (Tab, with a focus ring and no selection left showing behind; a refused exit that keeps the focus where the screen put it back), the frame's close
-// button closes the screen, and the menu raises the open screen instead of making another.
+// (Tab, with a focus ring and no selection left showing behind; a refused exit that keeps the
+// focus where the screen put it back), the frame's close button closes the screen, and the menu
+// raises the open screen instead of making another.
 #include "ClientWindowFixture.h"
 
 #include "DBGridWidget.h"
