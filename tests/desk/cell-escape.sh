@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Escape in a grid cell's editor drops what was typed and leaves the screen open: the first
-# Escape puts the cell back, the second ends the row's edit once confirmed, and the import that follows stores
-# the menus under the diet the load proposed, not the one typed.
+# Escape in a grid cell's editor puts the cell back, a second one ends the row's edit once confirmed,
+# the screen stays open, and the import stores the menus under the diet proposed, not the one typed.
 source "$(dirname "$0")/desk.sh"
 start_desk
 

@@ -1,10 +1,6 @@
-# The desk the scenarios share: the real krd-client on a display of its own (Xvfb) under a real
-# window manager (openbox), with a home and a demo company of its own, so scenarios run side by
-# side. The scenarios drive it only as a person would, with xdotool's keys and clicks, and judge
-# only what a person or the store can see: windows and their titles, pictures of the screen, the
-# company's SQLite store read with the sqlite3 shell.
-#
-# Source it from a scenario with KRD_CLIENT naming the krd-client to run.
+# The desk the scenarios share (source it; KRD_CLIENT names the client): the real krd-client on its
+# own display (Xvfb) under openbox, with its own home and demo company, driven only with xdotool and
+# judged only by what a person or the store can see (windows, pictures, the SQLite store).
 set -euo pipefail
 : "${KRD_CLIENT:?the krd-client to run}"
 
@@ -30,10 +26,7 @@ leave_desk() {
 }
 trap leave_desk EXIT
 
-fail() {
-  echo "FAILED ($scenario): $*" >&2
-  exit 1
-}
+fail() { echo "FAILED ($scenario): $*" >&2 && exit 1; }
 
 # Waits up to `seconds` for `command` to succeed.
 wait_for() {
@@ -75,10 +68,7 @@ wait_window() {
 # Keys and typing go to the window that has the keyboard, as a person's do.
 key() { xdotool key "$@"; }
 # A person waits for the busy panel to go before typing on.
-key_and_wait() {
-  key "$@"
-  sleep 1.5
-}
+key_and_wait() { key "$@" && sleep 1.5; }
 type_text() { xdotool type --delay 60 "$1"; }
 
 # A message box whose title matches `pattern` shows; Enter closes it.
@@ -90,10 +80,8 @@ answer_box() {
   wait_for 5 focused_is "$main" || fail "the main window did not get the keyboard back after the box"
 }
 
-store_count() { sqlite3 "$store" "SELECT COUNT(*) FROM $1"; }
-
 expect_count() {
   local got
-  got=$(store_count "$1")
+  got=$(sqlite3 "$store" "SELECT COUNT(*) FROM $1")
   [ "$got" "$2" "$3" ] || fail "$4: $got rows of $1, expected $2 $3"
 }

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# A whole import with the keyboard alone: the remembered file, the branch typed, the load, the
-# diets and configuration tabs (each a call to the server behind the busy panel), Control+Enter,
-# the success box closed with Enter, the client left through its menu. The store then holds the
-# file's menus under the destination's own service codes.
+# A whole import with the keyboard alone, a busy panel after each server call: the branch, the load,
+# both tabs, Control+Enter, the success box, the menu's exit. The store holds the file's menus under
+# the destination's own service codes.
 source "$(dirname "$0")/desk.sh"
 start_desk
 
