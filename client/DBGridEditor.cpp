@@ -60,6 +60,13 @@ void DBGridEditor::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+void DBGridEditor::mousePressEvent(QMouseEvent* event) {
+    if (!arrived_ || event->button() != Qt::LeftButton) return QLineEdit::mousePressEvent(event);
+    arrived_ = false;
+    selectAll();
+    event->accept();
+}
+
 void DBGridEditor::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
     if (!OnSelect) return;

@@ -15,6 +15,10 @@ class DBGridEditor : public QLineEdit {
 public:
     explicit DBGridEditor(QWidget* parent);
 
+    // The editor has just come to a cell: the user's first click into it selects the whole text,
+    // so that typing replaces it; later clicks place the caret.
+    void ArrivedAtCell() { arrived_ = true; }
+
     // Shows or hides the "..." button.
     void SetButtonShown(bool shown);
     bool ButtonShown() const;
@@ -32,6 +36,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -42,4 +47,5 @@ private:
     void PlaceButton();
 
     QToolButton* button_;
+    bool arrived_ = false;
 };

@@ -174,6 +174,7 @@ void DBGridWidget::SynchronizeEditor() {
         return;
     }
     TColumn* column = grid_->Columns()[grid_->SelectedIndex()];
+    if (editor_->isHidden() || editor_->geometry() != CellArea(current)) editor_->ArrivedAtCell();
     editor_->setGeometry(CellArea(current));
     editor_->setFont(QtCanvas::QtFont(column->Font()));
     QPalette colours = editor_->palette();

@@ -26,10 +26,12 @@ void EditBinding::ApplyText() {
     Synchronize();
 }
 
+// The platform edit keeps its selection when the focus leaves it; as on any desktop, only the
+// focused edit shows one.
 void EditBinding::Synchronize() {
     if (!Control()) return;
     applying_ = true;
-    if (Edit().SelLength() > 0)
+    if (Edit().SelLength() > 0 && Edit().Focused())
         View().setSelection(Edit().SelStart(), Edit().SelLength());
     else
         View().setCursorPosition(Edit().SelStart());

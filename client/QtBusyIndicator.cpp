@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -13,29 +14,37 @@ QtBusyIndicator::QtBusyIndicator(QWidget* parent) : parent_(parent) {}
 
 QtBusyIndicator::~QtBusyIndicator() { delete panel_; }
 
+// A child of the main window, not a window of its own: a window of its own takes the activation
+// when it shows, and neither the window manager nor Qt reliably hands it back to the main window
+// when it goes, which left the keyboard dead after every call.
+QWidget* QtBusyIndicator::MakePanel() {
+    auto* panel = new QFrame(parent_);
+    panel->setObjectName("busyIndicator");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(new QLabel(panel));
+    auto* bar = new QProgressBar(panel);
+    bar->setRange(0, 0);
+    bar->setTextVisible(false);
+    layout->addWidget(bar);
+    panel->setFixedSize(220, 64);
+    return panel;
+}
+
 void QtBusyIndicator::Start(TComponent*, int, const std::string& text) {
-    if (starts_++ > 0) return;
-    if (!panel_) {
-        panel_ = new QWidget(parent_, Qt::Dialog | Qt::FramelessWindowHint);
-        panel_->setWindowModality(Qt::ApplicationModal);
-        panel_->setObjectName("busyIndicator");
-        auto* layout = new QVBoxLayout(panel_);
-        layout->addWidget(new QLabel(panel_));
-        auto* bar = new QProgressBar(panel_);
-        bar->setRange(0, 0);
-        bar->setTextVisible(false);
-        layout->addWidget(bar);
-        panel_->setFixedSize(220, 64);
-    }
+    if (starts_++ > 0 || !parent_) return;
+    if (!panel_) panel_ = MakePanel();
     panel_->findChild<QLabel*>()->setText(text.empty() ? QString("Aguarde...") : QString::fromStdString(text));
-    if (parent_) panel_->move(parent_->mapToGlobal(parent_->rect().center()) - panel_->rect().center());
+    panel_->move(parent_->rect().center() - panel_->rect().center());
+    panel_->raise();
     panel_->show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     panel_->repaint();
 }
 
 void QtBusyIndicator::Stop(TComponent*) {
-    if (starts_ == 0 || --starts_ > 0) return;
+    if (starts_ == 0 || --starts_ > 0 || !panel_) return;
     panel_->hide();
     QApplication::restoreOverrideCursor();
 }
@@ -53,7 +62,7 @@ Variant QtBusyIndicator::WhileBusy(const std::function<Variant()>& call) {
         }
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    // Only painting and the panel's own events get through: the panel is modal.
+    // Only painting and timers get through; the user's keys and clicks wait for the answer.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     worker.join();
     if (failure) std::rethrow_exception(failure);

@@ -5,7 +5,9 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -32,6 +34,35 @@ void Fill(QTableWidget& table, const LookupRequest& request) {
     }
 }
 
+// The search box hands the keys that move through a list to the list, so that the user can type
+// and pick without leaving the box.
+class SearchBox : public QLineEdit {
+public:
+    SearchBox(QTableWidget& table, QWidget* parent) : QLineEdit(parent), table_(table) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: QCoreApplication::sendEvent(&table_, event); return;
+        default: QLineEdit::keyPressEvent(event);
+        }
+    }
+
+private:
+    QTableWidget& table_;
+};
+
+// The row whose first column shows `value`, else the first row.
+int RowShowing(const QTableWidget& table, const std::string& value) {
+    const QString wanted = QString::fromStdString(value).trimmed();
+    for (int row = 0; !wanted.isEmpty() && row < table.rowCount(); ++row)
+        if (table.item(row, 0) && table.item(row, 0)->text().trimmed() == wanted) return row;
+    return 0;
+}
+
 // Hides the rows without `text` in any column; the first row left becomes current.
 void Search(QTableWidget& table, const QString& text) {
     int first = -1;
@@ -52,10 +83,10 @@ int QtLookupDialog::Choose(const LookupRequest& request) {
     dialog.setWindowTitle(QString::fromStdString(request.Title));
     dialog.resize(480, 360);
     auto* layout = new QVBoxLayout(&dialog);
-    auto* search = new QLineEdit(&dialog);
+    auto* table = new QTableWidget(&dialog);
+    auto* search = new SearchBox(*table, &dialog);
     search->setPlaceholderText("Pesquisar");
     search->setVisible(request.Searchable);
-    auto* table = new QTableWidget(&dialog);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -67,7 +98,7 @@ int QtLookupDialog::Choose(const LookupRequest& request) {
     layout->addWidget(table);
     layout->addWidget(buttons);
     Fill(*table, request);
-    if (table->rowCount() > 0) table->setCurrentCell(0, 0);
+    if (table->rowCount() > 0) table->setCurrentCell(RowShowing(*table, request.Current), 0);
 
     QObject::connect(search, &QLineEdit::textChanged, table, [table](const QString& text) { Search(*table, text); });
     QObject::connect(search, &QLineEdit::returnPressed, &dialog, &QDialog::accept);

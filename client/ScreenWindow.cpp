@@ -97,7 +97,10 @@ void ScreenWindow::FollowFocus() {
     TWinControl* active = form_->ActiveControl();
     // A grid's in-place editor has no widget of its own: the grid's view places the focus there.
     QWidget* target = active ? WidgetOf(active) : this;
-    if (target && target->isVisible() && !target->hasFocus()) target->setFocus(Qt::OtherFocusReason);
+    if (!target || !target->isVisible()) return;
+    if (!target->hasFocus()) target->setFocus(Qt::OtherFocusReason);
+    // The focus moves by the platform's keys, never Qt's Tab: Qt would draw no focus ring.
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void ScreenWindow::ControlChanged(TControl& control, TControlChange change) {

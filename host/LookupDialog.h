@@ -14,6 +14,9 @@ struct LookupRequest {
     std::string Title;
     bool ShowHiddenFields = false;  // hidden fields are columns too
     bool Searchable = true;         // the list offers a search box that finds rows by their text
+    // The value the user stands on (the focused edit's text, the focused grid's cell): the list
+    // starts on the row whose first column holds it.
+    std::string Current;
 
     // The fields shown as columns, in field order.
     std::vector<TField*> Columns() const;

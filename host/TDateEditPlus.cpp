@@ -9,8 +9,15 @@ namespace {
 
 constexpr int kDateLength = 10;
 
+// The year written in full or in two digits: "03/03/202" is a date still being typed, not one in
+// the year 202.
+bool YearWritten(const std::string& text) {
+    const size_t digits = text.size() - text.find_last_of(FormatSettings.DateSeparator) - 1;
+    return digits == 2 || digits == 4;
+}
+
 bool TryReadDate(const std::string& text, TDateTime& date) {
-    return !text.empty() && TryStrToDate(text, date) && date.Days() != 0;
+    return !text.empty() && YearWritten(text) && TryStrToDate(text, date) && date.Days() != 0;
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 // An edit for one date, typed in the session's short date format ("dd/mm/yyyy"): digits and
 // the date separator only, at most ten characters. The edit keeps whole days only.
 //
-// Reading: Date() is the date the text stands for, or 0 (the platform's "no date") when the text
-// is empty or no valid date. PrimDia() is the first day the edit stands for: the shown date
-// itself, as a whole day (0 when none); the edit always holds single days, so this is the day
-// a period chosen with it starts on.
+// Reading: Date() is the date the text stands for, or 0 (the platform's "no date") when the
+// text is empty or no valid date; the year must be written with two or four digits. PrimDia()
+// is the first day the edit stands for: the shown date itself, as a whole day (0 when none);
+// the edit always holds single days, so this is the day a period chosen with it starts on.
 //
 // CheckValidDate() (run it when the user leaves the edit) settles the text: an empty text stays
 // empty; a valid date is rewritten in the short date format; anything else shows "Data inválida."

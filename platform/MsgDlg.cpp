@@ -54,5 +54,6 @@ std::string MsgDlgCaption(TMsgDlgType type) {
 std::string MsgDlgButtonCaption(TMsgDlgBtn button) { return Current().buttons[button]; }
 
 int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext) {
+    Application->NoteModalShown();
     return Application->DialogService().MessageDlg(text, type, buttons, helpContext);
 }

@@ -54,6 +54,11 @@ public:
     // The user puts the focus on the control (mouse down on it).
     void Focus(TWinControl& control);
 
+    // Modal boxes shown so far (message boxes, lookup lists): a key whose own handling showed
+    // one types no character after it (see TForm::ProcessKey).
+    void NoteModalShown() { ++modalShows_; }
+    unsigned ModalShows() const { return modalShows_; }
+
     // Deletes the forms released so far.
     void ProcessMessages();
     // For TForm.
@@ -67,6 +72,7 @@ private:
     TDialogService* dialogService_ = nullptr;
     std::vector<TForm*> released_;
     int depth_ = 0;
+    unsigned modalShows_ = 0;
 };
 
 extern TApplication* const Application;

@@ -3,6 +3,7 @@
 #include "Text.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
     SetTabStop(true);
@@ -27,13 +28,27 @@ void TEdit::SetReadOnly(bool readOnly) {
 void TEdit::SetSelStart(int start) {
     selStart_ = std::clamp(start, 0, Length());
     selLength_ = 0;
+    caretAtStart_ = false;
 }
 
-void TEdit::SetSelLength(int length) { selLength_ = std::clamp(length, 0, Length() - selStart_); }
+void TEdit::SetSelLength(int length) {
+    selLength_ = std::clamp(length, 0, Length() - selStart_);
+    caretAtStart_ = false;
+}
 
 void TEdit::SelectAll() {
     selStart_ = 0;
     selLength_ = Length();
+    caretAtStart_ = false;
+}
+
+// The end of the selection away from the caret stays where it is.
+void TEdit::ExtendSelection(int caret) {
+    const int anchor = caretAtStart_ ? selStart_ + selLength_ : selStart_;
+    caret = std::clamp(caret, 0, Length());
+    selStart_ = std::min(anchor, caret);
+    selLength_ = std::abs(caret - anchor);
+    caretAtStart_ = caret < anchor;
 }
 
 std::string TEdit::SelText() const {
@@ -48,7 +63,9 @@ void TEdit::DoEnter() {
     TWinControl::DoEnter();
 }
 
-void TEdit::KeyAction(Word& key, TShiftState) {
+void TEdit::KeyAction(Word& key, TShiftState shift) {
+    if (shift.Contains(ssShift) && ExtendsSelection(key)) return;
+    if (key == 'A' && shift == TShiftState{ssCtrl}) return SelectAll();
     switch (key) {
     case VK_LEFT: SetSelStart(selLength_ > 0 ? selStart_ : selStart_ - 1); break;
     case VK_RIGHT: SetSelStart(selLength_ > 0 ? selStart_ + selLength_ : selStart_ + 1); break;
@@ -58,6 +75,18 @@ void TEdit::KeyAction(Word& key, TShiftState) {
         if (!readOnly_) DeleteRange(selStart_, selLength_ > 0 ? selLength_ : 1);
         break;
     }
+}
+
+// Shift with a caret key moves the caret and selects what it passes over.
+bool TEdit::ExtendsSelection(Word key) {
+    const int caret = caretAtStart_ ? selStart_ : selStart_ + selLength_;
+    switch (key) {
+    case VK_LEFT: ExtendSelection(caret - 1); return true;
+    case VK_RIGHT: ExtendSelection(caret + 1); return true;
+    case VK_HOME: ExtendSelection(0); return true;
+    case VK_END: ExtendSelection(Length()); return true;
+    }
+    return false;
 }
 
 void TEdit::CharAction(char& key) {

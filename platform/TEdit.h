@@ -1,7 +1,8 @@
 #pragma once
-// A single-line text edit. Text is UTF-8; positions and lengths count characters. The user types
-// at the caret, replacing the selection; entering the edit selects all its text (AutoSelect), so
-// typing after a Tab replaces it. Every change of Text, typed or assigned, runs OnChange.
+// A single-line text edit. Text is UTF-8; positions and lengths count characters. The user
+// types at the caret, replacing the selection; entering the edit selects all its text
+// (AutoSelect), so typing after a Tab replaces it. Shift with the caret keys and Ctrl+A select,
+// as on any desktop. Every change of Text, typed or assigned, runs OnChange.
 #include "TWinControl.h"
 
 class TEdit : public TWinControl {
@@ -29,7 +30,7 @@ public:
     void DoEnter() override;
 
 protected:
-    // Caret keys and Delete.
+    // Caret keys (with Shift they select), Ctrl+A (selects all) and Delete.
     void KeyAction(Word& key, TShiftState shift) override;
     // Printable characters replace the selection; Backspace deletes.
     void CharAction(char& key) override;
@@ -39,6 +40,8 @@ protected:
     bool ReplaceSelection(const std::string& insertion);
 
 private:
+    bool ExtendsSelection(Word key);
+    void ExtendSelection(int caret);
     void DeleteRange(int start, int length);
     // The text with `length` characters from `start` replaced by `insertion`.
     std::string Spliced(int start, int length, const std::string& insertion) const;
@@ -47,4 +50,5 @@ private:
     bool readOnly_ = false;
     int selStart_ = 0;
     int selLength_ = 0;
+    bool caretAtStart_ = false;  // a selection made leftwards has the caret at its start
 };

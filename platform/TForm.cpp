@@ -152,12 +152,16 @@ void TForm::ProcessKey(Word key, TShiftState shift, char character) {
 
 void TForm::RouteKey(TWinControl* target, Word key, TShiftState shift, char character) {
     bool preview = KeyPreview && target != this;
+    const unsigned modalShows = Application->ModalShows();
     if (key != 0) {
         Word down = key;
         if (preview && OnKeyDown) OnKeyDown(this, down, shift);
         if (down != 0) target->KeyDown(down, shift);
     }
-    if (character != '\0') {
+    // A box the key down opened took the key's character in its own message loop, before its
+    // question was answered: typed now, it would act on what the answer changed (an Escape that
+    // cancelled a row's edit would go on to close the screen).
+    if (character != '\0' && Application->ModalShows() == modalShows) {
         char typed = character;
         if (preview && OnKeyPress) OnKeyPress(this, typed);
         if (typed != '\0') target->KeyPress(typed);

@@ -41,20 +41,30 @@ TTabSheet* TPageControl::FindNextPage(TTabSheet* current, bool forward, bool che
 }
 
 void TPageControl::SelectNextPage(bool forward, bool checkTabVisible) {
-    UserChange(FindNextPage(activePage_, forward, checkTabVisible));
+    if (UserChange(FindNextPage(activePage_, forward, checkTabVisible))) EnterActivePage();
+}
+
+// A panel on the page (dates, filters) is entered on purpose: passing through it would run its
+// exit checks on the way.
+void TPageControl::EnterActivePage() {
+    if (!activePage_) return;
+    for (TWinControl* control : activePage_->TabList()) {
+        if (control->TabStop() && control->CanFocus()) return control->SetFocus();
+    }
 }
 
 void TPageControl::ClickTab(TTabSheet* page) {
     if (page && page->PageControl() == this && Selectable(page, true)) UserChange(page);
 }
 
-void TPageControl::UserChange(TTabSheet* page) {
-    if (!page || page == activePage_) return;
+bool TPageControl::UserChange(TTabSheet* page) {
+    if (!page || page == activePage_) return false;
     bool allow = true;
     if (OnChanging) OnChanging(this, allow);
-    if (!allow) return;
+    if (!allow) return false;
     ChangeActivePage(page);
     if (OnChange) OnChange(this);
+    return true;
 }
 
 void TPageControl::ChangeActivePage(TTabSheet* page) {
@@ -71,7 +81,9 @@ void TPageControl::ChangeActivePage(TTabSheet* page) {
 bool TPageControl::WantsKey(Word key, TShiftState) const { return key == VK_LEFT || key == VK_RIGHT; }
 
 void TPageControl::KeyAction(Word& key, TShiftState shift) {
-    if (shift.Empty() && (key == VK_LEFT || key == VK_RIGHT)) SelectNextPage(key == VK_RIGHT);
+    // The tabs keep the focus: the user is choosing among them.
+    if (shift.Empty() && (key == VK_LEFT || key == VK_RIGHT))
+        UserChange(FindNextPage(activePage_, key == VK_RIGHT, true));
 }
 
 namespace {

@@ -2,7 +2,8 @@
 // A set of pages with tabs. Programmatic changes (SetActivePage, SetActivePageIndex) fire no
 // events; user changes (ClickTab, Left/Right while focused, SelectNextPage) ask OnChanging
 // first and fire OnChange after. When the focus was on the page being left it moves to the
-// page control.
+// page control; SelectNextPage (the screens' keyboard command) then takes it into the new page,
+// to the first control in tab order placed on the page itself.
 #include "TWinControl.h"
 
 #include <vector>
@@ -26,7 +27,7 @@ public:
     // The next (or previous) page with its tab visible (when checkTabVisible) and enabled,
     // wrapping around; nullptr when there is none.
     TTabSheet* FindNextPage(TTabSheet* current, bool forward, bool checkTabVisible) const;
-    // Moves to FindNextPage(ActivePage()) as a user change.
+    // Moves to FindNextPage(ActivePage()) as a user change, and the focus into the new page.
     void SelectNextPage(bool forward, bool checkTabVisible = true);
     // The user clicks the page's tab: a user change unless the page is hidden or disabled.
     void ClickTab(TTabSheet* page);
@@ -48,7 +49,9 @@ private:
     void InsertPage(TTabSheet* page);
     void RemovePage(TTabSheet* page);
     void ChangeActivePage(TTabSheet* page);
-    void UserChange(TTabSheet* page);
+    // True when the page changed.
+    bool UserChange(TTabSheet* page);
+    void EnterActivePage();
     bool Selectable(const TTabSheet* page, bool checkTabVisible) const;
 
     std::vector<TTabSheet*> pages_;

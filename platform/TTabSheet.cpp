@@ -1,10 +1,16 @@
 #include "TTabSheet.h"
 
+#include "TForm.h"
 #include "TPageControl.h"
 
 TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) { SetVisible(false); }
 
-TTabSheet::~TTabSheet() { SetPageControl(nullptr); }
+// Leaving its page control takes the page off the form, which must first let go of any focus
+// pointer into it (the base's destructor no longer finds the form).
+TTabSheet::~TTabSheet() {
+    if (TForm* form = ParentForm()) form->ControlDestroying(this);
+    SetPageControl(nullptr);
+}
 
 void TTabSheet::SetPageControl(TPageControl* pageControl) {
     if (pageControl == pageControl_) return;

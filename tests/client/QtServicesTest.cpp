@@ -1,7 +1,8 @@
 // The host services the desktop client installs, on Qt: message boxes (the platform's buttons,
 // captions and answers), the open-file dialog (its folder, filter and the choice written back),
-// the lookup list (search, choice, cancel) and the busy panel (the server call off the UI
-// thread while it shows, failures carried back, the panel gone with the last stop).
+// the lookup list (search, the current value first, Up and Down from the search box, choice,
+// cancel) and the busy panel (the server call off the UI thread while it shows, failures carried
+// back, the panel gone with the last stop, the keyboard left where it was).
 #include "ClientWindowFixture.h"
 #include "GridFixture.h"
 
@@ -110,6 +111,14 @@ TEST_F(QtLookupDialogTest, SearchNarrowsTheListAndTheChoiceIsTheDatasetsRow) {
     ClientWindowFixture::WhenModal([](QWidget& modal) { QTest::keyClick(&modal, Qt::Key_Escape); });
     EXPECT_EQ(lookups.Choose(request), -1);
 
+    // The list starts on the current value; Down from the search box moves on from there.
+    request.Current = "02";
+    ClientWindowFixture::WhenModal([](QWidget& modal) {
+        QTest::keyClick(modal.findChild<QLineEdit*>(), Qt::Key_Down);
+        QTest::keyClick(modal.findChild<QLineEdit*>(), Qt::Key_Return);
+    });
+    EXPECT_EQ(lookups.Choose(request), 2);
+
     // A search that keeps no row chooses nothing.
     ClientWindowFixture::WhenModal([](QWidget& modal) {
         QTest::keyClicks(modal.findChild<QLineEdit*>(), "nada");
@@ -120,6 +129,10 @@ TEST_F(QtLookupDialogTest, SearchNarrowsTheListAndTheChoiceIsTheDatasetsRow) {
 
 TEST(QtBusyIndicatorTest, ServerCallRunsOffTheUiThreadOnlyWhileThePanelShows) {
     QWidget window;
+    auto* edit = new QLineEdit(&window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    edit->setFocus();
     QtBusyIndicator busy(&window);
     const auto ui = std::this_thread::get_id();
     std::thread::id ranOn;
@@ -142,6 +155,10 @@ TEST(QtBusyIndicatorTest, ServerCallRunsOffTheUiThreadOnlyWhileThePanelShows) {
     EXPECT_TRUE(panel->isVisible()) << "the panel went with a nested stop";
     busy.Stop(nullptr);
     EXPECT_FALSE(panel->isVisible());
+    // The keyboard stays where it was: the panel took neither the activation nor the focus.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    EXPECT_EQ(QApplication::focusWidget(), edit);
     busy.Stop(nullptr);  // one stop too many changes nothing
     EXPECT_FALSE(busy.Showing());
 }

@@ -1,7 +1,8 @@
 // The screen's window in the desktop client: the platform's focus model drives the Qt focus
-// (Tab, a refused exit that keeps the focus where the screen put it back), the frame's close
-// button closes the screen, the menu raises the open screen instead of making another, the
-// maximised screen grows its working area, and Qt's dialogs speak the session's language.
+// (Tab, with a focus ring and no selection left showing behind; a refused exit that keeps the
+// focus where the screen put it back), the frame's close button closes the screen, the menu raises
+// the open screen instead of making another, the maximised screen grows its working area, and Qt's
+// dialogs speak the session's language.
 #include "ClientLanguage.h"
 #include "ClientWindowFixture.h"
 
@@ -56,6 +57,11 @@ TEST_F(ScreenWindowTest, TabMovesThePlatformFocusAndTheQtFocusFollows) {
     TWinControl* next = frm.ActiveControl();
     ASSERT_NE(next, frm.medNmArquivo);
     EXPECT_EQ(Focused(), &WidgetOf(*next));
+    EXPECT_TRUE(Focused()->window()->testAttribute(Qt::WA_KeyboardFocusChange)) << "no focus ring drawn";
+    QTest::keyClick(Focused(), Qt::Key_End);  // any gesture brings every widget in line again
+    auto& fileName = static_cast<QLineEdit&>(WidgetOf(*frm.medNmArquivo));
+    ASSERT_FALSE(fileName.text().isEmpty());
+    EXPECT_FALSE(fileName.hasSelectedText()) << "the edit left behind still shows its selection";
     QTest::keyClick(Focused(), Qt::Key_Backtab);
     QCoreApplication::processEvents();
     EXPECT_TRUE(frm.medNmArquivo->Focused());

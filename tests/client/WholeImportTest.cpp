@@ -136,6 +136,8 @@ TEST_P(WholeImportTest, UserImportsTheDemoFileThroughTheWidgets) {
     ClickCell(diets, 0, 1);
     ClickCell(diets, 0, 1);  // a click on the current cell opens its editor
     ASSERT_TRUE(diets.Editor().isVisible()) << "no editor on the destination diet";
+    QTest::mouseClick(&diets.Editor(), Qt::LeftButton, {}, QPoint(2, 4));  // a click into the open cell
+    EXPECT_EQ(diets.Editor().selectedText(), diets.Editor().text()) << "typing would not replace the cell";
     std::string listed;
     WhenModal([&listed](QWidget& modal) {
         auto* table = modal.findChild<QTableWidget*>();

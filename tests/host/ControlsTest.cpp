@@ -151,6 +151,7 @@ TEST_F(DateEdit, CheckValidDateSettlesTheText) {
         {"31/13/2024", "29/02/2024", true},
         {"0/0/0", "29/02/2024", true},
         {"15/08", "29/02/2024", true},
+        {"03/03/202", "29/02/2024", true},  // half typed: no year 202
     };
     for (const auto& c : cases) {
         dialogs.Clear();

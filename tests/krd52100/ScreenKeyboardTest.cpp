@@ -2,6 +2,7 @@
 // Escape on the mapping grids after a load.
 #include "PairMappingFixture.h"
 
+#include "TApplication.h"
 #include "TClientDataSet.h"
 #include "TCustomPageControl98.h"
 #include "TScreen.h"
@@ -76,6 +77,7 @@ TEST_F(ScreenKeyboardTest, ControlShortcutsMoveBetweenTabsAndImport) {
     for (const KeyCase& c : cases) {
         SCOPED_TRACE(c.name);
         frm.pgcPadrao->SetActivePage(frm.tshPadrao);
+        Application->Focus(*frm.dbgPadrao);  // a tab change takes the focus into the new tab's grid
         clicks = 0;
         PressKey(c.key, c.shift);
         EXPECT_EQ(frm.pgcPadrao->ActivePageIndex(), c.page);

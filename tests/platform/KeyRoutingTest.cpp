@@ -1,9 +1,11 @@
 // Keys from the form to the focused control: key preview, swallowed keys, and what edits,
 // masked edits, radio buttons and page controls do with them.
+#include "MsgDlg.h"
 #include "TEdit.h"
 #include "TGroupBox.h"
 #include "TMaskEdit.h"
 #include "TPageControl.h"
+#include "TPanel.h"
 #include "TRadioButton.h"
 #include "TTabSheet.h"
 #include "UiFixture.h"
@@ -50,6 +52,18 @@ TEST_F(KeyRouting, PreviewRunsTheFormBeforeTheControlAtEachStage) {
     EXPECT_EQ(edit.Text(), "a");
 }
 
+TEST_F(KeyRouting, ABoxTheKeyDownOpensTakesTheKeysCharacter) {
+    TraceKeys(true);
+    edit.OnKeyDown = [this](TComponent*, Word& key, TShiftState) {
+        trace.push_back("edit.KeyDown");
+        if (key == VK_ESCAPE) MessageDlg("Cancela operação?", mtConfirmation, {mbYes, mbNo}, 0);
+    };
+    dialogs.Answer(mrYes);
+    Application->PressKey(VK_ESCAPE);
+    EXPECT_EQ(trace, (Trace{"form.KeyDown", "edit.KeyDown", "form.KeyUp", "edit.KeyUp"}));
+    EXPECT_EQ(dialogs.Texts().size(), 1u);
+}
+
 TEST_F(KeyRouting, WithoutPreviewTheFormHearsNothing) {
     TraceKeys(false);
     Application->TypeText("a");
@@ -89,6 +103,27 @@ TEST_F(KeyRouting, EnteringAnEditSelectsItsTextSoTypingReplacesIt) {
     Application->TypeText("ção");
     EXPECT_EQ(other.Text(), "ção2");
     EXPECT_EQ(changes, 6);
+}
+
+TEST_F(KeyRouting, ShiftWithCaretKeysAndCtrlASelectSoTypingReplaces) {
+    edit.SetText("0001/2025");
+    const struct {
+        const char* name;
+        std::vector<std::pair<Word, TShiftState>> keys;
+        const char* selected;
+    } cases[] = {
+        {"Shift+End from the start", {{VK_HOME, {}}, {VK_END, {ssShift}}}, "0001/2025"},
+        {"Shift+Left keeps the right end", {{VK_END, {}}, {VK_LEFT, {ssShift}}, {VK_LEFT, {ssShift}}}, "25"},
+        {"Shift+Right back over a left selection", {{VK_END, {}}, {VK_HOME, {ssShift}}, {VK_RIGHT, {ssShift}}},
+         "001/2025"},
+        {"Ctrl+A", {{VK_HOME, {}}, {'A', {ssCtrl}}}, "0001/2025"},
+    };
+    for (const auto& c : cases) {
+        for (auto [key, shift] : c.keys) Application->PressKey(key, shift);
+        EXPECT_EQ(edit.SelText(), c.selected) << c.name;
+    }
+    Application->TypeText("7");
+    EXPECT_EQ(edit.Text(), "7");
 }
 
 TEST_F(KeyRouting, MaxLengthRefusesFurtherTypingButNotAssignment) {
@@ -198,6 +233,20 @@ TEST_F(Pages, CodeChangesFireNoEventsAndHidePagesWithTheirControls) {
     EXPECT_FALSE(field.CanFocus());
     EXPECT_TRUE(config.Visible());
     EXPECT_FALSE(services.Visible());
+}
+
+TEST_F(Pages, SelectNextPageTakesTheFocusToTheNewPagesOwnFirstControl) {
+    TEdit dietGrid{&form}, date{&form}, dishTypeGrid{&form};
+    TPanel dates{&form};
+    dietGrid.SetParent(&diets);
+    dates.SetParent(&config);
+    date.SetParent(&dates);
+    dishTypeGrid.SetParent(&config);
+    Application->Focus(field);
+    Application->Perform([&] { pages.SelectNextPage(true); });
+    EXPECT_EQ(form.ActiveControl(), &dietGrid);
+    Application->Perform([&] { pages.SelectNextPage(true); });
+    EXPECT_EQ(form.ActiveControl(), &dishTypeGrid) << "not through the panel of dates";
 }
 
 TEST_F(Pages, LeavingThePageWithTheFocusMovesItToThePageControl) {
