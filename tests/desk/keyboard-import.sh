@@ -16,7 +16,7 @@ answer_box 'Informa' "the import's success"
 key alt+c r            # the menu's "Sair" closes the client
 wait_for 10 sh -c "! xdotool search --onlyvisible --name '^Cardápios$'" || fail "the client did not close from its menu"
 
-expect_count "CARDAPIO WHERE CDFILIAL = '0003' AND CDSERVFILI = '00051'" -gt 0 "the first service's menus"
+expect_count "CARDAPIO WHERE CDFILIAL = '0003' AND CDSERVFILI = '00071'" -gt 0 "the first service's menus"
 expect_count "CARDAPIO WHERE CDFILIAL = '0003' AND CDSERVFILI = '00001'" -eq 0 "menus under the origin's code"
 expect_count "LOGIMPORTACAO WHERE CDFILIAL = '0003'" -eq 1 "the import's log"
 echo "passed: $(basename "$0")"

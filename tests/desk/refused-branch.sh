@@ -15,5 +15,5 @@ key_and_wait ctrl+Return
 answer_box 'Informa' "the import's success"
 
 expect_count "CARDAPIO WHERE CDFILIAL = '0004'" -eq 0 "menus in the refused branch"
-expect_count "CARDAPIO WHERE CDFILIAL = '0003' AND CDSERVFILI = '00051'" -gt 0 "menus in the good branch"
+expect_count "CARDAPIO WHERE CDFILIAL = '0003' AND CDSERVFILI = '00071'" -gt 0 "menus in the good branch"
 echo "passed: $(basename "$0")"
