@@ -3,6 +3,11 @@
 // delete and cancel.
 #include "PairMappingFixture.h"
 
+#include "LookupDialog.h"
+#include "TDialogService.h"
+
+#include <random>
+
 namespace krd52100::testing {
 namespace {
 
@@ -37,6 +42,24 @@ protected:
     }
 
     std::string SelectedField() { return Grid().SelectedField()->FieldName(); }
+    static bool Editing(const TDataSet& table) { return table.State() == dsEdit || table.State() == dsInsert; }
+
+    // Loads the demo file into branch 0003, whose services carry codes of their own (00051 for
+    // 00001, 00052 for 00002...), with one diet more, 0107, for its hospital lunch 00052.
+    void LoadIntoBranchWithOwnCodes() {
+        ExecuteSql("INSERT INTO SERVDIETA VALUES ('0003', '00052', '0107', 'Sem Lactose')");
+        LoadFile(DemoFile().string(), "0003");
+        ASSERT_EQ(Value(*Frm().cdsServicos, "CDSERVFILIDEST"), "00051");
+    }
+
+    // The destination diet that the posted row of the pair's origin diet holds.
+    std::string PostedDestination(const std::string& service, const std::string& origin) {
+        const DataPacket rows = Diets().GetData().AsPacket();
+        for (size_t row = 0; row < rows.Rows.size(); ++row)
+            if (rows.Value(row, "CDSERVORIG").AsString() == service && rows.Value(row, "CDDIETORIG").AsString() == origin)
+                return rows.Value(row, "CDDIETDEST").AsString();
+        return "no row";
+    }
 };
 
 TEST_F(DietMappingTest, LeavingAnEmptyDietColumnShowsNothing) {
@@ -70,7 +93,7 @@ TEST_F(DietMappingTest, OriginDietIsCheckedAgainstTheDietsExportedForTheOriginSe
         SCOPED_TRACE(std::string(c.pair) + " " + c.typed);
         dialogs_.Clear();
         WorkOnDietsOf(c.pair);
-        InsertDietRow();
+        Perform([&] { Diets().Locate("CDDIETORIG", Variant(c.stored)); });  // the row that holds it
         TypeIntoColumn(Grid(), "CDDIETORIG", c.typed);
         EXPECT_EQ(Messages(), *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
         EXPECT_EQ(SelectedField(), *c.message ? "CDDIETORIG" : "CDDIETDEST");
@@ -101,8 +124,8 @@ TEST_F(DietMappingTest, AcceptedOriginDietKeepsTheCodeAsAdjustedAndTakesTheFileN
 
 TEST_F(DietMappingTest, DestinationDietIsCheckedWithTheServer) {
     WorkOnDietsOf("00010");
+    Perform([&] { Diets().Last(); });  // 0002 Vegetariana, which it keeps below
     const int busyStarts = busy_.Starts();
-    InsertDietRow();
     TypeIntoColumn(Grid(), "CDDIETDEST", "9");
     EXPECT_EQ(Messages(), std::vector<std::string>{"Dieta não cadastrada para o servico informado."});
     EXPECT_EQ(SelectedField(), "CDDIETDEST");
@@ -130,8 +153,10 @@ TEST_F(DietMappingTest, DestinationDietMappedUnderTheSameServiceIsRefusedAndUnde
     EXPECT_EQ(SelectedField(), "CDDIETDEST");
     CancelRow();
 
-    dialogs_.Clear();
     WorkOnDietsOf("00011");
+    dialogs_.Answer(mrOk);  // the grid's own "delete record?": the row that maps 0001 goes
+    PressKey(VK_DELETE, {ssCtrl});
+    dialogs_.Clear();
     InsertDietRow();
     TypeIntoColumn(Grid(), "CDDIETDEST", "1");
     EXPECT_TRUE(Messages().empty());
@@ -159,6 +184,9 @@ TEST_F(DietMappingTest, OriginDietMappedInAPostedRowIsRefusedForAnotherRow) {
     TypeIntoColumn(Grid(), "CDDIETORIG", "1");
     EXPECT_EQ(Messages(), std::vector<std::string>{"Dieta Origem já cadastrada."});
     EXPECT_EQ(SelectedField(), "CDDIETORIG");
+    PressKey(VK_RETURN);  // the post checks it again
+    EXPECT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Diets().State(), dsInsert);
     CancelRow();
 }
 
@@ -179,10 +207,11 @@ TEST_F(DietMappingTest, DeletingARowReleasesItsPairs) {
     EXPECT_EQ(Diets().RecordCount(), 2);
 }
 
-TEST_F(DietMappingTest, CancelAsksAndTheReleasedPairsStayReleased) {
+TEST_F(DietMappingTest, CancelAsksAndACancelledEditTakesItsPairsBack) {
     WorkOnDietsOf("00010");
     PostCurrentRow();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "2");
+    TypeIntoColumn(Grid(), "CDDIETDEST", "2");  // refused: another row maps 0002
+    dialogs_.Clear();
     dialogs_.Answer(mrNo);
     Perform([&] { Diets().Cancel(); });
     EXPECT_EQ(Messages(), std::vector<std::string>{"Cancela operação?"});
@@ -192,22 +221,24 @@ TEST_F(DietMappingTest, CancelAsksAndTheReleasedPairsStayReleased) {
     CancelRow();
     EXPECT_EQ(Diets().State(), dsBrowse);
     EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0001");
-    EXPECT_FALSE(Registered(*Frm().cdsDietaDest, "00010", "0001"));
+    EXPECT_TRUE(Registered(*Frm().cdsDietaDest, "00010", "0001"));
 }
 
-// Posted without leaving the column, a typed row is stored unchecked, but within its pair: a
-// row without the pair's codes would drop out of the grid and out of the import.
-TEST_F(DietMappingTest, EnterPostsATypedRowUncheckedUnnamedAndInItsPair) {
+// Posted without leaving the column, a typed row is checked and stored within its pair: a row
+// without the pair's codes would drop out of the grid and out of the import.
+TEST_F(DietMappingTest, EnterPostsATypedRowCheckedNamedAndInItsPair) {
     WorkOnDietsOf("00010");
+    dialogs_.Answer(mrOk);  // the row of 0001 goes, so that 0001 is free
+    PressKey(VK_DELETE, {ssCtrl});
     InsertDietRow();
-    SelectColumn(Grid(), "CDDIETDEST");
-    TypeText("9");
+    SelectColumn(Grid(), "CDDIETORIG");
+    TypeText("1");
     PressKey(VK_RETURN);
     EXPECT_EQ(Diets().State(), dsBrowse);
-    EXPECT_TRUE(Messages().empty());
-    ASSERT_EQ(Diets().RecordCount(), 3) << "the row left its pair";
-    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "9");
-    EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "");
+    EXPECT_EQ(Messages().size(), 1u) << "only the delete question";
+    ASSERT_EQ(Diets().RecordCount(), 2) << "the row left its pair";
+    EXPECT_EQ(Value(Diets(), "CDDIETORIG"), "0001");
+    EXPECT_EQ(Value(Diets(), "DSDIETORIG"), "Normal");
     EXPECT_EQ(Value(Diets(), "CDSERVORIG"), "00010");
     EXPECT_EQ(Value(Diets(), "CDSERVDEST"), "00010");
 }
@@ -242,7 +273,7 @@ TEST_F(DietMappingTest, OriginLookupListsTheDietsOfTheOriginServiceOnly) {
 
     // Typed in another pair, a diet is checked against all of that pair's exported diets.
     WorkOnDietsOf("00002");
-    InsertDietRow();
+    Perform([&] { Diets().Last(); });  // 0006, which it keeps
     TypeIntoColumn(Grid(), "CDDIETORIG", "6");
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Value(Diets(), "DSDIETORIG"), "Diabética");
@@ -325,6 +356,133 @@ TEST_F(DietMappingTest, GridPaintsNamesAndTheCodeBeingTyped) {
     EXPECT_EQ(destinations[0], "0001") << "the selected cell being typed shows its code";
     EXPECT_EQ(destinations[1], "Vegetariana");
     CancelRow();
+}
+
+// However the user leaves a typed diet, the post that it makes checks the code: a refused code
+// is never stored, and the row never shows the name of the code it replaced.
+TEST_F(DietMappingTest, EveryWayOfLeavingARowChecksTheDietTypedInIt) {
+    LoadIntoBranchWithOwnCodes();
+    const std::pair<const char*, std::function<void()>> leaving[] = {
+        {"Tab past the last column", [&] { PressKey(VK_TAB); }},
+        {"Down", [&] { PressKey(VK_DOWN); }},
+        {"Up", [&] { PressKey(VK_UP); }},
+        {"Enter", [&] { PressKey(VK_RETURN); }},
+        {"click on another row", [&] { Perform([&] { Grid().ClickCell(IndiceCol(&Grid(), "CDDIETDEST"), 0); }); }},
+    };
+    for (const auto& [how, leave] : leaving) {
+        SCOPED_TRACE(how);
+        dialogs_.Clear();
+        WorkOnDietsOf("00002");
+        Perform([&] { Diets().Locate("CDDIETORIG", Variant("0004")); });  // Líquida
+        const std::string posted = PostedDestination("00002", "0004");
+        SelectColumn(Grid(), "CDDIETDEST");
+        TypeText("99");
+        leave();
+        EXPECT_EQ(Messages(), std::vector<std::string>{"Dieta não cadastrada para o servico informado."});
+        EXPECT_EQ(Diets().State(), dsEdit);
+        EXPECT_EQ(Value(Diets(), "CDDIETORIG"), "0004") << "the row was left";
+        EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "") << "the name of the code replaced";
+        EXPECT_EQ(PostedDestination("00002", "0004"), posted);
+        CancelRow();
+
+        SelectColumn(Grid(), "CDDIETDEST");
+        TypeText("107");
+        leave();
+        EXPECT_EQ(Diets().State(), dsBrowse);
+        EXPECT_TRUE(Messages().empty());
+        EXPECT_EQ(PostedDestination("00002", "0004"), "0107");
+    }
+}
+
+// Confirmations and lookups answered at random, with a generator of fixed seed.
+class RandomAnswers : public TDialogService, public LookupDialogService {
+public:
+    explicit RandomAnswers(std::mt19937& random) : random_(random) {}
+    int MessageDlg(const std::string&, TMsgDlgType, TMsgDlgButtons buttons, int) override {
+        const bool yes = random_() % 3 != 0;
+        if (buttons.Contains(mbYes)) return yes ? mrYes : mrNo;
+        return buttons.Contains(mbCancel) && !yes ? mrCancel : mrOk;
+    }
+    bool ExecuteOpen(TOpenDialog&) override { return false; }
+    int Choose(const LookupRequest& request) override {
+        const int rows = request.DataSet->DisplayRowCount();
+        return rows == 0 || random_() % 4 == 0 ? -1 : static_cast<int>(random_() % rows);
+    }
+
+private:
+    std::mt19937& random_;
+};
+
+// The registers hold what the posted rows take (mapping/TakenRegisters.h), whatever keys,
+// clicks, lookups, cancels and deletes came before.
+TEST_F(DietMappingTest, RegistersStayInStepWithThePostedRowsThroughRandomGestures) {
+    LoadIntoBranchWithOwnCodes();
+    const auto expectInStep = [&](const std::string& after) {
+        for (const TakenRegister& rule : TakenRegisters()) {
+            auto& table = dynamic_cast<TClientDataSet&>(*Frm().FindComponent(rule.table));
+            if (Editing(table)) continue;  // its row's entries are out until it posts or cancels
+            const auto keys = [&](const std::vector<std::vector<Variant>>& entries) {
+                std::vector<std::string> texts;
+                for (const auto& entry : entries) {
+                    std::string text;
+                    for (size_t i = 0; i < rule.keySize; ++i) text += entry[i].AsString() + "/";
+                    texts.push_back(text);
+                }
+                std::sort(texts.begin(), texts.end());
+                return texts;
+            };
+            const DataPacket held = dynamic_cast<TClientDataSet&>(*Frm().FindComponent(rule.name)).GetData().AsPacket();
+            std::vector<std::vector<Variant>> heldEntries;
+            for (const PacketRow& row : held.Rows) heldEntries.push_back(row.Values);
+            for (auto& entry : heldEntries) {  // in the rule's field order
+                std::vector<Variant> ordered;
+                for (const auto& field : rule.fields) ordered.push_back(entry[*held.FieldIndex(field.first)]);
+                entry = ordered;
+            }
+            ASSERT_EQ(keys(heldEntries), keys(EntriesOf(rule, table.GetData().AsPacket()))) << rule.name << " after " << after;
+        }
+    };
+    for (unsigned seed : {1u, 2u, 3u, 4u}) {
+        std::mt19937 random(seed);
+        RandomAnswers answers(random);
+        Application->SetDialogService(&answers);
+        LookupDialogService* scripted = InstallLookupDialogService(&answers);
+        const auto any = [&](auto& choices) { return choices[random() % std::size(choices)]; };
+        const char* const codes[] = {"1", "2", "4", "6", "9", "107"};
+        const char* const origins[] = {"00001", "00002", "00010"};
+        const Word keys[] = {VK_TAB, VK_DOWN, VK_UP, VK_RETURN, VK_INSERT};
+        TTabSheet98* const tabs[] = {Frm().tshPadrao, Frm().tshDieta, Frm().tshConfig};
+        for (int step = 0; step < 150; ++step) {
+            const TTabSheet* page = Frm().pgcPadrao->ActivePage();
+            TDBGrid& grid = page == Frm().tshConfig ? *Frm().dbgTipoPrat : page == Frm().tshDieta ? Grid() : *Frm().dbgPadrao;
+            std::string gesture;
+            switch (random() % 9) {
+            case 0: gesture = "tab"; Perform([&] { Frm().pgcPadrao->ClickTab(any(tabs)); }); break;
+            case 1: gesture = "pair"; Perform([&] { Frm().cdsServicos->Locate("CDSERVFILIORIG", Variant(any(origins))); }); break;
+            case 2: gesture = "typing";
+                Focus(grid);
+                Perform([&] { grid.SetSelectedIndex(static_cast<int>(random() % grid.Columns().Count())); });
+                TypeText(any(codes));
+                [[fallthrough]];
+            case 3: gesture += " key"; PressKey(any(keys), random() % 4 ? TShiftState{} : TShiftState{ssShift}); break;
+            case 4: gesture = "delete"; Focus(grid); PressKey(VK_DELETE, {ssCtrl}); break;
+            case 5: gesture = "cancel"; Perform([&] { grid.DataSet()->Cancel(); }); break;
+            case 6: gesture = "edit"; Perform([&] { grid.DataSet()->Edit(); }); break;
+            case 7: gesture = "lookup";
+                Perform([&] { grid.SetSelectedIndex(static_cast<int>(random() % grid.Columns().Count())); });
+                Perform([&] { grid.EditButtonClick(); });
+                break;
+            case 8: gesture = "mark"; Focus(grid); PressKey(VK_SPACE, random() % 3 ? TShiftState{} : TShiftState{ssCtrl}); break;
+            }
+            expectInStep(gesture + " (seed " + std::to_string(seed) + ", step " + std::to_string(step) + ")");
+            if (HasFatalFailure()) break;
+        }
+        for (TDataSet* table : {Frm().cdsServicos, Frm().cdsDietas, Frm().cdsTipoPrat})
+            Perform([&] { if (Editing(*table)) table->Post(); });
+        expectInStep("the last post");
+        InstallLookupDialogService(scripted);
+        Application->SetDialogService(&dialogs_);
+    }
 }
 
 }  // namespace

@@ -30,6 +30,9 @@ protected:
         dialogs_.Clear();
     }
 
+    // A destination service that no proposed pair takes.
+    void AddFreeDestination() { ExecuteSql("INSERT INTO SERVFILI VALUES ('0001', '00020', 'Lanche Hospitalar', 'S')"); }
+
     void ChooseDestinationInLookup(const std::string& service) {
         lookups_.ChooseWhere("CDSERVFILI", service);
         SelectColumn(*Frm().dbgPadrao, "CDSERVFILIDEST");
@@ -57,12 +60,13 @@ struct PostCase {
 TEST_F(ServiceMappingTest, PostChecksBothCodesOnceTheImportButtonWasPressed) {
     const PostCase cases[] = {
         {"", "", "", ""},
-        {"", "00002", "Serviço origem deve ser informado.", "CDSERVFILIORIG"},
+        {"", "00020", "Serviço origem deve ser informado.", "CDSERVFILIORIG"},
         {"00001", "", "Serviço destino deve ser informado.", "CDSERVFILIDEST"},
-        {"9", "00002", "Serviço origem não exportado.", "CDSERVFILIORIG"},
+        {"9", "00020", "Serviço origem não exportado.", "CDSERVFILIORIG"},
         {"00001", "99999", "Serviço destino não cadastrado.", "CDSERVFILIDEST"},
-        {"2", "3", "", ""},
+        {"2", "20", "", ""},
     };
+    AddFreeDestination();
     boImporta() = true;
     Focus(*Frm().dbgPadrao);
     for (const PostCase& c : cases) {
@@ -88,8 +92,8 @@ TEST_F(ServiceMappingTest, PostChecksBothCodesOnceTheImportButtonWasPressed) {
     // The last row posted with both codes brought to the stored form and the names filled in.
     EXPECT_EQ(Value(Services(), "CDSERVFILIORIG"), "00002");
     EXPECT_EQ(Value(Services(), "NMSERVICOORIG"), "Almoço Hospitalar");
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00003");
-    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "Jantar Hospitalar");
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00020");
+    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "Lanche Hospitalar");
 }
 
 TEST_F(ServiceMappingTest, OriginTypedShortOrInAnotherCaseTakesTheCodeAsTheFileHoldsIt) {
@@ -158,16 +162,17 @@ TEST_F(ServiceMappingTest, DestinationWithoutStandardDietsIsRefusedOnlyInTheVUQM
 }
 
 TEST_F(ServiceMappingTest, DestinationLookupListsTheBranchServicesAndPostsTheChoice) {
+    AddFreeDestination();
     const int busyStarts = busy_.Starts();
     Focus(*Frm().dbgPadrao);
-    ChooseDestinationInLookup("00003");
+    ChooseDestinationInLookup("00020");
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Serviço");
-    EXPECT_EQ(lookups_.Shown()[0].Rows, 5);
+    EXPECT_EQ(lookups_.Shown()[0].Rows, 6);
     EXPECT_EQ(Services().State(), dsBrowse);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00003");
-    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "Jantar Hospitalar");
-    EXPECT_EQ(busy_.Starts(), busyStarts + 1);
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00020");
+    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "Lanche Hospitalar");
+    EXPECT_EQ(busy_.Starts(), busyStarts + 2) << "the list, then the check of the choice";
 
     // The origin column has no lookup.
     SelectColumn(*Frm().dbgPadrao, "CDSERVFILIORIG");
@@ -179,7 +184,7 @@ TEST_F(ServiceMappingTest, DestinationLookupListsTheBranchServicesAndPostsTheCho
     SelectColumn(*Frm().dbgPadrao, "CDSERVFILIDEST");
     Perform([&] { Frm().dbgPadrao->EditButtonClick(); });
     EXPECT_EQ(Services().State(), dsBrowse);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00003");
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00020");
 }
 
 TEST_F(ServiceMappingTest, ADestinationServiceTakenByAPostedRowIsRefusedForAnother) {
@@ -209,17 +214,20 @@ TEST_F(ServiceMappingTest, ADestinationServiceTakenByAPostedRowIsRefusedForAnoth
     EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00002");
 }
 
-TEST_F(ServiceMappingTest, ALoadForgetsTheDestinationServicesTakenBeforeIt) {
-    boImporta() = true;
+// A load's proposed pairs take their destinations; what rows of an earlier load took is free.
+TEST_F(ServiceMappingTest, ALoadTakesTheDestinationsOfItsProposalOnly) {
+    AddFreeDestination();
     Focus(*Frm().dbgPadrao);
     GoToPair("00002");
-    ChooseDestinationInLookup("00002");
+    ChooseDestinationInLookup("00020");
     ASSERT_TRUE(Messages().empty());
 
     LoadDemoFile();
-    boImporta() = true;
     GoToPair("00001");
     ChooseDestinationInLookup("00002");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Serviço destino já informado."});
+    CancelEdit();
+    ChooseDestinationInLookup("00020");
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Services().State(), dsBrowse);
 }
