@@ -93,7 +93,8 @@ std::variant<ImportSelection, std::string> ImportSelection::Read(const Variant& 
         if (!IsCurrent(row) || destination.empty() || !pair || Text(row, *dietDestinationService) != *pair) continue;
         const std::string origin = Text(row, *dietOrigin);
         if (origin.empty()) continue;
-        const auto [mapping, added] = selection.diets_.emplace(std::string(selection.Key(service, origin)), destination);
+        const auto [mapping, added] =
+            selection.diets_.emplace(std::string(selection.Key(service, origin)), destination);
         if (!added && mapping->second != destination)
             return DietMappedTwice(service, origin, mapping->second, destination);
         selection.destinationDiets_.emplace(*pair, destination);

@@ -56,7 +56,8 @@ protected:
     std::string PostedDestination(const std::string& service, const std::string& origin) {
         const DataPacket rows = Diets().GetData().AsPacket();
         for (size_t row = 0; row < rows.Rows.size(); ++row)
-            if (rows.Value(row, "CDSERVORIG").AsString() == service && rows.Value(row, "CDDIETORIG").AsString() == origin)
+            if (rows.Value(row, "CDSERVORIG").AsString() == service &&
+                rows.Value(row, "CDDIETORIG").AsString() == origin)
                 return rows.Value(row, "CDDIETDEST").AsString();
         return "no row";
     }
@@ -413,76 +414,83 @@ private:
     std::mt19937& random_;
 };
 
-// The registers hold what the posted rows take (mapping/TakenRegisters.h), whatever keys,
-// clicks, lookups, cancels and deletes came before.
+// The keys that a register holds, and the keys that the posted rows of its table take
+// (mapping/TakenRegisters.h), each as sorted "a/b/c" texts.
+std::vector<std::string> Keys(const TakenRegister& rule, const std::vector<std::vector<Variant>>& entries) {
+    std::vector<std::string> keys;
+    for (const auto& entry : entries) {
+        std::string key;
+        for (size_t i = 0; i < rule.keySize; ++i) key += entry[i].AsString() + "/";
+        keys.push_back(key);
+    }
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
+std::vector<std::string> HeldKeys(const TakenRegister& rule, const DataPacket& held) {
+    std::vector<std::vector<Variant>> entries;
+    for (const PacketRow& row : held.Rows) {
+        entries.emplace_back();
+        for (const auto& [registerField, rowField] : rule.fields)
+            entries.back().push_back(row.Values[*held.FieldIndex(registerField)]);
+    }
+    return Keys(rule, entries);
+}
+
+// Whatever keys, clicks, lookups, cancels and deletes came before, each register holds what the
+// posted rows of its table take (a table with a row being edited is looked at once it is done).
 TEST_F(DietMappingTest, RegistersStayInStepWithThePostedRowsThroughRandomGestures) {
     LoadIntoBranchWithOwnCodes();
+    TfrmIntegraCardapio& frm = Frm();
     const auto expectInStep = [&](const std::string& after) {
         for (const TakenRegister& rule : TakenRegisters()) {
-            auto& table = dynamic_cast<TClientDataSet&>(*Frm().FindComponent(rule.table));
-            if (Editing(table)) continue;  // its row's entries are out until it posts or cancels
-            const auto keys = [&](const std::vector<std::vector<Variant>>& entries) {
-                std::vector<std::string> texts;
-                for (const auto& entry : entries) {
-                    std::string text;
-                    for (size_t i = 0; i < rule.keySize; ++i) text += entry[i].AsString() + "/";
-                    texts.push_back(text);
-                }
-                std::sort(texts.begin(), texts.end());
-                return texts;
-            };
-            const DataPacket held = dynamic_cast<TClientDataSet&>(*Frm().FindComponent(rule.name)).GetData().AsPacket();
-            std::vector<std::vector<Variant>> heldEntries;
-            for (const PacketRow& row : held.Rows) heldEntries.push_back(row.Values);
-            for (auto& entry : heldEntries) {  // in the rule's field order
-                std::vector<Variant> ordered;
-                for (const auto& field : rule.fields) ordered.push_back(entry[*held.FieldIndex(field.first)]);
-                entry = ordered;
-            }
-            ASSERT_EQ(keys(heldEntries), keys(EntriesOf(rule, table.GetData().AsPacket()))) << rule.name << " after " << after;
+            auto& table = dynamic_cast<TClientDataSet&>(*frm.FindComponent(rule.table));
+            auto& taken = dynamic_cast<TClientDataSet&>(*frm.FindComponent(rule.name));
+            if (Editing(table)) continue;
+            ASSERT_EQ(HeldKeys(rule, taken.GetData().AsPacket()),
+                      Keys(rule, EntriesOf(rule, table.GetData().AsPacket())))
+                << rule.name << " after " << after;
         }
     };
+    std::mt19937 random;
+    const auto any = [&](const auto& choices) { return choices[random() % std::size(choices)]; };
+    const auto grid = [&]() -> TDBGrid& {
+        const TTabSheet* page = frm.pgcPadrao->ActivePage();
+        return page == frm.tshConfig ? *frm.dbgTipoPrat : page == frm.tshDieta ? *frm.dbgDieta : *frm.dbgPadrao;
+    };
+    const auto anyColumn = [&] { Perform([&] { grid().SetSelectedIndex(int(random() % grid().Columns().Count())); }); };
+    TTabSheet98* const tabs[] = {frm.tshPadrao, frm.tshDieta, frm.tshConfig};
+    const char* const origins[] = {"00001", "00002", "00010"};
+    const char* const codes[] = {"1", "2", "4", "6", "9", "107"};
+    const Word keys[] = {VK_TAB, VK_DOWN, VK_UP, VK_RETURN, VK_INSERT};
+    const TShiftState shifts[] = {{}, {}, {ssShift}, {ssCtrl}};
+    const std::pair<const char*, std::function<void()>> gestures[] = {
+        {"tab", [&] { Perform([&] { frm.pgcPadrao->ClickTab(any(tabs)); }); }},
+        {"pair", [&] { Perform([&] { frm.cdsServicos->Locate("CDSERVFILIORIG", Variant(any(origins))); }); }},
+        {"typing", [&] { Focus(grid()); anyColumn(); TypeText(any(codes)); PressKey(any(keys), any(shifts)); }},
+        {"key", [&] { Focus(grid()); PressKey(any(keys), any(shifts)); }},
+        {"delete", [&] { Focus(grid()); PressKey(VK_DELETE, {ssCtrl}); }},
+        {"cancel", [&] { Perform([&] { grid().DataSet()->Cancel(); }); }},
+        {"edit", [&] { Perform([&] { grid().DataSet()->Edit(); }); }},
+        {"lookup", [&] { anyColumn(); Perform([&] { grid().EditButtonClick(); }); }},
+        {"mark", [&] { Focus(grid()); PressKey(VK_SPACE, any(shifts)); }},
+    };
+    RandomAnswers answers(random);
+    Application->SetDialogService(&answers);
+    LookupDialogService* scripted = InstallLookupDialogService(&answers);
     for (unsigned seed : {1u, 2u, 3u, 4u}) {
-        std::mt19937 random(seed);
-        RandomAnswers answers(random);
-        Application->SetDialogService(&answers);
-        LookupDialogService* scripted = InstallLookupDialogService(&answers);
-        const auto any = [&](auto& choices) { return choices[random() % std::size(choices)]; };
-        const char* const codes[] = {"1", "2", "4", "6", "9", "107"};
-        const char* const origins[] = {"00001", "00002", "00010"};
-        const Word keys[] = {VK_TAB, VK_DOWN, VK_UP, VK_RETURN, VK_INSERT};
-        TTabSheet98* const tabs[] = {Frm().tshPadrao, Frm().tshDieta, Frm().tshConfig};
-        for (int step = 0; step < 150; ++step) {
-            const TTabSheet* page = Frm().pgcPadrao->ActivePage();
-            TDBGrid& grid = page == Frm().tshConfig ? *Frm().dbgTipoPrat : page == Frm().tshDieta ? Grid() : *Frm().dbgPadrao;
-            std::string gesture;
-            switch (random() % 9) {
-            case 0: gesture = "tab"; Perform([&] { Frm().pgcPadrao->ClickTab(any(tabs)); }); break;
-            case 1: gesture = "pair"; Perform([&] { Frm().cdsServicos->Locate("CDSERVFILIORIG", Variant(any(origins))); }); break;
-            case 2: gesture = "typing";
-                Focus(grid);
-                Perform([&] { grid.SetSelectedIndex(static_cast<int>(random() % grid.Columns().Count())); });
-                TypeText(any(codes));
-                [[fallthrough]];
-            case 3: gesture += " key"; PressKey(any(keys), random() % 4 ? TShiftState{} : TShiftState{ssShift}); break;
-            case 4: gesture = "delete"; Focus(grid); PressKey(VK_DELETE, {ssCtrl}); break;
-            case 5: gesture = "cancel"; Perform([&] { grid.DataSet()->Cancel(); }); break;
-            case 6: gesture = "edit"; Perform([&] { grid.DataSet()->Edit(); }); break;
-            case 7: gesture = "lookup";
-                Perform([&] { grid.SetSelectedIndex(static_cast<int>(random() % grid.Columns().Count())); });
-                Perform([&] { grid.EditButtonClick(); });
-                break;
-            case 8: gesture = "mark"; Focus(grid); PressKey(VK_SPACE, random() % 3 ? TShiftState{} : TShiftState{ssCtrl}); break;
-            }
-            expectInStep(gesture + " (seed " + std::to_string(seed) + ", step " + std::to_string(step) + ")");
-            if (HasFatalFailure()) break;
+        random.seed(seed);
+        for (int step = 0; step < 150 && !HasFatalFailure(); ++step) {
+            const auto& [name, gesture] = any(gestures);
+            gesture();
+            expectInStep(std::string(name) + " (seed " + std::to_string(seed) + ", step " + std::to_string(step) + ")");
         }
-        for (TDataSet* table : {Frm().cdsServicos, Frm().cdsDietas, Frm().cdsTipoPrat})
+        for (TDataSet* table : {frm.cdsServicos, frm.cdsDietas, frm.cdsTipoPrat})
             Perform([&] { if (Editing(*table)) table->Post(); });
-        expectInStep("the last post");
-        InstallLookupDialogService(scripted);
-        Application->SetDialogService(&dialogs_);
+        expectInStep("the last posts");
     }
+    InstallLookupDialogService(scripted);
+    Application->SetDialogService(&dialogs_);
 }
 
 }  // namespace
