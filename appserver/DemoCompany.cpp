@@ -19,14 +19,21 @@ struct DemoBranch {
 
 struct DemoService {
     const char* code;
+    const char* otherCode;  // the code branch 0003 registers it under
     const char* name;
     bool hospital;
 };
 
-struct DemoDishType {
+// A diet or a dish type: its code in every branch but 0003, its code in 0003, its name.
+struct DemoCode {
     const char* code;
-    int sequence;
+    const char* otherCode;
     const char* name;
+};
+
+struct DemoDishType {
+    DemoCode type;
+    int sequence;
     bool option;
 };
 
@@ -37,24 +44,29 @@ const DemoBranch kBranches[] = {
     {"0004", "Refeitório Conceição - Santos", "S"},
 };
 
-// The standard services. Branch 0003 registers the same services under its own codes and
-// writes their names in capitals without accents: the load still pairs them by name.
+// The standard services, diets and dish types. Branch 0003 registers them under codes of its
+// own, none of them another branch's and no two shifted alike, and writes their names in
+// capitals (service names also without accents): the load still pairs them by name, and a
+// mapping that takes an origin code for a destination one (or the reverse) finds nothing there.
 const DemoService kServices[] = {
-    {"00001", "Desjejum Hospitalar", true}, {"00002", "Almoço Hospitalar", true},
-    {"00003", "Jantar Hospitalar", true},   {"00010", "Almoço Refeitório", false},
-    {"00011", "Ceia Refeitório", false},
+    {"00001", "00071", "Desjejum Hospitalar", true}, {"00002", "00052", "Almoço Hospitalar", true},
+    {"00003", "00038", "Jantar Hospitalar", true},   {"00010", "00060", "Almoço Refeitório", false},
+    {"00011", "00047", "Ceia Refeitório", false},
 };
 
-const char* const kHospitalDiets[][2] = {{"0001", "Livre"},   {"0002", "Branda"},       {"0003", "Pastosa"},
-                                         {"0004", "Líquida"}, {"0005", "Hipossódica"}, {"0006", "Diabética"}};
-const char* const kStaffDiets[][2] = {{"0001", "Normal"}, {"0002", "Vegetariana"}};
+const DemoCode kHospitalDiets[] = {{"0001", "0031", "Livre"},       {"0002", "0017", "Branda"},
+                                   {"0003", "0042", "Pastosa"},     {"0004", "0024", "Líquida"},
+                                   {"0005", "0058", "Hipossódica"}, {"0006", "0063", "Diabética"}};
+const DemoCode kStaffDiets[] = {{"0001", "0015", "Normal"}, {"0002", "0029", "Vegetariana"}};
 
-const DemoDishType kHospitalDishTypes[] = {{"01", 1, "Entrada", false},   {"02", 2, "Prato Principal", false},
-                                           {"02", 3, "Prato Principal", true}, {"03", 4, "Guarnição", false},
-                                           {"04", 5, "Sobremesa", false}, {"05", 6, "Bebida", false}};
-const DemoDishType kStaffDishTypes[] = {{"01", 1, "Salada", false},    {"02", 2, "Prato Principal", false},
-                                        {"02", 3, "Prato Principal", true}, {"03", 4, "Acompanhamento", false},
-                                        {"04", 5, "Sobremesa", false}};
+const DemoDishType kHospitalDishTypes[] = {
+    {{"01", "14", "Entrada"}, 1, false},   {{"02", "06", "Prato Principal"}, 2, false},
+    {{"02", "06", "Prato Principal"}, 3, true}, {{"03", "23", "Guarnição"}, 4, false},
+    {{"04", "09", "Sobremesa"}, 5, false}, {{"05", "31", "Bebida"}, 6, false}};
+const DemoDishType kStaffDishTypes[] = {
+    {{"01", "18", "Salada"}, 1, false},    {{"02", "27", "Prato Principal"}, 2, false},
+    {{"02", "27", "Prato Principal"}, 3, true}, {{"03", "12", "Acompanhamento"}, 4, false},
+    {{"04", "35", "Sobremesa"}, 5, false}};
 
 const char* const kDishes[] = {
     "Arroz branco",         "Feijão carioca",       "Frango grelhado",     "Purê de batata",
@@ -76,32 +88,41 @@ std::string DishCode(size_t index) {
     return std::string(6 - code.size(), '0') + code;
 }
 
+// Branch 0003 registers everything under codes and names of its own.
+bool OtherCodes(const DemoBranch& branch) { return std::string(branch.code) == "0003"; }
+
 std::string ServiceCode(const DemoBranch& branch, const DemoService& service) {
-    if (std::string(branch.code) != "0003") return service.code;
-    const std::string number = std::to_string(50 + std::stoi(service.code));  // 00051, 00052, ...
-    return std::string(5 - number.size(), '0') + number;
+    return OtherCodes(branch) ? service.otherCode : service.code;
 }
 
 std::string ServiceName(const DemoBranch& branch, const DemoService& service) {
-    if (std::string(branch.code) != "0003") return service.name;
-    return FoldForMatch(service.name);
+    return OtherCodes(branch) ? FoldForMatch(service.name) : service.name;
 }
 
-template <size_t N>
-std::vector<FileDiet> Diets(const std::string& service, const char* const (&diets)[N][2]) {
+std::string CodeIn(const DemoBranch& branch, const DemoCode& demo) {
+    return OtherCodes(branch) ? demo.otherCode : demo.code;
+}
+
+std::string NameIn(const DemoBranch& branch, const DemoCode& demo) {
+    return OtherCodes(branch) ? AnsiUpperCase(demo.name) : demo.name;
+}
+
+std::vector<FileDiet> DietsOf(const DemoBranch& branch, const DemoService& service) {
     std::vector<FileDiet> result;
-    for (const auto& diet : diets) result.push_back({service, diet[0], diet[1]});
+    auto add = [&](const auto& table) {
+        for (const auto& diet : table)
+            result.push_back({ServiceCode(branch, service), CodeIn(branch, diet), NameIn(branch, diet)});
+    };
+    if (service.hospital) add(kHospitalDiets); else add(kStaffDiets);
     return result;
 }
 
-std::vector<FileDiet> DietsOf(const DemoService& service, const std::string& code) {
-    return service.hospital ? Diets(code, kHospitalDiets) : Diets(code, kStaffDiets);
-}
-
-std::vector<FileDishType> DishTypesOf(const DemoService& service, const std::string& code) {
+std::vector<FileDishType> DishTypesOf(const DemoBranch& branch, const DemoService& service) {
     std::vector<FileDishType> result;
     auto add = [&](const auto& table) {
-        for (const auto& type : table) result.push_back({code, type.code, type.sequence, type.sequence, type.name, type.option});
+        for (const auto& demo : table)
+            result.push_back({ServiceCode(branch, service), CodeIn(branch, demo.type), demo.sequence, demo.sequence,
+                              NameIn(branch, demo.type), demo.option});
     };
     if (service.hospital) add(kHospitalDishTypes); else add(kStaffDishTypes);
     return result;
@@ -122,9 +143,9 @@ void InsertBranch(SqliteDatabase& db, const DemoBranch& branch) {
     for (const auto& demo : kServices) {
         const std::string code = ServiceCode(branch, demo);
         service.Bind(1, branch.code).Bind(2, code).Bind(3, ServiceName(branch, demo)).Bind(4, demo.hospital ? "S" : "N").Run();
-        for (const auto& record : DietsOf(demo, code))
+        for (const auto& record : DietsOf(branch, demo))
             diet.Bind(1, branch.code).Bind(2, code).Bind(3, record.code).Bind(4, record.name).Run();
-        for (const auto& record : DishTypesOf(demo, code)) {
+        for (const auto& record : DishTypesOf(branch, demo)) {
             dishType.Bind(1, branch.code).Bind(2, code).BindDate(3, kConfigurationStart).Bind(4, record.code)
                 .Bind(5, record.sequence).Bind(6, record.order).Bind(7, record.name).Bind(8, record.option ? "S" : "N")
                 .Run();
@@ -144,8 +165,8 @@ IntegrationFile OriginDefinitions() {
     file.header = {origin.code, origin.name, kFirstDay, kLastDay};
     for (const auto& demo : kServices) {
         file.services.push_back({demo.code, demo.name, demo.hospital});
-        for (auto& diet : DietsOf(demo, demo.code)) file.diets.push_back(std::move(diet));
-        for (auto& dishType : DishTypesOf(demo, demo.code)) file.dishTypes.push_back(std::move(dishType));
+        for (auto& diet : DietsOf(origin, demo)) file.diets.push_back(std::move(diet));
+        for (auto& dishType : DishTypesOf(origin, demo)) file.dishTypes.push_back(std::move(dishType));
     }
     for (size_t i = 0; i < std::size(kDishes); ++i) file.dishes.push_back({DishCode(i), kDishes[i]});
     return file;

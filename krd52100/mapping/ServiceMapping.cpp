@@ -164,13 +164,16 @@ void TfrmIntegraCardapio::dbgPadraoKeyDown(TComponent*, Word& Key, TShiftState S
 }
 
 // Shared by the data sources of the three mapping tables: only the one that changed is looked at.
+// The import and the tabs of the diets and dish types open only for tables that match the file
+// and branch shown: closing the tables (entering the file name) must not open them.
 void TfrmIntegraCardapio::dtsServicosStateChange(TDataSource* Sender) {
     const bool free = Sender->State() != dsEdit && Sender->State() != dsInsert;
-    sbtImportExport->SetEnabled(free);
+    const bool importable = free && TablesMatchFilter();
+    sbtImportExport->SetEnabled(importable);
     sbtSair->SetEnabled(free);
     // The configuration tab counts as the active one whenever neither of the others is.
     TTabSheet* active = pgcPadrao->ActivePage();
     if (active != tshPadrao && active != tshDieta) active = tshConfig;
     for (TTabSheet98* tab : {tshPadrao, tshDieta, tshConfig})
-        if (tab != active) tab->SetEnabled(free);
+        if (tab != active) tab->SetEnabled(tab == tshPadrao ? free : importable);
 }

@@ -29,6 +29,7 @@ void TfrmIntegraCardapio::BindHandlers() {
     medNmArquivo->OnChange = std::bind_front(&TfrmIntegraCardapio::medNmArquivoChange, this);
     medNmArquivo->OnExit = std::bind_front(&TfrmIntegraCardapio::medNmArquivoExit, this);
     sbtArquivo->OnClick = std::bind_front(&TfrmIntegraCardapio::sbtArquivoClick, this);
+    medCdFilial->OnChange = std::bind_front(&TfrmIntegraCardapio::medCdFilialChange, this);
     sbtFilial->BeforePesq = std::bind_front(&TfrmIntegraCardapio::sbtFilialBeforePesq, this);
     sbtFilial->AfterPesq = std::bind_front(&TfrmIntegraCardapio::sbtFilialAfterPesq, this);
     sbtImportExport->OnClick = std::bind_front(&TfrmIntegraCardapio::sbtImportExportClick, this);

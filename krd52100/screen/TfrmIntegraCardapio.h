@@ -23,6 +23,7 @@
 #include "TDBGrid.h"
 #include "TRect.h"
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -155,6 +156,7 @@ public:
     void medNmArquivoEnter(TComponent* Sender);
     void medNmArquivoChange(TComponent* Sender);
     void medNmArquivoExit(TComponent* Sender);
+    void medCdFilialChange(TComponent* Sender);
     void sbtArquivoClick(TComponent* Sender);
     void cdsDiretorioBeforePost(TDataSet* DataSet);
     void cdsDiretorioAfterPost(TDataSet* DataSet);
@@ -265,6 +267,25 @@ private:
     krd52100::TakenEntries leavingEntries;  // of the row being deleted
     bool cancellingEdit = false;            // the cancel under way is of an edit, not an insert
     std::set<const TField*> uncheckedCodes;
+
+    // The mapping tables on screen are those a load proposed for the file and branch the filter
+    // panel shows, and nothing has changed either since (source/LoadedTables.cpp).
+    bool TablesMatchFilter() const;
+    // Called as a load succeeds, and as the file or the branch changes (which also locks the
+    // import and the tabs that show the tables).
+    void RememberLoadedTables();
+    void ForgetLoadedTables();
+
+    // The file and branch of the last load that succeeded, until either changes.
+    struct LoadedTables {
+        std::string file;
+        std::string branch;
+    };
+    std::optional<LoadedTables> loadedTables;
+
+    // Escape's key down found a row being edited or a cell editor open; its character, which
+    // follows, then leaves the screen open.
+    bool escapeFoundWorkPending = false;
 
     // --- Layout building, by area (screen/ScreenLayout*.cpp, screen/ScreenDatasets.cpp).
     void BuildFrame();

@@ -47,6 +47,13 @@ void TfrmIntegraCardapio::Vd_CdFilial(bool flag) {
 // Rescinded branches are listed too; they are refused only when the filter panel is left.
 void TfrmIntegraCardapio::sbtFilialBeforePesq(TComponent*, bool&) { OpenBranches(*qryFilial, "", "T"); }
 
+// The name shown belongs to the code it was found for, and so do the tables of a load: neither
+// stays beside another code, typed or chosen in the lookup.
+void TfrmIntegraCardapio::medCdFilialChange(TComponent*) {
+    edtNmFilial->SetText("");
+    ForgetLoadedTables();
+}
+
 void TfrmIntegraCardapio::sbtFilialAfterPesq(TComponent*) {
     medCdFilial->SetText(qryFilial->FieldByName("CDFILIAL")->AsString());
     edtNmFilial->SetText(qryFilial->FieldByName("NMFILIAL")->AsString());

@@ -7,7 +7,9 @@
 //   during the call            import button and file/branch controls disabled
 //   completed                  controls enabled; import button only when the current service
 //                              pair has a destination; services grid read-only
-//   failed or period conflict  controls and import button enabled; services grid unchanged
+//   failed or period conflict  controls enabled; import button enabled only while the tables
+//                              still match the file and branch (after a failed import, not
+//                              after a failed load); services grid unchanged
 #include "screen/TfrmIntegraCardapio.h"
 
 #include "module/ModuleEntry.h"
@@ -80,9 +82,9 @@ void MakeReadOnly(TDBGrid& grid) {
 }  // namespace
 
 // The import sends the three tables as they stand and does not clear them: a second click
-// imports them again.
+// imports them again. Tables loaded for another file or branch are nothing to import.
 void TfrmIntegraCardapio::sbtImportExportClick(TComponent*) {
-    if (cdsServicos->IsEmpty()) MensErro(msgPadrao->Msg("N_DADOS"), true);
+    if (!TablesMatchFilter() || cdsServicos->IsEmpty()) MensErro(msgPadrao->Msg("N_DADOS"), true);
     boImporta = true;
     ImportaCardapio();
 }
@@ -109,7 +111,7 @@ void TfrmIntegraCardapio::ImportaCardapio() {
 
         const std::string status = result[kStatus].AsString();
         if (krd52100::IsPeriodConflict(status)) {
-            controls.Unlock(true);
+            controls.Unlock(TablesMatchFilter());
             const TDateTime boundary = result[kBoundaryDate].AsDate();
             const bool start = status == "ERRO_INTERVALO_INI";
             const TDateTime neighbour = start ? boundary - 1 : boundary + 1;
@@ -128,12 +130,13 @@ void TfrmIntegraCardapio::ImportaCardapio() {
             cdsDietaOrig->SetData(result[kOriginDiets]);
             cdsTipoPratOrig->SetData(result[kOriginDishTypes]);
             RebuildTakenRegisters();
+            RememberLoadedTables();
         }
         MakeReadOnly(*dbgPadrao);
-        controls.Unlock(!EmptyString(cdsServicos->FieldByName("CDSERVFILIDEST")->AsString()));
+        controls.Unlock(TablesMatchFilter() && !EmptyString(cdsServicos->FieldByName("CDSERVFILIDEST")->AsString()));
     } catch (...) {
         // Any end leaves the file and branch controls usable, an unexpected answer included.
-        controls.Unlock(true);
+        controls.Unlock(TablesMatchFilter());
         throw;
     }
 }

@@ -54,8 +54,11 @@ void TfrmIntegraCardapio::medNmArquivoEnter(TComponent*) {
     cdsTipoPrat->Close();
 }
 
-// The summary belongs to the name it was written for.
-void TfrmIntegraCardapio::medNmArquivoChange(TComponent*) { lblDadoArq->SetCaption(""); }
+// The summary belongs to the name it was written for, and so do the tables of a load.
+void TfrmIntegraCardapio::medNmArquivoChange(TComponent*) {
+    lblDadoArq->SetCaption("");
+    ForgetLoadedTables();
+}
 
 // An empty name may be left for now; the filter panel insists on one when it is left.
 void TfrmIntegraCardapio::medNmArquivoExit(TComponent*) { Vd_Arquivo(false); }

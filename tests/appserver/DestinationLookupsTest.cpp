@@ -11,8 +11,8 @@ TEST_F(DestinationLookupsTest, GetVd_ServGivesTheServiceAndItsStandardDiets) {
     const Variant payload = Payload("GetVd_Serv", {"0003", "00052", "", "T", "KRD"});
     ASSERT_EQ(payload.ArrayLength(), 2u);
     EXPECT_EQ(Column(payload[0], "NMSERVICO"), Strings{"ALMOCO HOSPITALAR"});
-    EXPECT_EQ(Column(payload[1], "CDDIETPAD"), (Strings{"0001", "0002", "0003", "0004", "0005", "0006"}));
-    EXPECT_EQ(Column(payload[1], "DSDIETPAD")[3], "Líquida");
+    EXPECT_EQ(Column(payload[1], "CDDIETPAD"), (Strings{"0017", "0024", "0031", "0042", "0058", "0063"}));
+    EXPECT_EQ(Column(payload[1], "DSDIETPAD")[1], "LÍQUIDA");
 }
 
 TEST_F(DestinationLookupsTest, GetVd_ServForAnUnknownServiceOrBranchGivesTwoEmptyPackets) {

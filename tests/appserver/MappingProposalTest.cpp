@@ -10,14 +10,14 @@ using Strings = std::vector<std::string>;
 class MappingProposalTest : public ServerFixture {
 protected:
     // A small file from branch 0002 whose services test each matching rule against branch 0003
-    // (which writes its names in capitals without accents, under its own codes).
+    // (which registers everything under codes of its own, with its names in capitals).
     void WriteMatchingFile() {
         IntegrationFile file;
         file.header = {"0002", "Hospital São Lucas", EncodeDate(2025, 3, 3), EncodeDate(2025, 3, 4)};
         file.services = {{"00010", "  almoço REFEITÓRIO ", false},  // by name, trimmed: 00060
                          {"00052", "Sopa Noturna", false},          // no name; by code: 00052
                          {"00099", "Lanche da Tarde", false}};      // neither: no destination
-        file.diets = {{"00010", "0007", " vegetariana"}, {"00010", "0002", "Sem Glúten"}, {"00010", "0009", "Kosher"}};
+        file.diets = {{"00010", "0007", " vegetariana"}, {"00010", "0015", "Sem Glúten"}, {"00010", "0009", "Kosher"}};
         file.dishTypes = {{"00010", "07", 1, 4, "prato principal", false},
                           {"00010", "08", 2, 5, "Sopa", true},
                           {"00099", "01", 1, 1, "Salada", false}};
@@ -63,10 +63,10 @@ TEST_F(MappingProposalTest, ServicesMatchByNameThenByCodeElseStayEmpty) {
 TEST_F(MappingProposalTest, DietsMatchTheSameWayWithinThePair) {
     WriteMatchingFile();
     const Variant diets = Load("0003", "matching.txt")[3];
-    // " vegetariana" by name (0002 there), "Sem Glúten" by code 0002, "Kosher" nothing.
-    EXPECT_EQ(Column(diets, "CDDIETORIG"), (Strings{"0007", "0002", "0009"}));
-    EXPECT_EQ(Column(diets, "CDDIETDEST"), (Strings{"0002", "0002", ""}));
-    EXPECT_EQ(Column(diets, "DSDIETDEST"), (Strings{"Vegetariana", "Vegetariana", ""}));
+    // " vegetariana" by name (0029 there), "Sem Glúten" by code 0015, "Kosher" nothing.
+    EXPECT_EQ(Column(diets, "CDDIETORIG"), (Strings{"0007", "0015", "0009"}));
+    EXPECT_EQ(Column(diets, "CDDIETDEST"), (Strings{"0029", "0015", ""}));
+    EXPECT_EQ(Column(diets, "DSDIETDEST"), (Strings{"VEGETARIANA", "NORMAL", ""}));
     EXPECT_EQ(Column(diets, "CDSERVDEST"), (Strings{"00060", "00060", "00060"}));
 }
 
@@ -75,9 +75,9 @@ TEST_F(MappingProposalTest, DishTypesMatchByNameOnlyAndAreMarkedWhereFound) {
     const Variant load = Load("0003", "matching.txt");
     const DataPacket& types = load[4].AsPacket();
     ASSERT_EQ(types.Rows.size(), 3u);
-    // "prato principal" is the destination's 02; its sequence and order are the origin's.
-    EXPECT_EQ(types.Value(0, "CDTIPODEST").AsString(), "02");
-    EXPECT_EQ(types.Value(0, "NMTIPODEST").AsString(), "Prato Principal");
+    // "prato principal" is the destination's 27; its sequence and order are the origin's.
+    EXPECT_EQ(types.Value(0, "CDTIPODEST").AsString(), "27");
+    EXPECT_EQ(types.Value(0, "NMTIPODEST").AsString(), "PRATO PRINCIPAL");
     EXPECT_EQ(types.Value(0, "NRSEQDEST").AsInteger(), 1);
     EXPECT_EQ(types.Value(0, "NRORDDEST").AsInteger(), 4);
     EXPECT_EQ(types.Value(0, "IDIMPORTAR").AsString(), "S");

@@ -45,8 +45,8 @@ TEST_F(MenuImportTest, DemoFileImportsIntoEveryLiveBranchButItsOrigin) {
 
 TEST_F(MenuImportTest, ImportWritesExactlyTheMappedAndMarkedLines) {
     const Variant load = Load("0003");
-    // Only the hospital lunch (00002 -> 00052), only diets Livre and Branda, and the main dish
-    // slot 2 goes to the destination's dessert slot.
+    // Only the hospital lunch (00002 -> 00052), only diets Livre and Branda (0031 and 0017 there),
+    // and the main dish slot 2 goes to the destination's dessert (09).
     const Variant services = Filter(load[2], [](const DataPacket& t, size_t r) { return Service(t, r, "CDSERVFILIORIG", "00002"); });
     const Variant diets = Filter(load[3], [](const DataPacket& t, size_t r) {
         const std::string diet = t.Value(r, "CDDIETORIG").AsString();
@@ -55,13 +55,13 @@ TEST_F(MenuImportTest, ImportWritesExactlyTheMappedAndMarkedLines) {
     Variant types = Change(load[4], "IDIMPORTAR", "N", [](const DataPacket& t, size_t r) {
         return t.Value(r, "NRSEQORIG").AsInteger() > 2;
     });
-    types = Change(types, "CDTIPODEST", "04", [](const DataPacket& t, size_t r) { return t.Value(r, "NRSEQORIG").AsInteger() == 2; });
+    types = Change(types, "CDTIPODEST", "09", [](const DataPacket& t, size_t r) { return t.Value(r, "NRSEQORIG").AsInteger() == 2; });
 
     const Answer answer = Import("0003", services, diets, types);
     ASSERT_TRUE(answer.ok) << answer.message;
     EXPECT_EQ(Menus("0003"), 7 * 2 * 2);
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM CARDAPIO WHERE CDSERVFILI = '00052' AND CDDIETPAD IN ('0001', '0002') "
-                    "AND ((CDTIPOPRAT = '01' AND NRSEQCNFMES = 1) OR (CDTIPOPRAT = '04' AND NRSEQCNFMES = 2))"),
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM CARDAPIO WHERE CDSERVFILI = '00052' AND CDDIETPAD IN ('0031', '0017') "
+                    "AND ((CDTIPOPRAT = '14' AND NRSEQCNFMES = 1) OR (CDTIPOPRAT = '09' AND NRSEQCNFMES = 2))"),
               7 * 2 * 2);
     // The rows are the file's: same days, dishes and diners as the demo origin wrote them.
     EXPECT_EQ(Count("SELECT COUNT(DISTINCT DTCARDAPIO) FROM CARDAPIO"), 7);

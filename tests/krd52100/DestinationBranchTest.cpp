@@ -43,12 +43,14 @@ TEST_F(DestinationBranchTest, EachRefusalComesInItsOrderWithTheFocusBackOnTheCod
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         dialogs_.Clear();
+        lookups_.ChooseWhere("CDFILIAL", "0003");  // a branch whose name shows
+        Click(*Frm().sbtFilial);
         TypeBranch(c.typed);
         LeavePanel();
         EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
         EXPECT_EQ(Frm().medCdFilial->Text(), c.stored);
         EXPECT_EQ(Frm().ActiveControl(), Frm().medCdFilial);
-        EXPECT_EQ(Frm().edtNmFilial->Text(), kOwnBranchName) << "the name changes only for a valid branch";
+        EXPECT_EQ(Frm().edtNmFilial->Text(), "") << "no other branch's name beside a refused code";
         EXPECT_FALSE(Loaded());
         EXPECT_FALSE(Frm().tshDieta->Enabled());
     }

@@ -44,12 +44,12 @@ protected:
     std::string SelectedField() { return Grid().SelectedField()->FieldName(); }
     static bool Editing(const TDataSet& table) { return table.State() == dsEdit || table.State() == dsInsert; }
 
-    // Loads the demo file into branch 0003, whose services carry codes of their own (00051 for
-    // 00001, 00052 for 00002...), with one diet more, 0107, for its hospital lunch 00052.
-    void LoadIntoBranchWithOwnCodes() {
+    // Loads the demo file again into the destination branch, with one diet more, 0107, for its
+    // hospital lunch 00052 (the pair of 00002): a diet that no proposed row maps.
+    void LoadWithAFreeDestinationDiet() {
         ExecuteSql("INSERT INTO SERVDIETA VALUES ('0003', '00052', '0107', 'Sem Lactose')");
-        LoadFile(DemoFile().string(), "0003");
-        ASSERT_EQ(Value(*Frm().cdsServicos, "CDSERVFILIDEST"), "00051");
+        LoadDemoFileIntoDestination();
+        ASSERT_EQ(Value(*Frm().cdsServicos, "CDSERVFILIDEST"), "00071");
     }
 
     // The destination diet that the posted row of the pair's origin diet holds.
@@ -127,29 +127,29 @@ TEST_F(DietMappingTest, DestinationDietIsCheckedWithTheServer) {
     WorkOnDietsOf("00010");
     Perform([&] { Diets().Last(); });  // 0002 Vegetariana, which it keeps below
     const int busyStarts = busy_.Starts();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "9");
+    TypeIntoColumn(Grid(), "CDDIETDEST", "2");  // the origin's code of Vegetariana
     EXPECT_EQ(Messages(), std::vector<std::string>{"Dieta não cadastrada para o servico informado."});
     EXPECT_EQ(SelectedField(), "CDDIETDEST");
-    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0009");
+    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0002");
     EXPECT_EQ(busy_.Starts(), busyStarts + 1);
 
     dialogs_.Clear();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "2");
+    TypeIntoColumn(Grid(), "CDDIETDEST", "29");
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0002");
-    EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "Vegetariana");
-    EXPECT_EQ(Value(Diets(), "CDSERVDEST"), "00010");
+    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0029");
+    EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "VEGETARIANA");
+    EXPECT_EQ(Value(Diets(), "CDSERVDEST"), "00060");
     CancelRow();
 }
 
 TEST_F(DietMappingTest, DestinationDietMappedUnderTheSameServiceIsRefusedAndUnderAnotherAccepted) {
     WorkOnDietsOf("00010");
-    PostCurrentRow();  // 0001 "Normal" -> 0001 "Normal" of service 00010
-    ASSERT_TRUE(Registered(*Frm().cdsDietaDest, "00010", "0001"));
+    PostCurrentRow();  // 0001 "Normal" of service 00010 -> 0015 "NORMAL" of service 00060
+    ASSERT_TRUE(Registered(*Frm().cdsDietaDest, "00060", "0015"));
     ASSERT_TRUE(Registered(*Frm().cdsDietaOrigAux, "00010", "0001"));
 
     InsertDietRow();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "1");
+    TypeIntoColumn(Grid(), "CDDIETDEST", "15");
     EXPECT_EQ(Messages(), std::vector<std::string>{"Dieta Destino já cadastrado(a)."});
     EXPECT_EQ(SelectedField(), "CDDIETDEST");
     CancelRow();
@@ -159,22 +159,22 @@ TEST_F(DietMappingTest, DestinationDietMappedUnderTheSameServiceIsRefusedAndUnde
     PressKey(VK_DELETE, {ssCtrl});
     dialogs_.Clear();
     InsertDietRow();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "1");
+    TypeIntoColumn(Grid(), "CDDIETDEST", "15");
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "Normal");
+    EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "NORMAL");
     CancelRow();
 }
 
 TEST_F(DietMappingTest, ARowKeepsItsOwnDietsAfterEdit) {
     WorkOnDietsOf("00010");
     PostCurrentRow();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "1");  // starts the edit: the row releases its pairs
+    TypeIntoColumn(Grid(), "CDDIETDEST", "15");  // starts the edit: the row releases its pairs
     EXPECT_TRUE(Messages().empty());
     TypeIntoColumn(Grid(), "CDDIETORIG", "1");
     EXPECT_TRUE(Messages().empty());
     PressKey(VK_RETURN);
     EXPECT_EQ(Diets().State(), dsBrowse);
-    EXPECT_TRUE(Registered(*Frm().cdsDietaDest, "00010", "0001"));
+    EXPECT_TRUE(Registered(*Frm().cdsDietaDest, "00060", "0015"));
 }
 
 // An origin diet goes to one destination diet: the import keeps one destination per origin.
@@ -197,12 +197,12 @@ TEST_F(DietMappingTest, DeletingARowReleasesItsPairs) {
     dialogs_.Answer(mrOk);  // the grid's own "delete record?"
     PressKey(VK_DELETE, {ssCtrl});
     ASSERT_EQ(Diets().RecordCount(), 1);
-    EXPECT_FALSE(Registered(*Frm().cdsDietaDest, "00010", "0001"));
+    EXPECT_FALSE(Registered(*Frm().cdsDietaDest, "00060", "0015"));
     EXPECT_FALSE(Registered(*Frm().cdsDietaOrigAux, "00010", "0001"));
 
     InsertDietRow();
     TypeIntoColumn(Grid(), "CDDIETORIG", "1");
-    TypeIntoColumn(Grid(), "CDDIETDEST", "1");
+    TypeIntoColumn(Grid(), "CDDIETDEST", "15");
     EXPECT_EQ(dialogs_.Shown().size(), 1u) << "no message beyond the delete confirmation";
     PressKey(VK_RETURN);
     EXPECT_EQ(Diets().RecordCount(), 2);
@@ -211,18 +211,18 @@ TEST_F(DietMappingTest, DeletingARowReleasesItsPairs) {
 TEST_F(DietMappingTest, CancelAsksAndACancelledEditTakesItsPairsBack) {
     WorkOnDietsOf("00010");
     PostCurrentRow();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "2");  // refused: another row maps 0002
+    TypeIntoColumn(Grid(), "CDDIETDEST", "29");  // refused: another row maps 0029
     dialogs_.Clear();
     dialogs_.Answer(mrNo);
     Perform([&] { Diets().Cancel(); });
     EXPECT_EQ(Messages(), std::vector<std::string>{"Cancela operação?"});
     EXPECT_EQ(Diets().State(), dsEdit);
-    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0002");
+    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0029");
 
     CancelRow();
     EXPECT_EQ(Diets().State(), dsBrowse);
-    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0001");
-    EXPECT_TRUE(Registered(*Frm().cdsDietaDest, "00010", "0001"));
+    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0015");
+    EXPECT_TRUE(Registered(*Frm().cdsDietaDest, "00060", "0015"));
 }
 
 // Posted without leaving the column, a typed row is checked and stored within its pair: a row
@@ -241,7 +241,7 @@ TEST_F(DietMappingTest, EnterPostsATypedRowCheckedNamedAndInItsPair) {
     EXPECT_EQ(Value(Diets(), "CDDIETORIG"), "0001");
     EXPECT_EQ(Value(Diets(), "DSDIETORIG"), "Normal");
     EXPECT_EQ(Value(Diets(), "CDSERVORIG"), "00010");
-    EXPECT_EQ(Value(Diets(), "CDSERVDEST"), "00010");
+    EXPECT_EQ(Value(Diets(), "CDSERVDEST"), "00060");
 }
 
 TEST_F(DietMappingTest, EnterWithCtrlAloneDoesNotPost) {
@@ -264,6 +264,7 @@ TEST_F(DietMappingTest, OriginLookupListsTheDietsOfTheOriginServiceOnly) {
     ClickLookup("CDDIETORIG");
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Dietas Exportadas");
+    EXPECT_TRUE(!lookups_.Shown()[0].ShowHiddenFields && lookups_.Shown()[0].Searchable) << "flags false, true";
     EXPECT_EQ(lookups_.Shown()[0].Rows, 2);
     EXPECT_EQ(Diets().State(), dsInsert);
     EXPECT_EQ(Value(Diets(), "CDDIETORIG"), "0002");
@@ -291,14 +292,15 @@ TEST_F(DietMappingTest, DestinationLookupAlwaysListsTheDestinationServiceDiets) 
 
     WorkOnDietsOf("00010");
     Perform([&] { Diets().First(); });
-    lookups_.ChooseWhere("CDDIETPAD", "0002");
+    lookups_.ChooseWhere("CDDIETPAD", "0029");
     ClickLookup("CDDIETDEST");
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Dieta Destino");
+    EXPECT_TRUE(!lookups_.Shown()[0].ShowHiddenFields && lookups_.Shown()[0].Searchable) << "flags false, true";
     EXPECT_EQ(lookups_.Shown()[0].Rows, 2);
     EXPECT_EQ(Diets().State(), dsEdit);
-    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0002");
-    EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "Vegetariana");
+    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0029");
+    EXPECT_EQ(Value(Diets(), "DSDIETDEST"), "VEGETARIANA");
     EXPECT_FALSE(Frm().cdsPesqDietServ->Filtered());
     CancelRow();
 
@@ -312,8 +314,8 @@ TEST_F(DietMappingTest, DestinationLookupAlwaysListsTheDestinationServiceDiets) 
 }
 
 TEST_F(DietMappingTest, DestinationLookupMatchesAServiceCodeHoldingAQuote) {
-    ExecuteSql("INSERT INTO SERVFILI VALUES ('0001', 'L''X', 'Lanche', 'N')");
-    ExecuteSql("INSERT INTO SERVDIETA VALUES ('0001', 'L''X', '0007', 'Sem Lactose')");
+    ExecuteSql("INSERT INTO SERVFILI VALUES ('0003', 'L''X', 'Lanche', 'N')");
+    ExecuteSql("INSERT INTO SERVDIETA VALUES ('0003', 'L''X', '0007', 'Sem Lactose')");
     Perform([&] {
         TClientDataSet& services = *Frm().cdsServicos;
         services.Edit();
@@ -354,15 +356,26 @@ TEST_F(DietMappingTest, GridPaintsNamesAndTheCodeBeingTyped) {
     ASSERT_TRUE(Grid().EditorMode());
     const std::vector<std::string> destinations = PaintedTexts(Grid(), "CDDIETDEST");
     ASSERT_EQ(destinations.size(), 2u);
-    EXPECT_EQ(destinations[0], "0001") << "the selected cell being typed shows its code";
-    EXPECT_EQ(destinations[1], "Vegetariana");
+    EXPECT_EQ(destinations[0], "0015") << "the selected cell being typed shows its code";
+    EXPECT_EQ(destinations[1], "VEGETARIANA");
+    // Only that state shows the code: a cell that holds the focus too, or the selected cell with
+    // the editor closed, shows the name.
+    const int column = IndiceCol(&Grid(), "CDDIETDEST");
+    auto painted = [&](TGridDrawState state) {
+        Grid().OnDrawColumnCell(&Grid(), Grid().CellRect(column, 0), column, Grid().Columns()[column], state);
+        return Grid().OwnCanvas().Records().back().Text;
+    };
+    EXPECT_EQ(painted({gdSelected}), "0015");
+    EXPECT_EQ(painted({gdSelected, gdFocused}), "NORMAL");
+    Perform([&] { Grid().SetEditorMode(false); });
+    EXPECT_EQ(painted({gdSelected}), "NORMAL");
     CancelRow();
 }
 
 // However the user leaves a typed diet, the post that it makes checks the code: a refused code
 // is never stored, and the row never shows the name of the code it replaced.
 TEST_F(DietMappingTest, EveryWayOfLeavingARowChecksTheDietTypedInIt) {
-    LoadIntoBranchWithOwnCodes();
+    LoadWithAFreeDestinationDiet();
     const std::pair<const char*, std::function<void()>> leaving[] = {
         {"Tab past the last column", [&] { PressKey(VK_TAB); }},
         {"Down", [&] { PressKey(VK_DOWN); }},
@@ -440,7 +453,7 @@ std::vector<std::string> HeldKeys(const TakenRegister& rule, const DataPacket& h
 // Whatever keys, clicks, lookups, cancels and deletes came before, each register holds what the
 // posted rows of its table take (a table with a row being edited is looked at once it is done).
 TEST_F(DietMappingTest, RegistersStayInStepWithThePostedRowsThroughRandomGestures) {
-    LoadIntoBranchWithOwnCodes();
+    LoadWithAFreeDestinationDiet();
     TfrmIntegraCardapio& frm = Frm();
     const auto expectInStep = [&](const std::string& after) {
         for (const TakenRegister& rule : TakenRegisters()) {
@@ -461,7 +474,9 @@ TEST_F(DietMappingTest, RegistersStayInStepWithThePostedRowsThroughRandomGesture
     const auto anyColumn = [&] { Perform([&] { grid().SetSelectedIndex(int(random() % grid().Columns().Count())); }); };
     TTabSheet98* const tabs[] = {frm.tshPadrao, frm.tshDieta, frm.tshConfig};
     const char* const origins[] = {"00001", "00002", "00010"};
-    const char* const codes[] = {"1", "2", "4", "6", "9", "107"};
+    // Origin codes, and the destination branch's own: diets 0017 and 0029, service 00060, dish
+    // types 06 and 09 (typed as "6" and "9"), and the free diet 0107.
+    const char* const codes[] = {"1", "2", "4", "6", "9", "17", "29", "60", "107"};
     const Word keys[] = {VK_TAB, VK_DOWN, VK_UP, VK_RETURN, VK_INSERT};
     const TShiftState shifts[] = {{}, {}, {ssShift}, {ssCtrl}};
     const std::pair<const char*, std::function<void()>> gestures[] = {

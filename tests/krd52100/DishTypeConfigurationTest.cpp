@@ -31,8 +31,8 @@ protected:
     void LeaveDatePanel() { Focus(*Frm().dbgTipoPrat); }
 
     void RenameConfiguration(const std::string& service, const std::string& code, const std::string& name) {
-        ExecuteSql("UPDATE CNFCARDAPIO SET NMTIPOPRAT = '" + name + "' WHERE CDFILIAL = '0001' AND CDSERVFILI = '" +
-                   service + "' AND CDTIPOPRAT = '" + code + "'");
+        ExecuteSql("UPDATE CNFCARDAPIO SET NMTIPOPRAT = '" + name + "' WHERE CDFILIAL = '" + kDestinationBranch +
+                   "' AND CDSERVFILI = '" + service + "' AND CDTIPOPRAT = '" + code + "'");
     }
     std::string Current(const char* field) { return Frm().cdsServicos->FieldByName(field)->AsString(); }
 
@@ -61,7 +61,7 @@ TEST_F(DishTypeConfigurationTest, EmptyDateIsRefusedAndChangesNothing) {
     LoadAndOpen();
     ShowConfig();
     TypeDate("");
-    RenameConfiguration(kHospital, "03", "Acompanhamento");
+    RenameConfiguration(kHospitalThere, "23", "Acompanhamento");
     const auto before = Frm().cdsTipoPrat->GetData().AsPacket();
     const int calls = busy_.Starts();
     LeaveDatePanel();
@@ -71,12 +71,11 @@ TEST_F(DishTypeConfigurationTest, EmptyDateIsRefusedAndChangesNothing) {
 }
 
 TEST_F(DishTypeConfigurationTest, MatchingIgnoresCaseAccentsAndTheOriginsOuterBlanks) {
-    LoadAndOpen();
-    RenameConfiguration(kHospital, "03", "GUARNIÇÃO");
+    LoadAndOpen();  // the destination configuration calls it "GUARNIÇÃO"
     SetRow(kHospital, 4, "03", {{"NMTIPOORIG", Variant(" guarnição ")}, {"CDTIPODEST", Variant()}});
     ShowConfig();
     const auto row = Row(kHospital, 4, "03");
-    EXPECT_EQ(row.at("CDTIPODEST").AsString(), "03");
+    EXPECT_EQ(row.at("CDTIPODEST").AsString(), "23");
     EXPECT_EQ(row.at("NMTIPODEST").AsString(), "GUARNIÇÃO");
     EXPECT_EQ(row.at("NRSEQDEST").AsInteger(), 4);
     EXPECT_EQ(row.at("NRORDDEST").AsInteger(), 4);
@@ -84,10 +83,10 @@ TEST_F(DishTypeConfigurationTest, MatchingIgnoresCaseAccentsAndTheOriginsOuterBl
 
 TEST_F(DishTypeConfigurationTest, NameNotListedKeepsOnlyTheDestinationService) {
     LoadAndOpen();
-    RenameConfiguration(kHospital, "05", "Suco");
+    RenameConfiguration(kHospitalThere, "31", "Suco");
     ShowConfig();
     const auto row = Row(kHospital, 6, "05");
-    EXPECT_EQ(row.at("CDSERVDEST").AsString(), kHospital);
+    EXPECT_EQ(row.at("CDSERVDEST").AsString(), kHospitalThere);
     for (const char* field : {"CDTIPODEST", "NMTIPODEST", "NRSEQDEST", "NRORDDEST"})
         EXPECT_TRUE(row.at(field).IsNull()) << field;
     EXPECT_EQ(row.at("IDIMPORTAR").AsString(), "S") << "the mark is not the rebuild's";
@@ -98,15 +97,15 @@ TEST_F(DishTypeConfigurationTest, OneSlotTakesADestinationDishTypeOnceAndOtherSl
     // Entrada moves into slot 2 under the name of the main dish: two origin dish types, 01 and
     // 02, in one slot with one matching name.
     SetRow(kHospital, 1, "01", {{"NRSEQORIG", Variant(2)}, {"NMTIPOORIG", Variant("Prato Principal")}});
-    SetRow(kHospital, 2, "02", {{"CDTIPODEST", Variant("09")}, {"NMTIPODEST", Variant("Antigo")}});
+    SetRow(kHospital, 2, "02", {{"CDTIPODEST", Variant("77")}, {"NMTIPODEST", Variant("Antigo")}});
     ShowConfig();
-    EXPECT_EQ(Row(kHospital, 2, "01").at("CDTIPODEST").AsString(), "02") << "lower code first in the slot";
+    EXPECT_EQ(Row(kHospital, 2, "01").at("CDTIPODEST").AsString(), "06") << "lower code first in the slot";
     const auto second = Row(kHospital, 2, "02");
-    EXPECT_EQ(second.at("CDTIPODEST").AsString(), "09") << "the second of the slot keeps what it held";
+    EXPECT_EQ(second.at("CDTIPODEST").AsString(), "77") << "the second of the slot keeps what it held";
     EXPECT_EQ(second.at("NMTIPODEST").AsString(), "Antigo");
     // Slot 3 carries the same name and the same destination dish type, with its own sequence.
     const auto option = Row(kHospital, 3, "02");
-    EXPECT_EQ(option.at("CDTIPODEST").AsString(), "02");
+    EXPECT_EQ(option.at("CDTIPODEST").AsString(), "06");
     EXPECT_EQ(option.at("NRSEQDEST").AsInteger(), 3);
 }
 
@@ -116,17 +115,18 @@ TEST_F(DishTypeConfigurationTest, RebuildReturnsToTheServiceTheUserWasOnAndNarro
     ShowConfig();
     TfrmIntegraCardapio& frm = Frm();
     EXPECT_EQ(Current("CDSERVFILIORIG"), kDinner);
-    EXPECT_EQ(frm.cdsTipoPrat->Filter(), "CDSERVORIG = '00003' AND CDSERVDEST = '00003'");
+    EXPECT_EQ(frm.cdsTipoPrat->Filter(), "CDSERVORIG = '00003' AND CDSERVDEST = '00038'");
     EXPECT_TRUE(frm.cdsTipoPrat->Filtered());
     EXPECT_EQ(frm.cdsTipoPrat->IndexName(), "TIPOORD");
     EXPECT_FALSE(frm.cdsTipoPrat->ControlsDisabled());
     EXPECT_FALSE(frm.cdsServicos->ControlsDisabled());
-    EXPECT_EQ(frm.lblServAtual->Caption(), "Origem: Jantar Hospitalar --> Destino: Jantar Hospitalar");
+    EXPECT_EQ(frm.lblServAtual->Caption(), "Origem: Jantar Hospitalar --> Destino: JANTAR HOSPITALAR");
 }
 
 TEST_F(DishTypeConfigurationTest, PairsWithoutDestinationAreToldApartByTheirOrigin) {
     for (const char* table : {"SERVDIETA", "CNFCARDAPIO", "SERVFILI"})
-        ExecuteSql(std::string("DELETE FROM ") + table + " WHERE CDFILIAL = '0001' AND CDSERVFILI IN ('00010', '00011')");
+        ExecuteSql(std::string("DELETE FROM ") + table +
+                   " WHERE CDFILIAL = '0003' AND CDSERVFILI IN ('00060', '00047')");
     LoadAndOpen();
     Application->Perform([&] { Frm().cdsServicos->Last(); });
     ASSERT_EQ(Current("CDSERVFILIDEST"), "");
@@ -139,12 +139,14 @@ TEST_F(DishTypeConfigurationTest, PairsWithoutDestinationAreToldApartByTheirOrig
 
 TEST_F(DishTypeConfigurationTest, FailingConfigurationCallStopsAtItsServiceWithEverythingRestored) {
     LoadAndOpen();
-    for (const char* service : {kHospital, kLunch, kDinner, "00010"}) RenameConfiguration(service, "01", "Outro");
+    for (const char* service : {kHospitalThere, kLunchThere, kDinnerThere}) RenameConfiguration(service, "14", "Outro");
+    RenameConfiguration("00060", "18", "Outro");
     // The real server on the same store, with the call for the dinner service failing.
     failingServer_ = std::make_unique<appserver::IntegraCardapioModule>(
         appserver::ServerConfig{(Folder() / "empresa.db").string(), {Folder()}});
     InstallEmbeddedDispatcher([this](const std::string& method, const Variant::Array& args) {
-        if (method == "GetPesqTipoPrat" && args[1].AsString() == kDinner) return appserver::Answer::Failure("Falhou.");
+        if (method == "GetPesqTipoPrat" && args[1].AsString() == kDinnerThere)
+            return appserver::Answer::Failure("Falhou.");
         return failingServer_->Dispatch(method, args);
     });
     ShowConfig();
@@ -152,8 +154,8 @@ TEST_F(DishTypeConfigurationTest, FailingConfigurationCallStopsAtItsServiceWithE
     EXPECT_EQ(Messages().back(), "Falhou.");
     EXPECT_TRUE(Row(kHospital, 1, "01").at("CDTIPODEST").IsNull()) << "rebuilt before the failure";
     EXPECT_TRUE(Row(kLunch, 1, "01").at("CDTIPODEST").IsNull()) << "rebuilt before the failure";
-    EXPECT_EQ(Row(kDinner, 1, "01").at("CDTIPODEST").AsString(), "01") << "the failing service is untouched";
-    EXPECT_EQ(Row("00010", 1, "01").at("CDTIPODEST").AsString(), "01") << "later services are untouched";
+    EXPECT_EQ(Row(kDinner, 1, "01").at("CDTIPODEST").AsString(), "14") << "the failing service is untouched";
+    EXPECT_EQ(Row("00010", 1, "01").at("CDTIPODEST").AsString(), "18") << "later services are untouched";
     EXPECT_EQ(frm.cdsTipoPrat->IndexName(), "TIPOORD");
     EXPECT_FALSE(frm.cdsTipoPrat->ControlsDisabled());
     EXPECT_FALSE(frm.cdsServicos->ControlsDisabled());
@@ -185,10 +187,10 @@ TEST_F(DishTypeConfigurationTest, DietTabNarrowsTheDietsToThePairAndEveryTabSets
     TfrmIntegraCardapio& frm = Frm();
     Application->Perform([&] { frm.cdsServicos->Next(); });
     ShowTab(frm.tshDieta);
-    EXPECT_EQ(frm.cdsDietas->Filter(), "CDSERVORIG = '00002' AND CDSERVDEST = '00002'");
+    EXPECT_EQ(frm.cdsDietas->Filter(), "CDSERVORIG = '00002' AND CDSERVDEST = '00052'");
     EXPECT_EQ(frm.cdsDietas->RecordCount(), 6);
     ShowTab(frm.tshPadrao);
-    EXPECT_EQ(frm.lblServAtual->Caption(), "Origem: Almoço Hospitalar --> Destino: Almoço Hospitalar");
+    EXPECT_EQ(frm.lblServAtual->Caption(), "Origem: Almoço Hospitalar --> Destino: ALMOCO HOSPITALAR");
 }
 
 TEST_F(DishTypeConfigurationTest, TabChangesBeforeAnyLoadNarrowNothing) {

@@ -42,31 +42,31 @@ protected:
 };
 
 TEST_F(DishTypeMappingTest, DestinationCheckTakesTheNameOfTheCodeTypedNotOfTheFirstRow) {
-    CheckDestination("3");
+    CheckDestination("23");
     EXPECT_TRUE(Messages().empty()) << Messages().front();
-    EXPECT_EQ(Field("CDTIPODEST"), "03");
-    EXPECT_EQ(Field("NMTIPODEST"), "Guarnição");
+    EXPECT_EQ(Field("CDTIPODEST"), "23");
+    EXPECT_EQ(Field("NMTIPODEST"), "GUARNIÇÃO");
     EXPECT_EQ(Field("NRSEQDEST"), "1");
     EXPECT_EQ(Rows().State(), dsEdit) << "the row is left for the user to post";
 }
 
 TEST_F(DishTypeMappingTest, DestinationCodeOutsideTheConfigurationIsNotRegistered) {
-    CheckDestination("9");
+    CheckDestination("3");  // the origin's code of Guarnição
     EXPECT_EQ(Messages(), std::vector<std::string>{"Tipo de Prato não cadastrado."});
-    EXPECT_EQ(Field("CDTIPODEST"), "09") << "stored form kept";
+    EXPECT_EQ(Field("CDTIPODEST"), "03") << "stored form kept";
     EXPECT_EQ(Field("NRSEQDEST"), "1");
     EXPECT_EQ(Grid().SelectedField()->FieldName(), "CDTIPODEST") << "the focus goes to the destination";
 }
 
 TEST_F(DishTypeMappingTest, DestinationTakenBySameSlotIsRefused) {
-    // Slot 1 of the hospital service takes 01 (Entrada): a second row in slot 1 may not.
+    // Slot 1 of the hospital service takes 14 (Entrada): a second row in slot 1 may not.
     GoToColumn("IDIMPORTAR");
     Application->Perform([&] { Rows().Next(); });  // slot 2, Prato Principal, marked
     DoubleClickMark();
     Application->Perform([&] {
         Rows().Edit();
         Rows().FieldByName("NRSEQORIG")->SetValue(Variant(1));
-        Rows().FieldByName("CDTIPODEST")->SetAsString("1");
+        Rows().FieldByName("CDTIPODEST")->SetAsString("14");
     });
     GoToColumn("CDTIPOORIG");
     PressKey(VK_TAB);
@@ -77,15 +77,15 @@ TEST_F(DishTypeMappingTest, DestinationTakenBySameSlotIsRefused) {
 // post takes the new destination in place of the old one.
 TEST_F(DishTypeMappingTest, AnEditedRowIsCheckedWithoutItsOwnEntries) {
     GoToColumn("CDTIPODEST");
-    TypeText("3");
+    TypeText("23");
     PressKey(VK_TAB, {ssShift});
     EXPECT_TRUE(Messages().empty());
     PressKey(VK_RETURN);
     EXPECT_EQ(Rows().State(), dsBrowse);
-    EXPECT_EQ(Field("NMTIPODEST"), "Guarnição");
+    EXPECT_EQ(Field("NMTIPODEST"), "GUARNIÇÃO");
     const auto destinations = DestinationEntries();
-    EXPECT_EQ(std::count(destinations.begin(), destinations.end(), "00001/03/1"), 1);
-    EXPECT_EQ(std::count(destinations.begin(), destinations.end(), "00001/01/1"), 0);
+    EXPECT_EQ(std::count(destinations.begin(), destinations.end(), "00071/23/1"), 1);
+    EXPECT_EQ(std::count(destinations.begin(), destinations.end(), "00071/14/1"), 0);
     EXPECT_EQ(OriginEntries().size(), 28u);
 }
 
@@ -95,12 +95,12 @@ TEST_F(DishTypeMappingTest, LeavingTheRowChecksTheDestinationTyped) {
     for (const Word key : {VK_TAB, VK_RETURN, VK_DOWN}) {
         dialogs_.Clear();
         GoToColumn("CDTIPODEST");
-        TypeText("9");
+        TypeText("3");  // the origin's code of Guarnição
         PressKey(key);
         EXPECT_EQ(Messages(), std::vector<std::string>{"Tipo de Prato não cadastrado."}) << key;
         EXPECT_EQ(Rows().State(), dsEdit) << key;
         EXPECT_EQ(Field("NMTIPODEST"), "") << key;
-        EXPECT_EQ(Row(kHospital, 1, "01")["CDTIPODEST"].AsString(), "01") << key;
+        EXPECT_EQ(Row(kHospital, 1, "01")["CDTIPODEST"].AsString(), "14") << key;
         dialogs_.Answer(mrYes);
         Application->Perform([&] { Rows().Cancel(); });
     }
@@ -130,15 +130,18 @@ TEST_F(DishTypeMappingTest, DoubleClickUnmarksWithItsEntriesAndMarksBackWithThem
     DoubleClickMark();
     EXPECT_EQ(Field("IDIMPORTAR"), "N");
     EXPECT_EQ(Rows().State(), dsBrowse);
-    auto origins = OriginEntries();
-    EXPECT_EQ(origins.size(), 27u);
-    EXPECT_FALSE(std::count(origins.begin(), origins.end(), "00001/01/1"));
-    auto destinations = DestinationEntries();
-    EXPECT_FALSE(std::count(destinations.begin(), destinations.end(), "00001/01/1"));
+    auto holds = [](const std::vector<std::string>& entries, const char* entry) {
+        return std::count(entries.begin(), entries.end(), entry) == 1;
+    };
+    EXPECT_EQ(OriginEntries().size(), 27u);
+    EXPECT_FALSE(holds(OriginEntries(), "00001/01/1"));
+    EXPECT_FALSE(holds(DestinationEntries(), "00071/14/1"));
     DoubleClickMark();
     EXPECT_EQ(Field("IDIMPORTAR"), "S");
     EXPECT_EQ(OriginEntries().size(), 28u);
     EXPECT_EQ(DestinationEntries().size(), 28u);
+    EXPECT_TRUE(holds(OriginEntries(), "00001/01/1"));
+    EXPECT_TRUE(holds(DestinationEntries(), "00071/14/1"));
 }
 
 TEST_F(DishTypeMappingTest, ARowPostedUnmarkedHoldsNoEntries) {
@@ -207,7 +210,7 @@ TEST_F(DishTypeMappingTest, CancelAskedAndAnsweredNoKeepsTheEditYesRestoresTheRo
     dialogs_.Answer(mrYes);
     Application->Perform([&] { Rows().Cancel(); });
     EXPECT_EQ(Rows().State(), dsBrowse);
-    EXPECT_EQ(Field("NMTIPODEST"), "Entrada");
+    EXPECT_EQ(Field("NMTIPODEST"), "ENTRADA");
 }
 
 TEST_F(DishTypeMappingTest, OptionFlagShowsAsSimOrNao) {
@@ -220,14 +223,15 @@ TEST_F(DishTypeMappingTest, OptionFlagShowsAsSimOrNao) {
 
 TEST_F(DishTypeMappingTest, LookupPutsTheChosenDishTypeIntoTheRowUnposted) {
     GoToColumn("CDTIPODEST");
-    lookups_.ChooseWhere("CDTIPOPRAT", "04");
+    lookups_.ChooseWhere("CDTIPOPRAT", "09");
     Application->Perform([&] { Grid().EditButtonClick(); });
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Tipo de Prato Destino");
+    EXPECT_TRUE(!lookups_.Shown()[0].ShowHiddenFields && lookups_.Shown()[0].Searchable) << "flags false, true";
     EXPECT_EQ(lookups_.Shown()[0].Rows, 5);
     EXPECT_EQ(Rows().State(), dsEdit);
-    EXPECT_EQ(Field("CDTIPODEST"), "04");
-    EXPECT_EQ(Field("NMTIPODEST"), "Sobremesa");
+    EXPECT_EQ(Field("CDTIPODEST"), "09");
+    EXPECT_EQ(Field("NMTIPODEST"), "SOBREMESA");
     EXPECT_EQ(Field("NRSEQDEST"), "1");
     dialogs_.Answer(mrYes);
     Application->Perform([&] { Rows().Cancel(); });
@@ -240,7 +244,7 @@ TEST_F(DishTypeMappingTest, ASecondLoadFillsTheRegistersFromItsProposal) {
     DoubleClickMark();
     ASSERT_EQ(OriginEntries().size(), 27u);
     ShowTab(Frm().tshPadrao);
-    LoadDemoFile();
+    LoadDemoFileIntoDestination();
     EXPECT_EQ(OriginEntries().size(), 28u);
     EXPECT_EQ(DestinationEntries().size(), 28u);
     EXPECT_EQ(Frm().cdsDietaOrigAux->RecordCount(), 22);  // 3 hospital services x 6 + 2 staff x 2

@@ -1,7 +1,9 @@
 #pragma once
-// A screen with the demo file loaded into the head office, for the tests of the configuration
-// tab: the dish-type rows read whole (whatever filter the table has) and the gestures of that
-// tab.
+// A screen with the demo file loaded into the branch that registers everything under codes of
+// its own, for the tests of the configuration tab: the dish-type rows read whole (whatever
+// filter the table has) and the gestures of that tab. The hospital dish types are paired by name
+// (origin -> destination): 01 Entrada -> 14, 02 Prato Principal -> 06 (slots 2 and 3), 03
+// Guarnição -> 23, 04 Sobremesa -> 09, 05 Bebida -> 31; destination names in capitals.
 #include "ScreenFixture.h"
 
 #include "DataPacket.h"
@@ -24,10 +26,14 @@ protected:
     static constexpr const char* kHospital = "00001";
     static constexpr const char* kLunch = "00002";
     static constexpr const char* kDinner = "00003";
+    // The same services at the destination.
+    static constexpr const char* kHospitalThere = "00071";
+    static constexpr const char* kLunchThere = "00052";
+    static constexpr const char* kDinnerThere = "00038";
 
     void LoadAndOpen() {
         OpenScreen();
-        LoadDemoFile();
+        LoadDemoFileIntoDestination();
         ASSERT_TRUE(Frm().cdsTipoPrat->Active()) << "the load did not fill the dish types";
     }
 

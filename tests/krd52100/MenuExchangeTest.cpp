@@ -9,6 +9,7 @@
 #include "DataPacket.h"
 #include "EmbeddedTransport.h"
 #include "IntegraCardapioModule.h"
+#include "TApplication.h"
 #include "TBtnPesquisa.h"
 #include "TClientDataSet.h"
 #include "TColumn.h"
@@ -19,6 +20,8 @@
 #include "TMaskEdit.h"
 #include "TSpeedButton.h"
 #include "TTabSheet98.h"
+
+#include <functional>
 
 namespace krd52100::testing {
 namespace {
@@ -46,7 +49,6 @@ protected:
         EXPECT_TRUE(frm.medCdFilial->Enabled());
         EXPECT_TRUE(frm.sbtFilial->Enabled());
         EXPECT_FALSE(frm.edtNmFilial->Enabled());
-        EXPECT_TRUE(frm.tshPadrao->TabVisible());
     }
     void ExpectServicesGridReadOnly() {
         TDBGrid& grid = *Frm().dbgPadrao;
@@ -94,7 +96,7 @@ TEST_F(MenuExchangeTest, LoadFillsTheSixTablesAndOpensTheTabs) {
 TEST_F(MenuExchangeTest, CurrentPairWithoutDestinationLeavesTheImportButtonDisabled) {
     // Branch 0003 registers its services under codes of its own; its breakfast gets another name,
     // so the load proposes no destination for the file's first service.
-    ExecuteSql("UPDATE SERVFILI SET NMSERVICO = 'Lanche' WHERE CDFILIAL = '0003' AND CDSERVFILI = '00051'");
+    ExecuteSql("UPDATE SERVFILI SET NMSERVICO = 'Lanche' WHERE CDFILIAL = '0003' AND CDSERVFILI = '00071'");
     LoadFile(DemoFile().string(), "0003");
     ASSERT_TRUE(Loaded());
     ASSERT_EQ(Frm().cdsServicos->FieldByName("CDSERVFILIORIG")->AsString(), "00001");
@@ -165,7 +167,7 @@ TEST_F(MenuExchangeTest, LoadOverlappingTheStartOfEarlierImportsIsBlocked) {
                               "Importação bloqueada. A primeira importação feita foi iniciada na data 01/03/2025. "
                               "Importações anteriores à esta data devem terminar no dia 28/02/2025."});
     EXPECT_FALSE(Loaded());
-    EXPECT_TRUE(Frm().sbtImportExport->Enabled());
+    EXPECT_FALSE(Frm().sbtImportExport->Enabled()) << "no tables of this file to import";
     ExpectFilterUsable();
     EXPECT_EQ(RememberedFile(), february);
 }
@@ -191,20 +193,21 @@ TEST_F(MenuExchangeTest, ImportStartingInsideEarlierImportsIsBlockedAtTheirEnd) 
     EXPECT_EQ(Count("LOGIMPORTACAO"), "1");
 }
 
-// Loading into the file's own origin branch is refused by the server. The import button comes
-// back enabled, and a click on it finds nothing to send.
+// Loading into the file's own origin branch is refused by the server. The import stays locked:
+// neither the button nor Control+Enter calls the server.
 TEST_F(MenuExchangeTest, FailedLoadLeavesTheControlsUsableAndNothingToImport) {
     LoadFile(DemoFile().string(), "0002");
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_FALSE(Loaded());
     EXPECT_FALSE(Frm().tshDieta->Enabled());
-    EXPECT_TRUE(Frm().sbtImportExport->Enabled());
+    EXPECT_FALSE(Frm().sbtImportExport->Enabled());
     ExpectFilterUsable();
 
     dialogs_.Clear();
     const int calls = busy_.Starts();
     Click(*Frm().sbtImportExport);
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Não há dados a serm exportados."});
+    PressKey(VK_RETURN, {ssCtrl});
+    EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(busy_.Starts(), calls) << "no server call";
     EXPECT_FALSE(boImporta());
 }
@@ -232,7 +235,7 @@ TEST_F(MenuExchangeTest, NameTheServerCannotRememberStopsTheLoadAndGoesAgainNext
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(busy_.Starts() - calls, 1) << "only the call that stores the name";
     EXPECT_FALSE(Loaded());
-    EXPECT_TRUE(Frm().sbtImportExport->Enabled());
+    EXPECT_FALSE(Frm().sbtImportExport->Enabled());
     ExpectFilterUsable();
 
     ExecuteSql("ALTER TABLE DIRETORIO_FORA RENAME TO DIRETORIO");
@@ -256,7 +259,7 @@ TEST_F(MenuExchangeTest, LoadAnswerWithoutItsTablesLeavesTheControlsUsable) {
     LoadDemoFile();
     EXPECT_EQ(Messages().size(), 1u);
     EXPECT_FALSE(Frm().tshDieta->Enabled());
-    EXPECT_TRUE(Frm().sbtImportExport->Enabled());
+    EXPECT_FALSE(Frm().sbtImportExport->Enabled());
     ExpectFilterUsable();
 }
 
@@ -272,10 +275,50 @@ TEST_F(MenuExchangeTest, EnteringThePanelShowsTheServicesTabAndLocksTheOthers) {
     EXPECT_FALSE(frm.tshConfig->Enabled());
     EXPECT_EQ(frm.lblServAtual->Caption(), "");
 
+    const int calls = busy_.Starts();
     Focus(*frm.dbgPadrao);  // leaving again loads again
     EXPECT_TRUE(Messages().empty());
     EXPECT_TRUE(frm.tshDieta->Enabled());
-    EXPECT_EQ(busy_.LastText(), "Importando...");
+    EXPECT_GT(busy_.Starts(), calls);
+    EXPECT_EQ(frm.lblServAtual->Caption(), "Origem: Desjejum Hospitalar --> Destino: Desjejum Hospitalar");
+}
+
+// The tables were proposed for the file and branch they were loaded for. Entering the file name
+// (or its lookup) drops them; another branch, typed or chosen in the lookup (which checks nothing),
+// leaves them on screen. Either way nothing imports and the other tabs stay locked until leaving
+// the panel loads the file again.
+TEST_F(MenuExchangeTest, ChangedFileOrBranchLocksTheImportAndTheTabsUntilTheNextLoad) {
+    TfrmIntegraCardapio& frm = Frm();
+    const std::function<void()> changes[] = {
+        [&] { Focus(*frm.medNmArquivo); },
+        [&] { dialogs_.AnswerOpen(std::nullopt); Click(*frm.sbtArquivo); },
+        [&] { Focus(*frm.medCdFilial); frm.medCdFilial->SelectAll(); TypeText("3"); },
+        [&] {
+            Application->Perform([&] { frm.pgcPadrao->ClickTab(frm.tshDieta); });
+            Focus(*frm.dbgDieta);
+            lookups_.ChooseWhere("CDFILIAL", "0003");
+            Click(*frm.sbtFilial);
+        },
+    };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(&change - changes);
+        LoadDemoFile();
+        change();
+        EXPECT_EQ(frm.pgcPadrao->ActivePage(), frm.tshPadrao);
+        EXPECT_FALSE(frm.tshDieta->Enabled() || frm.tshConfig->Enabled() || frm.sbtImportExport->Enabled());
+        Click(*frm.sbtImportExport);
+        PressKey(VK_RETURN, {ssCtrl});
+        Application->Perform([&] { frm.sbtImportExport->Click(); });  // a host pressing it anyway
+        EXPECT_EQ(Messages(), std::vector<std::string>{"Não há dados a serm exportados."});
+        EXPECT_EQ(Count("LOGIMPORTACAO"), "0");
+        dialogs_.Clear();
+    }
+    Focus(*frm.medCdFilial);
+    Focus(*frm.dbgPadrao);  // the load for branch 0003
+    PressKey(VK_RETURN, {ssCtrl});
+    EXPECT_EQ(Messages(), std::vector<std::string>{kSuccess});
+    EXPECT_EQ(Count("CARDAPIO WHERE CDFILIAL = '0001'"), "0");
+    EXPECT_NE(Count("CARDAPIO WHERE CDFILIAL = '0003'"), "0");
 }
 
 }  // namespace

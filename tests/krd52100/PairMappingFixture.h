@@ -1,9 +1,12 @@
 #pragma once
-// The screen with the demo file loaded into the own branch, for the tests of the service and
-// diet mappings. The demo load proposes five service pairs, each origin service mapped to the
-// destination service of the same code (00001, 00002, 00003 hospital; 00010, 00011 staff
-// restaurant), and their diets mapped code to code: hospital pairs 0001 to 0006, staff pairs
-// 0001 "Normal" and 0002 "Vegetariana". No row is posted yet, so the registers are empty.
+// The screen with the demo file loaded into the branch that registers everything under codes of
+// its own, for the tests of the service and diet mappings. The load proposes five service pairs
+// (origin -> destination): 00001 -> 00071, 00002 -> 00052, 00003 -> 00038 (hospital), 00010 ->
+// 00060, 00011 -> 00047 (staff restaurant), destination names in capitals without accents. Their
+// diets are paired by name: hospital 0001 Livre -> 0031, 0002 Branda -> 0017, 0003 Pastosa ->
+// 0042, 0004 Líquida -> 0024, 0005 Hipossódica -> 0058, 0006 Diabética -> 0063; staff 0001 Normal
+// -> 0015, 0002 Vegetariana -> 0029; destination names in capitals. The registers hold what those
+// proposed rows take.
 #include "ScreenFixture.h"
 
 #include "ControlRoutines.h"
@@ -26,7 +29,7 @@ protected:
     void SetUp() override {
         ScreenFixture::SetUp();
         OpenScreen();
-        LoadDemoFile();
+        LoadDemoFileIntoDestination();
         ASSERT_EQ(Frm().cdsServicos->RecordCount(), 5) << "the demo load did not happen";
         ASSERT_TRUE(Messages().empty());
     }

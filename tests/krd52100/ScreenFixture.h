@@ -44,6 +44,9 @@ protected:
     static constexpr const char* kOwnBranch = appserver::DemoCompany::kHeadOffice;
     static constexpr const char* kOwnBranchName = "Matriz - São Paulo";
     static constexpr const char* kOperator = "OPER";
+    // A branch that registers every service, diet and dish type of the demo under codes of its
+    // own (and its names in capitals): loaded into it, origin and destination never look alike.
+    static constexpr const char* kDestinationBranch = "0003";
 
     void SetUp() override;
     void TearDown() override;
@@ -95,9 +98,11 @@ protected:
 
     // Types the file name and, when the edit takes it, the branch code into the filter panel and
     // leaves the panel for the services grid, as a user does before working on the mappings:
-    // the load. LoadDemoFile loads the demo file into the session's own branch.
+    // the load. LoadDemoFile loads the demo file into the session's own branch,
+    // LoadDemoFileIntoDestination into kDestinationBranch.
     void LoadFile(const std::string& fileName, const std::string& branch);
     void LoadDemoFile() { LoadFile(DemoFile().string(), kOwnBranch); }
+    void LoadDemoFileIntoDestination() { LoadFile(DemoFile().string(), kDestinationBranch); }
 
     // Texts of the message boxes shown so far, in order.
     std::vector<std::string> Messages() const { return dialogs_.Texts(); }

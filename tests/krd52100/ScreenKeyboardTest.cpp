@@ -1,5 +1,6 @@
-// The screen's own keys, pressed where the user is after opening: in the file-name edit.
-#include "ScreenFixture.h"
+// The screen's own keys, pressed where the user is after opening (in the file-name edit), and
+// Escape on the mapping grids after a load.
+#include "PairMappingFixture.h"
 
 #include "TClientDataSet.h"
 #include "TCustomPageControl98.h"
@@ -53,9 +54,10 @@ struct KeyCase {
 
 TEST_F(ScreenKeyboardTest, ControlShortcutsMoveBetweenTabsAndImport) {
     TfrmIntegraCardapio& frm = Frm();
-    // As after a load, which opens the other two tabs.
+    // As after a load, which opens the other two tabs and the import.
     frm.tshDieta->SetEnabled(true);
     frm.tshConfig->SetEnabled(true);
+    frm.sbtImportExport->SetEnabled(true);
     int clicks = 0;
     frm.sbtImportExport->OnClick = [&clicks](TComponent*) { ++clicks; };
     const KeyCase cases[] = {
@@ -87,6 +89,47 @@ TEST_F(ScreenKeyboardTest, ControlEnterDoesNotImportWhileTheImportButtonIsDisabl
     Frm().sbtImportExport->SetEnabled(false);
     PressKey(VK_RETURN, {ssCtrl});
     EXPECT_EQ(clicks, 0);
+}
+
+class MappingGridEscapeTest : public PairMappingFixture {};
+
+// A grid acts on Escape's key down, before the screen sees the key: closing a cell editor, or
+// cancelling the row whatever the answer to "Cancela operação?", never closes the screen too.
+TEST_F(MappingGridEscapeTest, EscapeUndoesTheGridsWorkBeforeItClosesTheScreen) {
+    TfrmIntegraCardapio& frm = Frm();
+    struct Grid { TTabSheet98* tab; TDBGrid* grid; const char* column; };
+    const Grid grids[] = {{frm.tshPadrao, frm.dbgPadrao, "CDSERVFILIDEST"},
+                          {frm.tshDieta, frm.dbgDieta, "CDDIETDEST"},
+                          {frm.tshConfig, frm.dbgTipoPrat, "CDTIPODEST"}};
+    for (const auto& g : grids) {
+        SCOPED_TRACE(g.column);
+        Perform([&] { frm.pgcPadrao->ClickTab(g.tab); });
+        Focus(*g.grid);
+        SelectColumn(*g.grid, g.column);
+        TDataSet& rows = *g.grid->DataSet();
+        const std::string before = Value(rows, g.column);
+        if (g.grid->Options().Contains(dgEditing)) {
+            PressKey(VK_F2);
+            PressKey(VK_ESCAPE);
+            ASSERT_TRUE(ScreenOpen()) << "Escape on an open editor, nothing typed";
+            EXPECT_FALSE(g.grid->EditorMode());
+            TypeText("7");
+            PressKey(VK_ESCAPE);  // undoes the cell; the row stays in edit
+        } else {  // the services grid takes no typing
+            Perform([&] { rows.Edit(); Set(rows, g.column, "7"); });
+        }
+        for (int answer : {mrNo, mrYes}) {
+            dialogs_.Answer(answer);
+            PressKey(VK_ESCAPE);
+            ASSERT_TRUE(ScreenOpen()) << "answered " << answer;
+            EXPECT_EQ(rows.State(), answer == mrNo ? dsEdit : dsBrowse);
+        }
+        EXPECT_EQ(Value(rows, g.column), before);
+        EXPECT_EQ(Messages(), std::vector<std::string>(2, "Cancela operação?"));
+        dialogs_.Clear();
+    }
+    PressKey(VK_ESCAPE);
+    EXPECT_FALSE(ScreenOpen()) << "with nothing pending Escape closes";
 }
 
 }  // namespace

@@ -31,7 +31,9 @@ protected:
     }
 
     // A destination service that no proposed pair takes.
-    void AddFreeDestination() { ExecuteSql("INSERT INTO SERVFILI VALUES ('0001', '00020', 'Lanche Hospitalar', 'S')"); }
+    void AddFreeDestination() {
+        ExecuteSql("INSERT INTO SERVFILI VALUES ('0003', '00020', 'LANCHE HOSPITALAR', 'S')");
+    }
 
     void ChooseDestinationInLookup(const std::string& service) {
         lookups_.ChooseWhere("CDSERVFILI", service);
@@ -62,8 +64,8 @@ TEST_F(ServiceMappingTest, PostChecksBothCodesOnceTheImportButtonWasPressed) {
         {"", "", "", ""},
         {"", "00020", "Serviço origem deve ser informado.", "CDSERVFILIORIG"},
         {"00001", "", "Serviço destino deve ser informado.", "CDSERVFILIDEST"},
-        {"9", "00020", "Serviço origem não exportado.", "CDSERVFILIORIG"},
-        {"00001", "99999", "Serviço destino não cadastrado.", "CDSERVFILIDEST"},
+        {"52", "00020", "Serviço origem não exportado.", "CDSERVFILIORIG"},  // a destination's code
+        {"00001", "00002", "Serviço destino não cadastrado.", "CDSERVFILIDEST"},  // an origin's code
         {"2", "20", "", ""},
     };
     AddFreeDestination();
@@ -72,12 +74,14 @@ TEST_F(ServiceMappingTest, PostChecksBothCodesOnceTheImportButtonWasPressed) {
     for (const PostCase& c : cases) {
         SCOPED_TRACE(std::string(c.origin) + " -> " + c.destination);
         dialogs_.Clear();
+        // Enter from the column that does not fail: the check itself moves the focus.
+        const bool originFails = std::string(c.focusedField) == "CDSERVFILIORIG";
+        SelectColumn(*Frm().dbgPadrao, originFails ? "CDSERVFILIDEST" : "CDSERVFILIORIG");
         Perform([&] {
             Services().Insert();
             Set(Services(), "CDSERVFILIORIG", c.origin);
             Set(Services(), "CDSERVFILIDEST", c.destination);
         });
-        SelectColumn(*Frm().dbgPadrao, "CDSERVFILIORIG");
         PressKey(VK_RETURN);
         if (*c.message) {
             EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
@@ -93,7 +97,7 @@ TEST_F(ServiceMappingTest, PostChecksBothCodesOnceTheImportButtonWasPressed) {
     EXPECT_EQ(Value(Services(), "CDSERVFILIORIG"), "00002");
     EXPECT_EQ(Value(Services(), "NMSERVICOORIG"), "Almoço Hospitalar");
     EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00020");
-    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "Lanche Hospitalar");
+    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "LANCHE HOSPITALAR");
 }
 
 TEST_F(ServiceMappingTest, OriginTypedShortOrInAnotherCaseTakesTheCodeAsTheFileHoldsIt) {
@@ -117,7 +121,7 @@ TEST_F(ServiceMappingTest, OriginTypedShortOrInAnotherCaseTakesTheCodeAsTheFileH
     Focus(*Frm().dbgPadrao);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        EditCurrentPair(c.typed, "00001");
+        EditCurrentPair(c.typed, "00071");
         SelectColumn(*Frm().dbgPadrao, "CDSERVFILIORIG");
         PressKey(VK_TAB);
         EXPECT_TRUE(Messages().empty());
@@ -141,7 +145,7 @@ TEST_F(ServiceMappingTest, LeavingAnEmptyCodeColumnShowsNothing) {
 }
 
 TEST_F(ServiceMappingTest, DestinationWithoutStandardDietsIsRefusedOnlyInTheVUQModule) {
-    ExecuteSql("INSERT INTO SERVFILI VALUES ('0001', '00099', 'Lanche Noturno', 'N')");
+    ExecuteSql("INSERT INTO SERVFILI VALUES ('0003', '00099', 'Lanche Noturno', 'N')");
     Focus(*Frm().dbgPadrao);
     for (const char* module : {"VUQ", "KRD"}) {
         SCOPED_TRACE(module);
@@ -168,10 +172,11 @@ TEST_F(ServiceMappingTest, DestinationLookupListsTheBranchServicesAndPostsTheCho
     ChooseDestinationInLookup("00020");
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Serviço");
+    EXPECT_TRUE(!lookups_.Shown()[0].ShowHiddenFields && lookups_.Shown()[0].Searchable) << "flags false, true";
     EXPECT_EQ(lookups_.Shown()[0].Rows, 6);
     EXPECT_EQ(Services().State(), dsBrowse);
     EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00020");
-    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "Lanche Hospitalar");
+    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "LANCHE HOSPITALAR");
     EXPECT_EQ(busy_.Starts(), busyStarts + 2) << "the list, then the check of the choice";
 
     // The origin column has no lookup.
@@ -191,11 +196,11 @@ TEST_F(ServiceMappingTest, ADestinationServiceTakenByAPostedRowIsRefusedForAnoth
     boImporta() = true;
     Focus(*Frm().dbgPadrao);
     GoToPair("00002");
-    ChooseDestinationInLookup("00002");  // posted: 00002 is taken
+    ChooseDestinationInLookup("00052");  // posted: 00052 is taken
     ASSERT_TRUE(Messages().empty());
 
     GoToPair("00001");
-    ChooseDestinationInLookup("00002");
+    ChooseDestinationInLookup("00052");
     EXPECT_EQ(Messages(), std::vector<std::string>{"Serviço destino já informado."});
     EXPECT_EQ(Services().State(), dsEdit);
     CancelEdit();
@@ -203,15 +208,15 @@ TEST_F(ServiceMappingTest, ADestinationServiceTakenByAPostedRowIsRefusedForAnoth
     // The row that holds it may keep it.
     dialogs_.Clear();
     GoToPair("00002");
-    ChooseDestinationInLookup("00002");
+    ChooseDestinationInLookup("00052");
     EXPECT_TRUE(Messages().empty());
 
     // Deleting that row frees it.
     Perform([&] { Services().Delete(); });
     GoToPair("00001");
-    ChooseDestinationInLookup("00002");
+    ChooseDestinationInLookup("00052");
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00002");
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00052");
 }
 
 // A load's proposed pairs take their destinations; what rows of an earlier load took is free.
@@ -222,9 +227,9 @@ TEST_F(ServiceMappingTest, ALoadTakesTheDestinationsOfItsProposalOnly) {
     ChooseDestinationInLookup("00020");
     ASSERT_TRUE(Messages().empty());
 
-    LoadDemoFile();
+    LoadDemoFileIntoDestination();
     GoToPair("00001");
-    ChooseDestinationInLookup("00002");
+    ChooseDestinationInLookup("00052");
     EXPECT_EQ(Messages(), std::vector<std::string>{"Serviço destino já informado."});
     CancelEdit();
     ChooseDestinationInLookup("00020");
@@ -233,10 +238,10 @@ TEST_F(ServiceMappingTest, ALoadTakesTheDestinationsOfItsProposalOnly) {
 }
 
 TEST_F(ServiceMappingTest, StatusLineShowsTheCurrentPair) {
-    EXPECT_EQ(Frm().lblServAtual->Caption(), "Origem: Desjejum Hospitalar --> Destino: Desjejum Hospitalar");
+    EXPECT_EQ(Frm().lblServAtual->Caption(), "Origem: Desjejum Hospitalar --> Destino: DESJEJUM HOSPITALAR");
     Focus(*Frm().dbgPadrao);
     PressKey(VK_DOWN);
-    EXPECT_EQ(Frm().lblServAtual->Caption(), "Origem: Almoço Hospitalar --> Destino: Almoço Hospitalar");
+    EXPECT_EQ(Frm().lblServAtual->Caption(), "Origem: Almoço Hospitalar --> Destino: ALMOCO HOSPITALAR");
 }
 
 TEST_F(ServiceMappingTest, ScrollingNarrowsTheDependentTablesOnlyOnTheirTabs) {
@@ -249,16 +254,16 @@ TEST_F(ServiceMappingTest, ScrollingNarrowsTheDependentTablesOnlyOnTheirTabs) {
 
     frm.pgcPadrao->SetActivePage(frm.tshDieta);
     GoToPair("00010");
-    EXPECT_EQ(frm.cdsDietas->Filter(), "CDSERVORIG = '00010' AND CDSERVDEST = '00010'");
+    EXPECT_EQ(frm.cdsDietas->Filter(), "CDSERVORIG = '00010' AND CDSERVDEST = '00060'");
     EXPECT_TRUE(frm.cdsDietas->Filtered());
     EXPECT_EQ(frm.cdsDietas->RecordCount(), 2);
     EXPECT_EQ(frm.cdsTipoPrat->Filter(), dishTypeFilter);
 
     frm.pgcPadrao->SetActivePage(frm.tshConfig);
     GoToPair("00003");
-    EXPECT_EQ(frm.cdsTipoPrat->Filter(), "CDSERVORIG = '00003' AND CDSERVDEST = '00003'");
+    EXPECT_EQ(frm.cdsTipoPrat->Filter(), "CDSERVORIG = '00003' AND CDSERVDEST = '00038'");
     EXPECT_TRUE(frm.cdsTipoPrat->Filtered());
-    EXPECT_EQ(frm.cdsDietas->Filter(), "CDSERVORIG = '00010' AND CDSERVDEST = '00010'");
+    EXPECT_EQ(frm.cdsDietas->Filter(), "CDSERVORIG = '00010' AND CDSERVDEST = '00060'");
 }
 
 // A code holding a quote is matched as it stands; one ending in '*' is not a prefix.
@@ -306,17 +311,17 @@ TEST_F(ServiceMappingTest, EmptyServiceTableTakesTheDietLookupsAwayAndBlanksTheS
 }
 
 TEST_F(ServiceMappingTest, CancelAsksAndNoKeepsTheEditedRow) {
-    EditCurrentPair("00001", "00003");
+    EditCurrentPair("00001", "00038");
     dialogs_.Answer(mrNo);
     Perform([&] { Services().Cancel(); });
     EXPECT_EQ(Messages(), std::vector<std::string>{"Cancela operação?"});
     EXPECT_EQ(dialogs_.Shown()[0].Type, mtConfirmation);
     EXPECT_EQ(Services().State(), dsEdit);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00003");
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00038");
 
     CancelEdit();
     EXPECT_EQ(Services().State(), dsBrowse);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00001");
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00071");
 }
 
 TEST_F(ServiceMappingTest, GridPaintsNamesInPlaceOfCodesAndBlankForNoCode) {
@@ -335,7 +340,7 @@ TEST_F(ServiceMappingTest, GridPaintsNamesInPlaceOfCodesAndBlankForNoCode) {
     EXPECT_EQ(origins[4], "Ceia Refeitório");
     ASSERT_EQ(destinations.size(), 5u);
     EXPECT_EQ(destinations[1], "");
-    EXPECT_EQ(destinations[3], "Almoço Refeitório");
+    EXPECT_EQ(destinations[3], "ALMOCO REFEITORIO");
 }
 
 // Any change of a mapping table back to browse state frees the import button, the exit button
