@@ -211,7 +211,8 @@ TEST_F(DietMappingTest, DeletingARowReleasesItsPairs) {
 TEST_F(DietMappingTest, CancelAsksAndACancelledEditTakesItsPairsBack) {
     WorkOnDietsOf("00010");
     PostCurrentRow();
-    TypeIntoColumn(Grid(), "CDDIETDEST", "29");  // refused: another row maps 0029
+    TypeIntoColumn(Grid(), "CDDIETDEST", "29");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Dieta Destino já cadastrado(a)."}) << "0029 is taken";
     dialogs_.Clear();
     dialogs_.Answer(mrNo);
     Perform([&] { Diets().Cancel(); });
