@@ -27,6 +27,19 @@ private:
 
 std::string Text(const PacketRow& row, size_t column) { return row.Values[column].AsString(); }
 
+// A second mapping of the same origin to another destination: the import would carry one of them
+// only, so it is refused whole, naming the codes, instead of dropping the other unseen.
+std::string ServiceMappedTwice(const std::string& origin, const std::string& first, const std::string& second) {
+    return "O serviço origem " + origin + " está mapeado para dois serviços destino (" + first + " e " + second +
+           "); mapeie-o para um só.";
+}
+
+std::string DietMappedTwice(const std::string& service, const std::string& origin, const std::string& first,
+                            const std::string& second) {
+    return "A dieta origem " + origin + " do serviço origem " + service + " está mapeada para duas dietas destino (" +
+           first + " e " + second + "); mapeie-a para uma só.";
+}
+
 int Number(const PacketRow& row, size_t column, int fallback) {
     const Variant& value = row.Values[column];
     return value.IsNull() ? fallback : static_cast<int>(value.AsInteger());
@@ -59,7 +72,9 @@ std::variant<ImportSelection, std::string> ImportSelection::Read(const Variant& 
     std::map<std::string, std::string> mapped;
     for (const auto& row : services.Rows) {
         const std::string origin = Text(row, *serviceOrigin), destination = Text(row, *serviceDestination);
-        if (IsCurrent(row) && !origin.empty() && !destination.empty()) mapped.emplace(origin, destination);
+        if (!IsCurrent(row) || origin.empty() || destination.empty()) continue;
+        const auto [mapping, added] = mapped.emplace(origin, destination);
+        if (!added && mapping->second != destination) return ServiceMappedTwice(origin, mapping->second, destination);
     }
     for (const auto& row : dishTypes.Rows) {
         const std::string service = Text(row, *typeService), destination = Text(row, *typeDestination);
@@ -83,7 +98,10 @@ std::variant<ImportSelection, std::string> ImportSelection::Read(const Variant& 
         if (!IsCurrent(row) || destination.empty() || !pair || Text(row, *dietDestinationService) != *pair) continue;
         const std::string origin = Text(row, *dietOrigin);
         if (origin.empty()) continue;
-        selection.diets_.emplace(std::string(selection.Key(service, origin)), destination);
+        const auto [mapping, added] =
+            selection.diets_.emplace(std::string(selection.Key(service, origin)), destination);
+        if (!added && mapping->second != destination)
+            return DietMappedTwice(service, origin, mapping->second, destination);
         selection.destinationDiets_.emplace(*pair, destination);
     }
     return selection;

@@ -4,7 +4,9 @@
 // diet within a pair, and which origin dish type (code and sequence) goes to which destination
 // dish type. Only rows that can carry menus count: a service pair with both codes, a diet row
 // with both codes for that pair, a dish-type row marked "S" with a destination code for that
-// pair. A pair with no such dish-type row imports nothing and is left out altogether.
+// pair. A pair with no such dish-type row imports nothing and is left out altogether. An origin
+// service, or an origin diet of an imported pair, mapped to two different destinations is
+// refused: the menus of an origin go to one destination.
 //
 // Look-ups take the menu line's views without copying, so the import can ask for every line.
 #include "DataPacket.h"

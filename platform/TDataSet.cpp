@@ -330,6 +330,9 @@ void TDataSet::Delete() {
     DoBeforeScroll();
     RemoveRecord(cursor_);
     buffer_.clear();
+    // The cursor goes to a record that exists before the state change is announced: a control
+    // that reads the current record then (a grid's editor) must not find the removed last one.
+    PlaceCursor(cursor_);
     SetState(dsBrowse);
     Resync(cursor_);
     Call(AfterDelete);

@@ -1,12 +1,10 @@
 // The diets of the current service pair: the checks of an origin and a destination diet, the
-// two registers of mapped diets and the events that keep them in step, and the diet grid.
+// events that keep the two registers of mapped diets in step, and the diet grid.
 //
-// Registers: cdsDietaOrigAux holds (origin service, origin diet) and cdsDietaDest (destination
-// service, destination diet) of every posted row. A pair enters as its row posts and leaves
-// when the row is put into edit state or deleted; a load's proposed rows enter only when they
-// are posted. Both registers refuse a second mapping: a destination diet takes the menus of one
-// origin diet, and an origin diet goes to one destination diet only, since the import carries
-// one destination per origin diet and would drop the others.
+// Registers (mapping/TakenRegisters.h): cdsDietaOrigAux holds (origin service, origin diet) and
+// cdsDietaDest (destination service, destination diet) of every posted row. Both refuse a second
+// mapping: a destination diet takes the menus of one origin diet, and an origin diet goes to one
+// destination diet only, since the import carries one destination per origin diet.
 #include "screen/TfrmIntegraCardapio.h"
 
 #include "mapping/BusyScope.h"
@@ -35,20 +33,6 @@ std::string ValueOf(TDataSet& dataSet, const char* field) { return dataSet.Field
 
 bool Holds(TClientDataSet& taken, const std::string& service, const std::string& diet) {
     return taken.Locate(kServiceAndDiet, VarArrayOf({service, diet}), loCaseInsensitive);
-}
-
-void ReleaseDiet(TClientDataSet& taken, const std::string& service, const std::string& diet) {
-    if (Holds(taken, service, diet)) taken.Delete();
-}
-
-// Adds the diet to its register unless it is already there or empty.
-void TakeDiet(TClientDataSet& taken, const std::string& service, const std::string& diet, const Variant& name) {
-    if (EmptyString(diet) || taken.FindKey({Variant(service), Variant(diet)})) return;
-    taken.Insert();
-    taken.FieldByName("CDSERVFILI")->SetAsString(service);
-    taken.FieldByName("CDDIETPAD")->SetAsString(diet);
-    taken.FieldByName("DSDIETPAD")->SetValue(name);
-    taken.Post();
 }
 
 // Shows the lookup over a table narrowed by `filter` and takes the filter off again, whatever
@@ -87,6 +71,7 @@ void TfrmIntegraCardapio::Vd_DietaOrigem(bool flag) {
         if (Holds(*cdsDietaOrigAux, service, diet.AsString())) MensErro(msgPadrao->Msg("dietorig_ja_cad"), true);
         cdsDietas->FieldByName("DSDIETORIG")->SetValue(cdsDietaOrig->FieldByName("DSDIETPAD")->Value());
     });
+    Accepted(diet);
 }
 
 void TfrmIntegraCardapio::Vd_DietaDestino(bool flag) {
@@ -106,12 +91,13 @@ void TfrmIntegraCardapio::Vd_DietaDestino(bool flag) {
             MensErro(Format(msgPadrao->Msg("ja_cad"), {msgPadrao->Msg("dietdest")}), true);
         cdsDietas->FieldByName("DSDIETDEST")->SetValue(cdsPesqDietServ->FieldByName("DSDIETPAD")->Value());
     });
+    Accepted(diet);
 }
 
-// Diet codes are checked when the focus leaves their column; a post stores them as they are.
-// A row typed and posted before any check (Enter straight after typing) holds no service pair
-// yet: it takes the current pair's, since without them it would drop out of the grid, which
-// shows one pair, and out of the import, which reads the diets of each pair.
+// Diet codes are checked when the focus leaves their column; a post checks those typed or picked
+// since. A row typed and posted before any check holds no service pair yet: it takes the current
+// pair's, since without them it would drop out of the grid, which shows one pair, and out of the
+// import, which reads the diets of each pair.
 void TfrmIntegraCardapio::cdsDietasBeforePost(TDataSet*) {
     const std::pair<const char*, const char*> pairCodes[] = {{"CDSERVORIG", "CDSERVFILIORIG"},
                                                              {"CDSERVDEST", "CDSERVFILIDEST"}};
@@ -119,33 +105,26 @@ void TfrmIntegraCardapio::cdsDietasBeforePost(TDataSet*) {
         if (EmptyString(ValueOf(*cdsDietas, dietField)))
             cdsDietas->FieldByName(dietField)->SetAsString(ValueOf(*cdsServicos, serviceField));
     }
+    if (Unchecked(*cdsDietas, "CDDIETORIG")) Vd_DietaOrigem(false);
+    if (Unchecked(*cdsDietas, "CDDIETDEST")) Vd_DietaDestino(false);
+    RowPosting(*cdsDietas);
 }
 
-void TfrmIntegraCardapio::cdsDietasAfterPost(TDataSet*) {
-    TakeDiet(*cdsDietaOrigAux, ValueOf(*cdsDietas, "CDSERVORIG"), ValueOf(*cdsDietas, "CDDIETORIG"),
-         cdsDietas->FieldByName("DSDIETORIG")->Value());
-    TakeDiet(*cdsDietaDest, ValueOf(*cdsDietas, "CDSERVDEST"), ValueOf(*cdsDietas, "CDDIETDEST"),
-         cdsDietas->FieldByName("DSDIETDEST")->Value());
-}
+void TfrmIntegraCardapio::cdsDietasAfterPost(TDataSet*) { RowPosted(*cdsDietas); }
 
 // The row releases its own pairs, so that keeping its diets passes the checks.
-void TfrmIntegraCardapio::cdsDietasBeforeEdit(TDataSet*) {
-    ReleaseDiet(*cdsDietaOrigAux, ValueOf(*cdsDietas, "CDSERVORIG"), ValueOf(*cdsDietas, "CDDIETORIG"));
-    ReleaseDiet(*cdsDietaDest, ValueOf(*cdsDietas, "CDSERVDEST"), ValueOf(*cdsDietas, "CDDIETDEST"));
+void TfrmIntegraCardapio::cdsDietasBeforeEdit(TDataSet*) { RowEditStarts(*cdsDietas); }
+
+void TfrmIntegraCardapio::cdsDietasBeforeCancel(TDataSet*) {
+    krd52100::ConfirmOrAbort(msgPadrao->Msg("canc"));
+    RowCancelling(*cdsDietas);
 }
 
-void TfrmIntegraCardapio::cdsDietasBeforeCancel(TDataSet*) { krd52100::ConfirmOrAbort(msgPadrao->Msg("canc")); }
+void TfrmIntegraCardapio::cdsDietasAfterCancel(TDataSet*) { RowCancelled(*cdsDietas); }
 
-void TfrmIntegraCardapio::cdsDietasBeforeDelete(TDataSet*) {
-    deletedDietDestination = ValueOf(*cdsDietas, "CDDIETDEST");
-    deletedDietOrigin = ValueOf(*cdsDietas, "CDDIETORIG");
-}
+void TfrmIntegraCardapio::cdsDietasBeforeDelete(TDataSet*) { RowDeleting(*cdsDietas); }
 
-// The grid shows the rows of the current service pair only, so its codes are the deleted row's.
-void TfrmIntegraCardapio::cdsDietasAfterDelete(TDataSet*) {
-    ReleaseDiet(*cdsDietaOrigAux, ValueOf(*cdsServicos, "CDSERVFILIORIG"), deletedDietOrigin);
-    ReleaseDiet(*cdsDietaDest, ValueOf(*cdsServicos, "CDSERVFILIDEST"), deletedDietDestination);
-}
+void TfrmIntegraCardapio::cdsDietasAfterDelete(TDataSet*) { RowDeleted(*cdsDietas); }
 
 void TfrmIntegraCardapio::dbgDietaColExit(TComponent*) {
     if (krd52100::SelectedFieldIs(*dbgDieta, "CDDIETORIG")) Vd_DietaOrigem(false);
@@ -163,8 +142,8 @@ void TfrmIntegraCardapio::dbgDietaDrawColumnCell(TComponent*, const TRect& Rect,
                                   *cdsDietas->FieldByName("DSDIETDEST"));
 }
 
-// A diet chosen in a lookup goes into the row as listed, unchecked, and the row is left in edit
-// state for the user to post or cancel.
+// A diet chosen in a lookup goes into the row as listed, and the row is left in edit state for
+// the user to post or cancel; the post checks it.
 void TfrmIntegraCardapio::dbgDietaEditButtonClick(TComponent*) {
     if (cdsServicos->IsEmpty()) return;
     if (krd52100::SelectedFieldIs(*dbgDieta, "CDDIETORIG")) {
@@ -174,6 +153,7 @@ void TfrmIntegraCardapio::dbgDietaEditButtonClick(TComponent*) {
             cdsDietas->FieldByName("CDSERVORIG")->SetAsString(service);
             cdsDietas->FieldByName("CDDIETORIG")->SetValue(cdsDietaOrig->FieldByName("CDDIETPAD")->Value());
             cdsDietas->FieldByName("DSDIETORIG")->SetValue(cdsDietaOrig->FieldByName("DSDIETPAD")->Value());
+            uncheckedCodes.insert(cdsDietas->FieldByName("CDDIETORIG"));
         });
     } else if (krd52100::SelectedFieldIs(*dbgDieta, "CDDIETDEST")) {
         const std::string branch = medCdFilial->Text(), service = ValueOf(*cdsServicos, "CDSERVFILIDEST");
@@ -191,6 +171,7 @@ void TfrmIntegraCardapio::dbgDietaEditButtonClick(TComponent*) {
             cdsDietas->FieldByName("CDSERVDEST")->SetAsString(service);
             cdsDietas->FieldByName("CDDIETDEST")->SetValue(cdsPesqDietServ->FieldByName("CDDIETPAD")->Value());
             cdsDietas->FieldByName("DSDIETDEST")->SetValue(cdsPesqDietServ->FieldByName("DSDIETPAD")->Value());
+            uncheckedCodes.insert(cdsDietas->FieldByName("CDDIETDEST"));
         });
     }
 }

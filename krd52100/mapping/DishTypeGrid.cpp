@@ -90,26 +90,17 @@ void TfrmIntegraCardapio::dbgTipoPratKeyPress(TComponent*, char& Key) {
     if (SelectedIn(*dbgTipoPrat, kClosedToTyping)) Key = '\0';
 }
 
-// Unmarking releases the row's register entries at once, under the codes the row holds now
-// (a destination changed in the edit not yet posted included).
+// The edit releases the row's register entries; the post takes them again only when the row is
+// marked.
 void TfrmIntegraCardapio::dbgTipoPratDblClick(TComponent*) {
     if (cdsTipoPrat->IsEmpty() || !SelectedFieldIs(*dbgTipoPrat, "IDIMPORTAR")) return;
     cdsTipoPrat->Edit();
     TField& mark = *cdsTipoPrat->FieldByName("IDIMPORTAR");
-    if (IsMarked(mark)) {
-        mark.SetAsString("N");
-        removedDishTypeOrigin = cdsTipoPrat->FieldByName("CDTIPOORIG")->AsString();
-        removedDishTypeSequence = cdsTipoPrat->FieldByName("NRSEQORIG")->AsInteger();
-        removedDishTypeDestination = cdsTipoPrat->FieldByName("CDTIPODEST")->AsString();
-        cdsTipoPratAfterDelete(cdsTipoPrat);
-    } else {
-        mark.SetAsString("S");
-    }
+    mark.SetAsString(IsMarked(mark) ? "N" : "S");
     cdsTipoPrat->Post();
 }
 
 // One mark anywhere in the pair unmarks every row; none marks every row that has a destination.
-// Unmarking here keeps the register entries (only the one-row unmark releases them).
 void TfrmIntegraCardapio::dbgTipoPratTitleClick(TColumn* Column) {
     if (!Column->Field() || Column->Field()->FieldName() != "IDIMPORTAR") return;
     cdsTipoPrat->DisableControls();

@@ -2,11 +2,10 @@
 // type, the destination lookup, and the events of cdsTipoPrat that keep the two registers of
 // taken dish types in step.
 //
-// Registers: cdsTipoPratOrigAux holds (origin service, sequence, origin dish type) and
-// cdsTipoPratDest (destination service, destination dish type, sequence) of every row posted
-// marked for import. An entry enters when such a row posts; it leaves only when the row is
-// deleted or unmarked (dish-type grid), so that one dish type of the configuration receives the
-// menus of one origin dish type only.
+// Registers (mapping/TakenRegisters.h): cdsTipoPratOrigAux holds (origin service, sequence,
+// origin dish type) and cdsTipoPratDest (destination service, destination dish type, sequence)
+// of every posted row marked for import, so that one dish type of the configuration receives
+// the menus of one origin dish type only.
 //
 // The two validators carry crossed names, and the grid's column exit calls them crossed:
 // leaving the origin column checks the destination (Vd_TipoPratOrig), leaving the destination
@@ -41,12 +40,6 @@ std::string ValueOf(const TDataSet& dataSet, const char* field) { return dataSet
 
 Variant FieldValue(const TDataSet& dataSet, const char* field) { return dataSet.FieldByName(field)->Value(); }
 
-// Copies the listed fields of `from` into the register row being inserted: (register field,
-// mapping field) pairs.
-void Fill(TDataSet& to, const TDataSet& from, std::initializer_list<std::pair<const char*, const char*>> fields) {
-    for (const auto& [target, source] : fields) to.FieldByName(target)->SetValue(FieldValue(from, source));
-}
-
 }  // namespace
 
 void TfrmIntegraCardapio::Vd_TipoPratDest(bool flag) {
@@ -69,6 +62,7 @@ void TfrmIntegraCardapio::Vd_TipoPratDest(bool flag) {
         cdsTipoPrat->FieldByName("CDSERVORIG")->SetAsString(service);
         cdsTipoPrat->FieldByName("NMTIPOORIG")->SetValue(FieldValue(*cdsTipoPratOrig, "NMTIPOPRAT"));
     });
+    Accepted(origin);
 }
 
 void TfrmIntegraCardapio::Vd_TipoPratOrig(bool flag) {
@@ -100,6 +94,7 @@ void TfrmIntegraCardapio::Vd_TipoPratOrig(bool flag) {
                 loCaseInsensitive))
             MensErro(Format(msgPadrao->Msg("ja_cad"), {msgPadrao->Msg("tipodest")}), true);
     });
+    Accepted(destination);
 }
 
 void TfrmIntegraCardapio::dbgTipoPratColExit(TComponent*) {
@@ -107,8 +102,8 @@ void TfrmIntegraCardapio::dbgTipoPratColExit(TComponent*) {
     if (krd52100::SelectedFieldIs(*dbgTipoPrat, "CDTIPODEST")) Vd_TipoPratDest(false);
 }
 
-// A dish type chosen in the lookup goes into the row as the server lists it, unchecked, and the
-// row is left in edit state for the user to post or cancel.
+// A dish type chosen in the lookup goes into the row as the server lists it, and the row is left
+// in edit state for the user to post or cancel; the post checks it.
 void TfrmIntegraCardapio::dbgTipoPratEditButtonClick(TComponent*) {
     if (!krd52100::SelectedFieldIs(*dbgTipoPrat, "CDTIPODEST")) return;
     {
@@ -123,6 +118,7 @@ void TfrmIntegraCardapio::dbgTipoPratEditButtonClick(TComponent*) {
     cdsTipoPrat->FieldByName("NMTIPODEST")->SetValue(FieldValue(*cdsPesqTipoPrat, "NMTIPOPRAT"));
     cdsTipoPrat->FieldByName("NRSEQDEST")->SetValue(FieldValue(*cdsTipoPrat, "NRSEQORIG"));
     cdsTipoPrat->FieldByName("NRORDDEST")->SetValue(FieldValue(*cdsTipoPrat, "NRORDORIG"));
+    uncheckedCodes.insert(cdsTipoPrat->FieldByName("CDTIPODEST"));
 }
 
 // "Sim" and "Não" for the option flag. A value the catalogue has no text for shows as it stands:
@@ -135,58 +131,30 @@ void TfrmIntegraCardapio::cdsTipoPratIDOPCORIGGetText(TField* Sender, std::strin
 // The rows are the origin's configuration as the file carries it: none is added on the screen.
 void TfrmIntegraCardapio::cdsTipoPratBeforeInsert(TDataSet*) { Abort(); }
 
-// Dish-type codes are checked when the focus leaves their column; a post stores the row as it is.
-void TfrmIntegraCardapio::cdsTipoPratBeforePost(TDataSet*) {}
-
-void TfrmIntegraCardapio::cdsTipoPratAfterPost(TDataSet*) {
-    const bool marked = ValueOf(*cdsTipoPrat, "IDIMPORTAR") == "S";
-    if (!EmptyString(ValueOf(*cdsTipoPrat, "CDTIPOORIG")) &&
-        !cdsTipoPratOrigAux->Locate(kOriginKey,
-                                    VarArrayOf({FieldValue(*cdsTipoPrat, "CDSERVORIG"),
-                                                FieldValue(*cdsTipoPrat, "NRSEQORIG"),
-                                                FieldValue(*cdsTipoPrat, "CDTIPOORIG")}),
-                                    loCaseInsensitive) &&
-        marked) {
-        cdsTipoPratOrigAux->Insert();
-        cdsTipoPratOrigAux->FieldByName("CDSERVFILI")->SetValue(FieldValue(*cdsServicos, "CDSERVFILIORIG"));
-        Fill(*cdsTipoPratOrigAux, *cdsTipoPrat,
-             {{"CDTIPOPRAT", "CDTIPOORIG"}, {"NRSEQCNFMES", "NRSEQORIG"}, {"NRORDCNFMES", "NRORDORIG"},
-              {"NMTIPOPRAT", "NMTIPOORIG"}, {"IDOPCCNFMES", "IDOPCORIG"}});
-        cdsTipoPratOrigAux->Post();
-    }
-    if (!EmptyString(ValueOf(*cdsTipoPrat, "CDTIPODEST")) &&
-        !cdsTipoPratDest->Locate(kDestinationKey,
-                                 VarArrayOf({FieldValue(*cdsTipoPrat, "CDSERVDEST"),
-                                             FieldValue(*cdsTipoPrat, "CDTIPODEST"),
-                                             FieldValue(*cdsTipoPrat, "NRSEQDEST")}),
-                                 loCaseInsensitive) &&
-        marked) {
-        cdsTipoPratDest->Insert();
-        Fill(*cdsTipoPratDest, *cdsTipoPrat,
-             {{"CDSERVFILI", "CDSERVDEST"}, {"CDTIPOPRAT", "CDTIPODEST"}, {"NMTIPOPRAT", "NMTIPODEST"},
-              {"NRSEQDEST", "NRSEQDEST"}, {"NRORDDEST", "NRORDDEST"}});
-        cdsTipoPratDest->Post();
-    }
+// Dish-type codes are checked when the focus leaves their column; a post checks those typed or
+// picked since.
+void TfrmIntegraCardapio::cdsTipoPratBeforePost(TDataSet*) {
+    if (Unchecked(*cdsTipoPrat, "CDTIPOORIG")) Vd_TipoPratDest(false);
+    if (Unchecked(*cdsTipoPrat, "CDTIPODEST")) Vd_TipoPratOrig(false);
+    RowPosting(*cdsTipoPrat);
 }
 
-void TfrmIntegraCardapio::cdsTipoPratBeforeCancel(TDataSet*) { krd52100::ConfirmOrAbort(msgPadrao->Msg("canc")); }
+void TfrmIntegraCardapio::cdsTipoPratAfterPost(TDataSet*) { RowPosted(*cdsTipoPrat); }
 
-// Rows go only with a new load; the key is kept so that the after-delete handler can release
-// the row's entries.
+// The row releases its own entries, so that keeping its dish types passes the checks.
+void TfrmIntegraCardapio::cdsTipoPratBeforeEdit(TDataSet*) { RowEditStarts(*cdsTipoPrat); }
+
+void TfrmIntegraCardapio::cdsTipoPratBeforeCancel(TDataSet*) {
+    krd52100::ConfirmOrAbort(msgPadrao->Msg("canc"));
+    RowCancelling(*cdsTipoPrat);
+}
+
+void TfrmIntegraCardapio::cdsTipoPratAfterCancel(TDataSet*) { RowCancelled(*cdsTipoPrat); }
+
+// Rows go only with a new load, or once the import button has been pressed.
 void TfrmIntegraCardapio::cdsTipoPratBeforeDelete(TDataSet*) {
-    removedDishTypeOrigin = ValueOf(*cdsTipoPrat, "CDTIPOORIG");
-    removedDishTypeSequence = cdsTipoPrat->FieldByName("NRSEQORIG")->AsInteger();
-    removedDishTypeDestination = ValueOf(*cdsTipoPrat, "CDTIPODEST");
     if (!boImporta) Abort();
+    RowDeleting(*cdsTipoPrat);
 }
 
-// The destination entry is keyed by the origin sequence: every routine that sets a destination
-// copies NRSEQORIG into NRSEQDEST.
-void TfrmIntegraCardapio::cdsTipoPratAfterDelete(TDataSet*) {
-    if (cdsTipoPratOrigAux->FindKey({FieldValue(*cdsServicos, "CDSERVFILIORIG"), Variant(removedDishTypeSequence),
-                                     Variant(removedDishTypeOrigin)}))
-        cdsTipoPratOrigAux->Delete();
-    if (cdsTipoPratDest->FindKey({FieldValue(*cdsServicos, "CDSERVFILIDEST"), Variant(removedDishTypeDestination),
-                                  Variant(removedDishTypeSequence)}))
-        cdsTipoPratDest->Delete();
-}
+void TfrmIntegraCardapio::cdsTipoPratAfterDelete(TDataSet*) { RowDeleted(*cdsTipoPrat); }

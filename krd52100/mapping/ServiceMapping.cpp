@@ -2,11 +2,9 @@
 // status line and the narrowing of the diet and dish-type tables to the current pair, and the
 // lock of the screen while any mapping row is being edited.
 //
-// cdsServDestino registers the destination services that posted rows hold, so that one
-// destination service takes the menus of one origin service only: two origin services' menus
-// written into one destination service would be mixed slot by slot. A row's destination enters
-// the register as the row posts and leaves it when the row is put into edit state or deleted.
-// The proposed rows of a load enter it only when they are posted, as for the diets.
+// cdsServDestino registers the destination services that posted rows hold (mapping/
+// TakenRegisters.h), so that one destination service takes the menus of one origin service only:
+// two origin services' menus written into one destination service would be mixed slot by slot.
 #include "screen/TfrmIntegraCardapio.h"
 
 #include "mapping/BusyScope.h"
@@ -34,15 +32,6 @@
 using krd52100::FocusOnFailure;
 using krd52100::IsEditing;
 
-namespace {
-
-// Removes the register entry of a destination service, when there is one.
-void ReleaseService(TClientDataSet& taken, const std::string& service) {
-    if (taken.Locate("CDSERVFILI", Variant(service), loCaseInsensitive)) taken.Delete();
-}
-
-}  // namespace
-
 void TfrmIntegraCardapio::Vd_CdServOrigem(bool flag) {
     TField& origin = *cdsServicos->FieldByName("CDSERVFILIORIG");
     FocusOnFailure(origin, [&] {
@@ -58,6 +47,7 @@ void TfrmIntegraCardapio::Vd_CdServOrigem(bool flag) {
         origin.SetValue(cdsServOrigem->FieldByName("CDSERVFILI")->Value());
         cdsServicos->FieldByName("NMSERVICOORIG")->SetValue(cdsServOrigem->FieldByName("NMSERVICO")->Value());
     });
+    Accepted(origin);
 }
 
 void TfrmIntegraCardapio::Vd_CdServDestino(bool flag) {
@@ -83,41 +73,35 @@ void TfrmIntegraCardapio::Vd_CdServDestino(bool flag) {
         cdsServicos->FieldByName("NMSERVICODEST")->SetValue(cdsPesqServicoAux->FieldByName("NMSERVICO")->Value());
         if (cdsPesqDietServAux->IsEmpty() && _SiglaModulo() == "VUQ") MensErro(msgPadrao->Msg("nao_ha_dieta"), true);
     });
+    Accepted(destination);
 }
 
-// Rows are checked only once the user has pressed the import button since the last load: the
-// proposal of a load is taken as it comes.
+// Rows are checked whole only once the user has pressed the import button since the last load:
+// the proposal of a load is taken as it comes. A code typed or picked since is checked always.
 void TfrmIntegraCardapio::cdsServicosBeforePost(TDataSet*) {
-    const std::string origin = cdsServicos->FieldByName("CDSERVFILIORIG")->AsString();
-    const std::string destination = cdsServicos->FieldByName("CDSERVFILIDEST")->AsString();
     if (boImporta) {
-        Vd_CdServOrigem(!EmptyString(destination));
-        Vd_CdServDestino(!EmptyString(origin));
+        Vd_CdServOrigem(!EmptyString(cdsServicos->FieldByName("CDSERVFILIDEST")->AsString()));
+        Vd_CdServDestino(!EmptyString(cdsServicos->FieldByName("CDSERVFILIORIG")->AsString()));
     }
-    // Registered here, after the checks: nothing after this event can refuse the post (the
-    // table has no required fields).
-    TField& posted = *cdsServicos->FieldByName("CDSERVFILIDEST");
-    if (EmptyString(posted.AsString()) || cdsServDestino->Locate("CDSERVFILI", posted.Value(), loCaseInsensitive))
-        return;
-    cdsServDestino->Insert();
-    cdsServDestino->FieldByName("CDSERVFILI")->SetValue(posted.Value());
-    cdsServDestino->FieldByName("NMSERVICO")->SetValue(cdsServicos->FieldByName("NMSERVICODEST")->Value());
-    cdsServDestino->Post();
+    if (Unchecked(*cdsServicos, "CDSERVFILIORIG")) Vd_CdServOrigem(false);
+    if (Unchecked(*cdsServicos, "CDSERVFILIDEST")) Vd_CdServDestino(false);
+    RowPosting(*cdsServicos);
 }
 
-void TfrmIntegraCardapio::cdsServicosBeforeEdit(TDataSet*) {
-    ReleaseService(*cdsServDestino, cdsServicos->FieldByName("CDSERVFILIDEST")->AsString());
+void TfrmIntegraCardapio::cdsServicosAfterPost(TDataSet*) { RowPosted(*cdsServicos); }
+
+void TfrmIntegraCardapio::cdsServicosBeforeEdit(TDataSet*) { RowEditStarts(*cdsServicos); }
+
+void TfrmIntegraCardapio::cdsServicosBeforeCancel(TDataSet*) {
+    krd52100::ConfirmOrAbort(msgPadrao->Msg("canc"));
+    RowCancelling(*cdsServicos);
 }
 
-void TfrmIntegraCardapio::cdsServicosBeforeCancel(TDataSet*) { krd52100::ConfirmOrAbort(msgPadrao->Msg("canc")); }
+void TfrmIntegraCardapio::cdsServicosAfterCancel(TDataSet*) { RowCancelled(*cdsServicos); }
 
-void TfrmIntegraCardapio::cdsServicosBeforeDelete(TDataSet*) {
-    deletedServiceDestination = cdsServicos->FieldByName("CDSERVFILIDEST")->AsString();
-}
+void TfrmIntegraCardapio::cdsServicosBeforeDelete(TDataSet*) { RowDeleting(*cdsServicos); }
 
-void TfrmIntegraCardapio::cdsServicosAfterDelete(TDataSet*) {
-    ReleaseService(*cdsServDestino, deletedServiceDestination);
-}
+void TfrmIntegraCardapio::cdsServicosAfterDelete(TDataSet*) { RowDeleted(*cdsServicos); }
 
 void TfrmIntegraCardapio::cdsServicosAfterOpen(TDataSet*) {
     lblServAtual->SetCaption(Format(msgPadrao->Msg("de-para"), {cdsServicos->FieldByName("NMSERVICOORIG")->Value(),
@@ -159,7 +143,8 @@ void TfrmIntegraCardapio::dbgPadraoDrawColumnCell(TComponent*, const TRect& Rect
                                   *cdsServicos->FieldByName("NMSERVICOORIG"));
 }
 
-// Only the destination has a lookup: the origin services are those of the file.
+// Only the destination has a lookup: the origin services are those of the file. The chosen
+// service is posted at once, and the post checks it like a typed one.
 void TfrmIntegraCardapio::dbgPadraoEditButtonClick(TComponent*) {
     if (!krd52100::SelectedFieldIs(*dbgPadrao, "CDSERVFILIDEST")) return;
     {
@@ -170,6 +155,7 @@ void TfrmIntegraCardapio::dbgPadraoEditButtonClick(TComponent*) {
     if (cdsServicos->State() == dsBrowse) cdsServicos->Edit();
     cdsServicos->FieldByName("CDSERVFILIDEST")->SetValue(cdsPesqServico->FieldByName("CDSERVFILI")->Value());
     cdsServicos->FieldByName("NMSERVICODEST")->SetValue(cdsPesqServico->FieldByName("NMSERVICO")->Value());
+    uncheckedCodes.insert(cdsServicos->FieldByName("CDSERVFILIDEST"));
     cdsServicos->Post();
 }
 

@@ -12,6 +12,7 @@
 #include "TPanel.h"
 
 #include <functional>
+#include <tuple>
 
 void TfrmIntegraCardapio::BindHandlers() {
     OnCreate = std::bind_front(&TfrmIntegraCardapio::FormCreate, this);
@@ -49,7 +50,9 @@ void TfrmIntegraCardapio::BindDatasetHandlers() {
     cdsServicos->AfterOpen = std::bind_front(&TfrmIntegraCardapio::cdsServicosAfterOpen, this);
     cdsServicos->BeforeEdit = std::bind_front(&TfrmIntegraCardapio::cdsServicosBeforeEdit, this);
     cdsServicos->BeforePost = std::bind_front(&TfrmIntegraCardapio::cdsServicosBeforePost, this);
+    cdsServicos->AfterPost = std::bind_front(&TfrmIntegraCardapio::cdsServicosAfterPost, this);
     cdsServicos->BeforeCancel = std::bind_front(&TfrmIntegraCardapio::cdsServicosBeforeCancel, this);
+    cdsServicos->AfterCancel = std::bind_front(&TfrmIntegraCardapio::cdsServicosAfterCancel, this);
     cdsServicos->BeforeDelete = std::bind_front(&TfrmIntegraCardapio::cdsServicosBeforeDelete, this);
     cdsServicos->AfterDelete = std::bind_front(&TfrmIntegraCardapio::cdsServicosAfterDelete, this);
     cdsServicos->AfterScroll = std::bind_front(&TfrmIntegraCardapio::cdsServicosAfterScroll, this);
@@ -58,17 +61,28 @@ void TfrmIntegraCardapio::BindDatasetHandlers() {
     cdsDietas->BeforePost = std::bind_front(&TfrmIntegraCardapio::cdsDietasBeforePost, this);
     cdsDietas->AfterPost = std::bind_front(&TfrmIntegraCardapio::cdsDietasAfterPost, this);
     cdsDietas->BeforeCancel = std::bind_front(&TfrmIntegraCardapio::cdsDietasBeforeCancel, this);
+    cdsDietas->AfterCancel = std::bind_front(&TfrmIntegraCardapio::cdsDietasAfterCancel, this);
     cdsDietas->BeforeDelete = std::bind_front(&TfrmIntegraCardapio::cdsDietasBeforeDelete, this);
     cdsDietas->AfterDelete = std::bind_front(&TfrmIntegraCardapio::cdsDietasAfterDelete, this);
 
     cdsTipoPrat->BeforeInsert = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratBeforeInsert, this);
+    cdsTipoPrat->BeforeEdit = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratBeforeEdit, this);
     cdsTipoPrat->BeforePost = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratBeforePost, this);
     cdsTipoPrat->AfterPost = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratAfterPost, this);
     cdsTipoPrat->BeforeCancel = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratBeforeCancel, this);
+    cdsTipoPrat->AfterCancel = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratAfterCancel, this);
     cdsTipoPrat->BeforeDelete = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratBeforeDelete, this);
     cdsTipoPrat->AfterDelete = std::bind_front(&TfrmIntegraCardapio::cdsTipoPratAfterDelete, this);
     cdsTipoPrat->FieldByName("IDOPCORIG")->OnGetText =
         std::bind_front(&TfrmIntegraCardapio::cdsTipoPratIDOPCORIGGetText, this);
+
+    // Codes typed into the mapping grids, with the field of the name each one goes with.
+    const std::tuple<TClientDataSet*, const char*, const char*> codes[] = {
+        {cdsServicos, "CDSERVFILIORIG", "NMSERVICOORIG"}, {cdsServicos, "CDSERVFILIDEST", "NMSERVICODEST"},
+        {cdsDietas, "CDDIETORIG", "DSDIETORIG"},          {cdsDietas, "CDDIETDEST", "DSDIETDEST"},
+        {cdsTipoPrat, "CDTIPOORIG", "NMTIPOORIG"},        {cdsTipoPrat, "CDTIPODEST", "NMTIPODEST"}};
+    for (const auto& [table, code, name] : codes)
+        table->FieldByName(code)->OnSetText = std::bind_front(&TfrmIntegraCardapio::MappingCodeSetText, this, name);
 
     // One state handler for the three mapping tables: it locks the screen during any edit.
     for (TDataSource* mapping : {dtsServicos, dtsDietas, dtsTipoPrat})

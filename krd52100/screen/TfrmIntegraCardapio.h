@@ -18,10 +18,13 @@
 // handlers to those events, and each runs the base one first.
 #include "TfrmPadrImportExport.h"
 
+#include "mapping/TakenRegisters.h"
+
 #include "TDBGrid.h"
 #include "TRect.h"
 
 #include <optional>
+#include <set>
 #include <string>
 
 class TADOIBQuery;
@@ -167,7 +170,9 @@ public:
     void cdsServicosAfterOpen(TDataSet* DataSet);
     void cdsServicosBeforeEdit(TDataSet* DataSet);
     void cdsServicosBeforePost(TDataSet* DataSet);
+    void cdsServicosAfterPost(TDataSet* DataSet);
     void cdsServicosBeforeCancel(TDataSet* DataSet);
+    void cdsServicosAfterCancel(TDataSet* DataSet);
     void cdsServicosBeforeDelete(TDataSet* DataSet);
     void cdsServicosAfterDelete(TDataSet* DataSet);
     void cdsServicosAfterScroll(TDataSet* DataSet);
@@ -183,6 +188,7 @@ public:
     void cdsDietasBeforePost(TDataSet* DataSet);
     void cdsDietasAfterPost(TDataSet* DataSet);
     void cdsDietasBeforeCancel(TDataSet* DataSet);
+    void cdsDietasAfterCancel(TDataSet* DataSet);
     void cdsDietasBeforeDelete(TDataSet* DataSet);
     void cdsDietasAfterDelete(TDataSet* DataSet);
     void dbgDietaColExit(TComponent* Sender);
@@ -194,9 +200,11 @@ public:
     // --- Handlers: dish-type mapping and its grid (mapping/).
     void cdsTipoPratIDOPCORIGGetText(TField* Sender, std::string& Text, bool DisplayText);
     void cdsTipoPratBeforeInsert(TDataSet* DataSet);
+    void cdsTipoPratBeforeEdit(TDataSet* DataSet);
     void cdsTipoPratBeforePost(TDataSet* DataSet);
     void cdsTipoPratAfterPost(TDataSet* DataSet);
     void cdsTipoPratBeforeCancel(TDataSet* DataSet);
+    void cdsTipoPratAfterCancel(TDataSet* DataSet);
     void cdsTipoPratBeforeDelete(TDataSet* DataSet);
     void cdsTipoPratAfterDelete(TDataSet* DataSet);
     void dbgTipoPratCellClick(TColumn* Column);
@@ -210,6 +218,8 @@ public:
     void dbgTipoPratKeyDown(TComponent* Sender, Word& Key, TShiftState Shift);
     void dbgTipoPratKeyPress(TComponent* Sender, char& Key);
     void dbgTipoPratTitleClick(TColumn* Column);
+    // A code typed into any mapping grid; `nameField` holds the name of the code replaced.
+    void MappingCodeSetText(const char* nameField, TField* Sender, const std::string& Text);
 
     // --- Handlers: destination start date and dish-type configuration (config/).
     void depDestinoChange(TComponent* Sender);
@@ -231,12 +241,32 @@ private:
     void Vd_DietaDestino(bool flag);
     void Vd_TipoPratOrig(bool flag);
     void Vd_TipoPratDest(bool flag);
-    // Empties the four registers of taken diets and dish types; the load calls it as it replaces
-    // the mapping tables, whose rows the entries stood for.
-    void EmptyTakenRegisters();
+    // --- Registers of taken values, kept row by row by the mapping tables' events
+    // (mapping/TakenRegisters.cpp), and refilled from the tables by a load.
+    krd52100::TakenEntries EntriesOfRow(const TDataSet& table) const;
+    void Take(const krd52100::TakenEntries& entries);
+    void Release(const krd52100::TakenEntries& entries);
+    void RowEditStarts(TDataSet& table);
+    void RowPosting(TDataSet& table);
+    void RowPosted(TDataSet& table);
+    void RowCancelling(TDataSet& table);
+    void RowCancelled(TDataSet& table);
+    void RowDeleting(TDataSet& table);
+    void RowDeleted(TDataSet& table);
+    void RebuildTakenRegisters();
+    // --- Codes typed or picked into a mapping row that no check has accepted yet
+    // (mapping/UncheckedCodes.cpp): a post checks them first.
+    bool Unchecked(const TDataSet& table, const char* field) const;
+    void Accepted(const TField& field);
+    void ForgetUncheckedCodes(const TDataSet& table);
 
     // The application server's methods over this screen's connection.
     krd52100::IntegraCardapioServer Server();
+
+    krd52100::TakenEntries postingEntries;  // of the row being posted
+    krd52100::TakenEntries leavingEntries;  // of the row being deleted
+    bool cancellingEdit = false;            // the cancel under way is of an edit, not an insert
+    std::set<const TField*> uncheckedCodes;
 
     // The mapping tables on screen are those a load proposed for the file and branch the filter
     // panel shows, and nothing has changed either since (source/LoadedTables.cpp).
@@ -256,16 +286,6 @@ private:
     // Escape's key down found a row being edited or a cell editor open; its character, which
     // follows, then leaves the screen open.
     bool escapeFoundWorkPending = false;
-
-    // --- Rows being removed, remembered from the before-delete handler to the after-delete one.
-    std::string deletedServiceDestination;  // CDSERVFILIDEST of the service row
-    std::string deletedDietOrigin;          // CDDIETORIG of the diet row
-    std::string deletedDietDestination;     // CDDIETDEST of the diet row
-    // The dish-type row whose register entries are to be removed (also set when a row is
-    // unmarked for import).
-    std::string removedDishTypeOrigin;       // CDTIPOORIG
-    int removedDishTypeSequence = 0;         // NRSEQORIG
-    std::string removedDishTypeDestination;  // CDTIPODEST
 
     // --- Layout building, by area (screen/ScreenLayout*.cpp, screen/ScreenDatasets.cpp).
     void BuildFrame();

@@ -123,13 +123,13 @@ void TfrmIntegraCardapio::ImportaCardapio() {
             MessageDlg(msgPadrao->Msg("IMPO_SUCESSO"), mtInformation, TMsgDlgButtons{mbOK}, 1);
 
         if (!boImporta) {
-            EmptyTakenRegisters();
             cdsServicos->SetData(result[kServices]);
             cdsDietas->SetData(result[kDiets]);
             cdsTipoPrat->SetData(result[kDishTypes]);
             cdsServOrigem->SetData(result[kOriginServices]);
             cdsDietaOrig->SetData(result[kOriginDiets]);
             cdsTipoPratOrig->SetData(result[kOriginDishTypes]);
+            RebuildTakenRegisters();
             RememberLoadedTables();
         }
         MakeReadOnly(*dbgPadrao);

@@ -171,6 +171,44 @@ TEST_F(MenuImportTest, DishTypeMustBeInTheConfigurationOfTheDayItWasMatchedFor) 
     }
 }
 
+// The import carries one destination per origin: a second one is refused, not dropped.
+TEST_F(MenuImportTest, AnOriginMappedToTwoDestinationsIsRefusedNamingTheCodesAndNothingIsWritten) {
+    const Variant load = Load("0003");
+    const auto lunch = [](const DataPacket& t, size_t r) { return Service(t, r, "CDSERVFILIORIG", "00002"); };
+    const auto liquid = [](const DataPacket& t, size_t r) {
+        return Service(t, r, "CDSERVORIG", "00002") && Service(t, r, "CDDIETORIG", "0004");
+    };
+    // The matching row once more, mapped to another destination.
+    const auto twice = [](const Variant& packet, const auto& match, const char* field, const char* code) {
+        DataPacket table = packet.AsPacket();
+        for (size_t r = 0; r < packet.AsPacket().Rows.size(); ++r) {
+            if (!match(table, r)) continue;
+            std::vector<Variant> values = table.Rows[r].Values;
+            values[*table.FieldIndex(field)] = code;
+            table.AddRow(std::move(values));
+        }
+        return Variant(std::move(table));
+    };
+    const Variant diets = Change(load[3], "CDDIETDEST", "0105", liquid);
+    const struct {
+        Variant services, diets;
+        const char* message;
+    } cases[] = {
+        {twice(load[2], lunch, "CDSERVFILIDEST", "00053"), diets,
+         "O serviço origem 00002 está mapeado para dois serviços destino (00052 e 00053); mapeie-o para um só."},
+        {load[2], twice(diets, liquid, "CDDIETDEST", "0107"),
+         "A dieta origem 0004 do serviço origem 00002 está mapeada para duas dietas destino (0105 e 0107); "
+         "mapeie-a para uma só."},
+    };
+    for (const auto& c : cases) {
+        const int64_t before = Fingerprint();
+        const Answer answer = Import("0003", c.services, c.diets, load[4]);
+        EXPECT_FALSE(answer.ok);
+        EXPECT_EQ(answer.message, c.message);
+        EXPECT_EQ(Fingerprint(), before);
+    }
+}
+
 TEST_F(MenuImportTest, NothingToWriteIsRefused) {
     const Variant load = Load("0001");
     const Variant none = Change(load[4], "IDIMPORTAR", "N", [](const DataPacket&, size_t) { return true; });

@@ -74,20 +74,37 @@ TEST_F(DishTypeMappingTest, DestinationTakenBySameSlotIsRefused) {
     EXPECT_EQ(Messages(), std::vector<std::string>{"Tipo de Prato Destino já cadastrado(a)."});
 }
 
-TEST_F(DishTypeMappingTest, MarkedRowsOriginIsTakenUntilTheRowIsUnmarked) {
+// A marked row releases its entries as its edit starts: its own origin passes the check, and the
+// post takes the new destination in place of the old one.
+TEST_F(DishTypeMappingTest, AnEditedRowIsCheckedWithoutItsOwnEntries) {
     GoToColumn("CDTIPODEST");
-    TypeText("3");
+    TypeText("23");
     PressKey(VK_TAB, {ssShift});
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Tipo de Prato Origem já cadastrado."});
-    EXPECT_EQ(Grid().SelectedField()->FieldName(), "CDTIPOORIG") << "the focus goes to the origin";
-    dialogs_.Answer(mrYes);
-    Application->Perform([&] { Rows().Cancel(); });
-    GoToColumn("IDIMPORTAR");
-    DoubleClickMark();
-    GoToColumn("CDTIPODEST");
-    TypeText("3");
-    PressKey(VK_TAB, {ssShift});
-    EXPECT_EQ(Messages().size(), 2u) << "only the cancel question more";
+    EXPECT_TRUE(Messages().empty());
+    PressKey(VK_RETURN);
+    EXPECT_EQ(Rows().State(), dsBrowse);
+    EXPECT_EQ(Field("NMTIPODEST"), "GUARNIÇÃO");
+    const auto destinations = DestinationEntries();
+    EXPECT_EQ(std::count(destinations.begin(), destinations.end(), "00071/23/1"), 1);
+    EXPECT_EQ(std::count(destinations.begin(), destinations.end(), "00071/14/1"), 0);
+    EXPECT_EQ(OriginEntries().size(), 28u);
+}
+
+// Typed in the last column and left by Tab, Enter or an arrow, a destination is checked by the
+// post that the move makes.
+TEST_F(DishTypeMappingTest, LeavingTheRowChecksTheDestinationTyped) {
+    for (const Word key : {VK_TAB, VK_RETURN, VK_DOWN}) {
+        dialogs_.Clear();
+        GoToColumn("CDTIPODEST");
+        TypeText("3");  // the origin's code of Guarnição
+        PressKey(key);
+        EXPECT_EQ(Messages(), std::vector<std::string>{"Tipo de Prato não cadastrado."}) << key;
+        EXPECT_EQ(Rows().State(), dsEdit) << key;
+        EXPECT_EQ(Field("NMTIPODEST"), "") << key;
+        EXPECT_EQ(Row(kHospital, 1, "01")["CDTIPODEST"].AsString(), "14") << key;
+        dialogs_.Answer(mrYes);
+        Application->Perform([&] { Rows().Cancel(); });
+    }
 }
 
 TEST_F(DishTypeMappingTest, RowsInBrowseStateAreAcceptedUnchecked) {
@@ -128,7 +145,7 @@ TEST_F(DishTypeMappingTest, DoubleClickUnmarksWithItsEntriesAndMarksBackWithThem
     EXPECT_TRUE(holds(DestinationEntries(), "00071/14/1"));
 }
 
-TEST_F(DishTypeMappingTest, PostingUnmarkedAddsNothingAndRemovesNothing) {
+TEST_F(DishTypeMappingTest, ARowPostedUnmarkedHoldsNoEntries) {
     GoToColumn("IDIMPORTAR");
     DoubleClickMark();  // unmarked, entries released
     Application->Perform([&] {
@@ -143,7 +160,7 @@ TEST_F(DishTypeMappingTest, PostingUnmarkedAddsNothingAndRemovesNothing) {
         Rows().FieldByName("IDIMPORTAR")->SetAsString("N");
         Rows().Post();
     });
-    EXPECT_EQ(OriginEntries().size(), 27u);
+    EXPECT_EQ(OriginEntries().size(), 26u);
 }
 
 TEST_F(DishTypeMappingTest, MarkedRowWithoutDestinationTakesItsOriginOnly) {
@@ -251,19 +268,19 @@ TEST_F(DishTypeMappingTest, DishTypePickedForALaterConfigurationPassesTheCheck) 
     EXPECT_EQ(Field("NMTIPODEST"), "Caldo");
 }
 
-TEST_F(DishTypeMappingTest, SecondLoadStartsWithEmptyRegisters) {
-    ASSERT_EQ(OriginEntries().size(), 28u);
-    Application->Perform([&] {
-        Frm().cdsDietas->Edit();
-        Frm().cdsDietas->Post();
-    });
-    ASSERT_FALSE(Frm().cdsDietaOrigAux->IsEmpty());
+// A load replaces the mapping tables: the registers then hold what its proposed rows take, and
+// nothing of the rows replaced.
+TEST_F(DishTypeMappingTest, ASecondLoadFillsTheRegistersFromItsProposal) {
+    GoToColumn("IDIMPORTAR");
+    DoubleClickMark();
+    ASSERT_EQ(OriginEntries().size(), 27u);
     ShowTab(Frm().tshPadrao);
     LoadDemoFileIntoDestination();
-    EXPECT_TRUE(OriginEntries().empty());
-    EXPECT_TRUE(DestinationEntries().empty());
-    EXPECT_TRUE(Frm().cdsDietaOrigAux->IsEmpty());
-    EXPECT_TRUE(Frm().cdsDietaDest->IsEmpty());
+    EXPECT_EQ(OriginEntries().size(), 28u);
+    EXPECT_EQ(DestinationEntries().size(), 28u);
+    EXPECT_EQ(Frm().cdsDietaOrigAux->RecordCount(), 22);  // 3 hospital services x 6 + 2 staff x 2
+    EXPECT_EQ(Frm().cdsDietaDest->RecordCount(), 22);
+    EXPECT_EQ(Frm().cdsServDestino->RecordCount(), 5);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 // 00060, 00011 -> 00047 (staff restaurant), destination names in capitals without accents. Their
 // diets are paired by name: hospital 0001 Livre -> 0031, 0002 Branda -> 0017, 0003 Pastosa ->
 // 0042, 0004 Líquida -> 0024, 0005 Hipossódica -> 0058, 0006 Diabética -> 0063; staff 0001 Normal
-// -> 0015, 0002 Vegetariana -> 0029; destination names in capitals. No row is posted yet, so the
-// registers are empty.
+// -> 0015, 0002 Vegetariana -> 0029; destination names in capitals. The registers hold what those
+// proposed rows take.
 #include "ScreenFixture.h"
 
 #include "ControlRoutines.h"

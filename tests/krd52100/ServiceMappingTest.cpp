@@ -30,6 +30,11 @@ protected:
         dialogs_.Clear();
     }
 
+    // A destination service that no proposed pair takes.
+    void AddFreeDestination() {
+        ExecuteSql("INSERT INTO SERVFILI VALUES ('0003', '00020', 'LANCHE HOSPITALAR', 'S')");
+    }
+
     void ChooseDestinationInLookup(const std::string& service) {
         lookups_.ChooseWhere("CDSERVFILI", service);
         SelectColumn(*Frm().dbgPadrao, "CDSERVFILIDEST");
@@ -57,12 +62,13 @@ struct PostCase {
 TEST_F(ServiceMappingTest, PostChecksBothCodesOnceTheImportButtonWasPressed) {
     const PostCase cases[] = {
         {"", "", "", ""},
-        {"", "00052", "Serviço origem deve ser informado.", "CDSERVFILIORIG"},
+        {"", "00020", "Serviço origem deve ser informado.", "CDSERVFILIORIG"},
         {"00001", "", "Serviço destino deve ser informado.", "CDSERVFILIDEST"},
-        {"52", "00052", "Serviço origem não exportado.", "CDSERVFILIORIG"},  // a destination's code
+        {"52", "00020", "Serviço origem não exportado.", "CDSERVFILIORIG"},  // a destination's code
         {"00001", "00002", "Serviço destino não cadastrado.", "CDSERVFILIDEST"},  // an origin's code
-        {"2", "38", "", ""},
+        {"2", "20", "", ""},
     };
+    AddFreeDestination();
     boImporta() = true;
     Focus(*Frm().dbgPadrao);
     for (const PostCase& c : cases) {
@@ -90,8 +96,8 @@ TEST_F(ServiceMappingTest, PostChecksBothCodesOnceTheImportButtonWasPressed) {
     // The last row posted with both codes brought to the stored form and the names filled in.
     EXPECT_EQ(Value(Services(), "CDSERVFILIORIG"), "00002");
     EXPECT_EQ(Value(Services(), "NMSERVICOORIG"), "Almoço Hospitalar");
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00038");
-    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "JANTAR HOSPITALAR");
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00020");
+    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "LANCHE HOSPITALAR");
 }
 
 TEST_F(ServiceMappingTest, OriginTypedShortOrInAnotherCaseTakesTheCodeAsTheFileHoldsIt) {
@@ -160,17 +166,18 @@ TEST_F(ServiceMappingTest, DestinationWithoutStandardDietsIsRefusedOnlyInTheVUQM
 }
 
 TEST_F(ServiceMappingTest, DestinationLookupListsTheBranchServicesAndPostsTheChoice) {
+    AddFreeDestination();
     const int busyStarts = busy_.Starts();
     Focus(*Frm().dbgPadrao);
-    ChooseDestinationInLookup("00038");
+    ChooseDestinationInLookup("00020");
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Serviço");
     EXPECT_TRUE(!lookups_.Shown()[0].ShowHiddenFields && lookups_.Shown()[0].Searchable) << "flags false, true";
-    EXPECT_EQ(lookups_.Shown()[0].Rows, 5);
+    EXPECT_EQ(lookups_.Shown()[0].Rows, 6);
     EXPECT_EQ(Services().State(), dsBrowse);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00038");
-    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "JANTAR HOSPITALAR");
-    EXPECT_EQ(busy_.Starts(), busyStarts + 1);
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00020");
+    EXPECT_EQ(Value(Services(), "NMSERVICODEST"), "LANCHE HOSPITALAR");
+    EXPECT_EQ(busy_.Starts(), busyStarts + 2) << "the list, then the check of the choice";
 
     // The origin column has no lookup.
     SelectColumn(*Frm().dbgPadrao, "CDSERVFILIORIG");
@@ -182,14 +189,14 @@ TEST_F(ServiceMappingTest, DestinationLookupListsTheBranchServicesAndPostsTheCho
     SelectColumn(*Frm().dbgPadrao, "CDSERVFILIDEST");
     Perform([&] { Frm().dbgPadrao->EditButtonClick(); });
     EXPECT_EQ(Services().State(), dsBrowse);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00038");
+    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00020");
 }
 
 TEST_F(ServiceMappingTest, ADestinationServiceTakenByAPostedRowIsRefusedForAnother) {
     boImporta() = true;
     Focus(*Frm().dbgPadrao);
     GoToPair("00002");
-    ChooseDestinationInLookup("00052");  // posted: 00002 is taken
+    ChooseDestinationInLookup("00052");  // posted: 00052 is taken
     ASSERT_TRUE(Messages().empty());
 
     GoToPair("00001");
@@ -212,17 +219,20 @@ TEST_F(ServiceMappingTest, ADestinationServiceTakenByAPostedRowIsRefusedForAnoth
     EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00052");
 }
 
-TEST_F(ServiceMappingTest, ALoadForgetsTheDestinationServicesTakenBeforeIt) {
-    boImporta() = true;
+// A load's proposed pairs take their destinations; what rows of an earlier load took is free.
+TEST_F(ServiceMappingTest, ALoadTakesTheDestinationsOfItsProposalOnly) {
+    AddFreeDestination();
     Focus(*Frm().dbgPadrao);
     GoToPair("00002");
-    ChooseDestinationInLookup("00052");
+    ChooseDestinationInLookup("00020");
     ASSERT_TRUE(Messages().empty());
 
     LoadDemoFileIntoDestination();
-    boImporta() = true;
     GoToPair("00001");
     ChooseDestinationInLookup("00052");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Serviço destino já informado."});
+    CancelEdit();
+    ChooseDestinationInLookup("00020");
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Services().State(), dsBrowse);
 }
