@@ -99,12 +99,12 @@ protected:
 TEST_F(DestinationCheckStoreFailureTest, ServersReasonOnceAndTheTypedCodeKept) {
     TfrmIntegraCardapio& frm = Frm();
     const Check checks[] = {
-        {"GetVd_Serv", "SERVFILI", frm.dbgPadrao, "CDSERVFILIDEST", "00038",
+        {"GetVd_Serv", "SERVFILI", frm.dbgPadrao, "CDSERVFILIDEST", "00071",
          [&] {
              Focus(*frm.dbgPadrao);
              Perform([&] {
                  frm.cdsServicos->Edit();
-                 Set(*frm.cdsServicos, "CDSERVFILIDEST", "38");
+                 Set(*frm.cdsServicos, "CDSERVFILIDEST", "71");  // its own, released by the edit
              });
              SelectColumn(*frm.dbgPadrao, "CDSERVFILIDEST");
          },
@@ -112,7 +112,7 @@ TEST_F(DestinationCheckStoreFailureTest, ServersReasonOnceAndTheTypedCodeKept) {
         {"GetVd_DietaDestino", "SERVDIETA", frm.dbgDieta, "CDDIETDEST", "0029",
          [&] {
              WorkOnDietsOf("00010");
-             InsertDietRow();
+             Perform([&] { frm.cdsDietas->Last(); });  // Vegetariana: 0029 is its own
              SelectColumn(*frm.dbgDieta, "CDDIETDEST");
              TypeText("29");
          },
