@@ -17,6 +17,16 @@
 
 #include <algorithm>
 
+namespace {
+
+TWindowState WindowStateOf(Qt::WindowStates states) {
+    if (states & Qt::WindowMinimized) return wsMinimized;
+    if (states & Qt::WindowMaximized) return wsMaximized;
+    return wsNormal;
+}
+
+}  // namespace
+
 ScreenWindow::ScreenWindow(TForm& form, QWidget* parent) : QWidget(parent), form_(&form) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setFocusPolicy(Qt::ClickFocus);
@@ -112,6 +122,7 @@ void ScreenWindow::ControlChanged(TControl& control, TControlChange change) {
         Frame()->show();
         return ScheduleFollowFocus();
     case TControlChange::Focus: return ScheduleFollowFocus();
+    case TControlChange::State: return FollowWindowState();
     case TControlChange::Color: {
         QPalette colours = palette();
         colours.setColor(QPalette::Window, QtCanvas::QtColor(control.Color()));
@@ -120,6 +131,18 @@ void ScreenWindow::ControlChanged(TControl& control, TControlChange change) {
         return;
     }
     default: return;
+    }
+}
+
+// The screen restores its window when opened again from the menu: the frame takes the state the
+// form is given, and the form always knows the state the user gave the frame.
+void ScreenWindow::FollowWindowState() {
+    QWidget* frame = Frame();
+    if (!form_ || WindowStateOf(frame->windowState()) == form_->WindowState()) return;
+    switch (form_->WindowState()) {
+    case wsNormal: return frame->showNormal();
+    case wsMinimized: return frame->showMinimized();
+    case wsMaximized: return frame->showMaximized();
     }
 }
 
@@ -168,6 +191,7 @@ bool ScreenWindow::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && form_) {
         LetGoOfFocus();
         ScheduleFollowFocus();
+        form_->SetWindowState(WindowStateOf(Frame()->windowState()));
         return false;
     }
     if (event->type() != QEvent::Close || !form_) return false;

@@ -62,6 +62,7 @@ private:
     void LetGoOfFocus();
     void FollowFocus();
     void FollowBounds();
+    void FollowWindowState();
 
     TForm* form_;
     std::map<const TControl*, QWidget*> widgets_;

@@ -151,9 +151,11 @@ TEST_F(ScreenWindowTest, MaximisedScreenGrowsItsWorkingAreaAndComesBackAsPlaced)
     EXPECT_EQ(WidgetOf(services).mapTo(screen_, QPoint(0, WidgetOf(services).height())).y(),
               frm.ClientHeight() - 337 + 2 + 140 + 24 + 131) << "the grid's bottom keeps its distance to the screen's";
     KeepPicture(Main(), "client-maximised-screen.png");
+    EXPECT_EQ(frm.WindowState(), wsMaximized);
 
-    frame.showNormal();
+    EXPECT_EQ(&Open(), &frm) << "the menu's choice restores the open screen";
     QCoreApplication::processEvents();
+    EXPECT_FALSE(frame.isMaximized());
     EXPECT_EQ(screen_->size(), QSize(624, 337));
     EXPECT_EQ(dishTypes.Height(), 101);
     EXPECT_EQ(WidgetOf(services).height(), 131);
