@@ -79,10 +79,13 @@ std::variant<ImportSelection, std::string> ImportSelection::Read(const Variant& 
     for (const auto& row : dishTypes.Rows) {
         const std::string service = Text(row, *typeService), destination = Text(row, *typeDestination);
         auto pair = mapped.find(service);
-        if (!IsCurrent(row) || Text(row, *typeImport) != "S" || destination.empty() || pair == mapped.end() ||
-            Text(row, *typeDestinationService) != pair->second)
-            continue;
+        if (!IsCurrent(row) || pair == mapped.end()) continue;
         const int sequence = Number(row, *typeSequence, 0);
+        if (Text(row, *typeImport) != "S") {
+            selection.unmarked_.push_back({service, Text(row, *typeOrigin), sequence, std::nullopt});
+            continue;
+        }
+        if (destination.empty() || Text(row, *typeDestinationService) != pair->second) continue;
         std::optional<TDateTime> matchedFor;
         if (typeMatchedFor && !row.Values[*typeMatchedFor].IsNull())
             matchedFor = row.Values[*typeMatchedFor].AsDate();
@@ -151,6 +154,29 @@ std::vector<DestinationDishType> ImportSelection::DestinationDishTypes() const {
     std::vector<DestinationDishType> result;
     for (const auto& [key, target] : dishTypes_)
         result.push_back({*Service(key.substr(0, key.find('\x1f'))), target.code, target.matchedFor});
+    return result;
+}
+
+std::vector<DietChoice> ImportSelection::DietChoices() const {
+    std::vector<DietChoice> result;
+    for (const auto& [key, destination] : diets_) {
+        const size_t split = key.find('\x1f');
+        result.push_back({key.substr(0, split), key.substr(split + 1), destination});
+    }
+    return result;
+}
+
+std::vector<DishTypeChoice> ImportSelection::DishTypeChoices() const {
+    // Unmarked rows first: where a row repeats, the marked one is the choice that carried menus.
+    std::vector<DishTypeChoice> result;
+    for (const auto& choice : unmarked_) {
+        if (Service(choice.service)) result.push_back(choice);
+    }
+    for (const auto& [key, target] : dishTypes_) {
+        const size_t first = key.find('\x1f'), second = key.find('\x1f', first + 1);
+        result.push_back({key.substr(0, first), key.substr(first + 1, second - first - 1),
+                          std::stoi(key.substr(second + 1)), target});
+    }
     return result;
 }
 

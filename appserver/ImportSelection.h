@@ -36,6 +36,21 @@ struct DestinationDishType {
     std::optional<TDateTime> matchedFor;
 };
 
+// Choices of an imported pair, keyed by origin codes, as the kept mappings record them.
+struct DietChoice {
+    std::string service;
+    std::string diet;
+    std::string destination;
+};
+
+// A dish-type row with its target when marked for import, without one when left unmarked.
+struct DishTypeChoice {
+    std::string service;
+    std::string dishType;
+    int sequence = 0;
+    std::optional<DishTypeTarget> target;
+};
+
 class ImportSelection {
 public:
     // The selection, or a message saying what is wrong with the packets.
@@ -54,6 +69,9 @@ public:
     // Destination codes in use, for checking them against the destination branch.
     std::multimap<std::string, std::string> DestinationDiets() const;       // service -> diet
     std::vector<DestinationDishType> DestinationDishTypes() const;
+    std::vector<DietChoice> DietChoices() const;
+    // Every dish-type row of the imported pairs, marked and unmarked.
+    std::vector<DishTypeChoice> DishTypeChoices() const;
 
 private:
     struct KeyHash {
@@ -71,6 +89,7 @@ private:
     Table<std::string> diets_;             // origin service, origin diet
     Table<DishTypeTarget> dishTypes_;      // origin service, origin dish type, sequence
     std::multimap<std::string, std::string> destinationDiets_;
+    std::vector<DishTypeChoice> unmarked_;
     mutable std::string key_;
 };
 

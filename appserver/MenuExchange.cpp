@@ -39,7 +39,8 @@ Variant MenuExchange::ImportaCardapio(const std::string& fileName, const std::st
         if (auto conflict = PeriodRule::Check(db_, branch, file.header.firstDay, file.header.lastDay))
             return Answer::Success(VarArrayOf({conflict->status, conflict->boundary}));
         Variant::Array result{"OK", Variant()};
-        for (auto& packet : MappingProposal::Build(file, destination)) result.push_back(std::move(packet));
+        const auto kept = KeptMappings(db_, file.header.originBranch, branch).Read();
+        for (auto& packet : MappingProposal::Build(file, destination, kept)) result.push_back(std::move(packet));
         return Answer::Success(VarArrayOf(std::move(result)));
     }
 

@@ -1,6 +1,7 @@
 #include "MenuImport.h"
 
 #include "Answer.h"
+#include "KeptMappings.h"
 #include "PeriodRule.h"
 #include "ServerMessages.h"
 #include "SqliteStatement.h"
@@ -156,6 +157,7 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
     if (written == 0) return Answer::Failure(messages::kNoDishes);
     rowsWritten_ = written;
     Log(request, file.header);
+    KeptMappings(db_, file.header.originBranch, request.branch).Record(selection);
     transaction.Commit();
     return Answer::Success(VarArrayOf({"OK", Variant()}));
 }

@@ -16,19 +16,19 @@ std::vector<FieldDef> ParamIntegracao() {
 
 std::vector<FieldDef> Servicos() {
     return {Text("CDSERVFILIORIG", 5), Text("CDSERVFILIDEST", 5), Text("NMSERVICOORIG", 40),
-            Text("NMSERVICODEST", 40)};
+            Text("NMSERVICODEST", 40), Text("IDPROPOSTA", 1)};
 }
 
 std::vector<FieldDef> Dietas() {
     return {Text("CDSERVORIG", 5), Text("CDDIETORIG", 4), Text("DSDIETORIG", 50),
-            Text("CDSERVDEST", 5), Text("CDDIETDEST", 4), Text("DSDIETDEST", 50)};
+            Text("CDSERVDEST", 5), Text("CDDIETDEST", 4), Text("DSDIETDEST", 50), Text("IDPROPOSTA", 1)};
 }
 
 std::vector<FieldDef> TipoPrat() {
     return {Text("CDSERVORIG", 5), Text("CDTIPOORIG", 2), Number("NRSEQORIG"),  Number("NRORDORIG"),
             Text("NMTIPOORIG", 15), Text("IDOPCORIG", 1), Text("CDSERVDEST", 5), Text("CDTIPODEST", 2),
             Number("NRSEQDEST"),    Number("NRORDDEST"),  Text("NMTIPODEST", 15), Text("IDIMPORTAR", 1),
-            FieldDef{"DTCNFDEST", FieldType::Date, 0, false}};
+            FieldDef{"DTCNFDEST", FieldType::Date, 0, false}, Text("IDPROPOSTA", 1)};
 }
 
 std::vector<FieldDef> ServOrigem() { return Servico(); }

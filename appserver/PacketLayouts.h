@@ -10,6 +10,8 @@ namespace appserver::layouts {
 
 std::vector<FieldDef> Diretorio();        // CDPROGRAMA, DSDIRETORIO
 std::vector<FieldDef> ParamIntegracao();  // the five integration parameters
+// The three mapping packets of a load end in IDPROPOSTA, where each row's destination came from:
+// "M" a mapping kept for the branch pair, "N" the same name, "" none.
 std::vector<FieldDef> Servicos();         // service mapping
 std::vector<FieldDef> Dietas();           // diet mapping
 std::vector<FieldDef> TipoPrat();         // dish-type mapping

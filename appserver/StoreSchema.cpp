@@ -90,8 +90,43 @@ CREATE TABLE LOGIMPORTACAO (
 CREATE INDEX LOGIMPORTACAO_FILIAL ON LOGIMPORTACAO (CDFILIAL);
 )sql";
 
+// The mappings kept per pair of branches, read by the next load's proposal. Diet and dish-type
+// rows keep the destination service they were chosen for: they are proposed again only while the
+// origin service goes to that same service. A dish type is kept per sequence, as the import maps
+// it; IDIMPORTAR 'N' keeps it left unmarked (no destination dish type).
+const char* const kKeptMappings = R"sql(
+CREATE TABLE MAPSERVICO (
+    CDFILIORIG TEXT NOT NULL,
+    CDFILIDEST TEXT NOT NULL,
+    CDSERVORIG TEXT NOT NULL,
+    CDSERVDEST TEXT NOT NULL,
+    PRIMARY KEY (CDFILIORIG, CDFILIDEST, CDSERVORIG)
+) WITHOUT ROWID;
+CREATE TABLE MAPDIETA (
+    CDFILIORIG TEXT NOT NULL,
+    CDFILIDEST TEXT NOT NULL,
+    CDSERVORIG TEXT NOT NULL,
+    CDDIETORIG TEXT NOT NULL,
+    CDSERVDEST TEXT NOT NULL,
+    CDDIETDEST TEXT NOT NULL,
+    PRIMARY KEY (CDFILIORIG, CDFILIDEST, CDSERVORIG, CDDIETORIG)
+) WITHOUT ROWID;
+CREATE TABLE MAPTIPOPRAT (
+    CDFILIORIG TEXT NOT NULL,
+    CDFILIDEST TEXT NOT NULL,
+    CDSERVORIG TEXT NOT NULL,
+    CDTIPOORIG TEXT NOT NULL,
+    NRSEQORIG  INTEGER NOT NULL,
+    CDSERVDEST TEXT NOT NULL,
+    CDTIPODEST TEXT NOT NULL DEFAULT '',
+    NRSEQDEST  INTEGER NOT NULL,
+    IDIMPORTAR TEXT NOT NULL,
+    PRIMARY KEY (CDFILIORIG, CDFILIDEST, CDSERVORIG, CDTIPOORIG, NRSEQORIG)
+) WITHOUT ROWID;
+)sql";
+
 // Migration i moves the schema from version i to i + 1.
-const char* const kMigrations[] = {kVersion1};
+const char* const kMigrations[] = {kVersion1, kKeptMappings};
 static_assert(sizeof kMigrations / sizeof kMigrations[0] == StoreSchema::kVersion);
 
 }  // namespace

@@ -14,13 +14,14 @@
 //   CARDAPIO         menus: one dish in one slot of one day, diet and service
 //   RETIRADA         withdrawals from stock made for a service's menus of a day
 //   LOGIMPORTACAO    one row per completed menu import
+//   MAPSERVICO, MAPDIETA, MAPTIPOPRAT  mappings kept per (origin branch, destination branch)
 #include "SqliteDatabase.h"
 
 namespace appserver {
 
 class StoreSchema {
 public:
-    static constexpr int kVersion = 1;
+    static constexpr int kVersion = 2;
 
     // Brings the database up to kVersion and turns on the write-ahead log. Raises StoreError for
     // a database newer than this server.

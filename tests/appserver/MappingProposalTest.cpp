@@ -1,5 +1,7 @@
 #include "ServerFixture.h"
 
+#include "KeptMappings.h"
+
 #include <fstream>
 
 namespace appserver::testing {
@@ -15,7 +17,7 @@ protected:
         IntegrationFile file;
         file.header = {"0002", "Hospital São Lucas", EncodeDate(2025, 3, 3), EncodeDate(2025, 3, 4)};
         file.services = {{"00010", "  almoço REFEITÓRIO ", false},  // by name, trimmed: 00060
-                         {"00052", "Sopa Noturna", false},          // no name; by code: 00052
+                         {"00052", "Sopa Noturna", false},          // same code only: no destination
                          {"00099", "Lanche da Tarde", false}};      // neither: no destination
         file.diets = {{"00010", "0007", " vegetariana"}, {"00010", "0015", "Sem Glúten"}, {"00010", "0009", "Kosher"}};
         file.dishTypes = {{"00010", "07", 1, 4, "prato principal", false},
@@ -32,10 +34,10 @@ TEST_F(MappingProposalTest, LoadAnswersOkAndSixPacketsWithTheScreenFields) {
     EXPECT_EQ(load[0].AsString(), "OK");
     EXPECT_TRUE(load[1].IsNull());
     const Strings fields[] = {
-        {"CDSERVFILIORIG", "CDSERVFILIDEST", "NMSERVICOORIG", "NMSERVICODEST"},
-        {"CDSERVORIG", "CDDIETORIG", "DSDIETORIG", "CDSERVDEST", "CDDIETDEST", "DSDIETDEST"},
+        {"CDSERVFILIORIG", "CDSERVFILIDEST", "NMSERVICOORIG", "NMSERVICODEST", "IDPROPOSTA"},
+        {"CDSERVORIG", "CDDIETORIG", "DSDIETORIG", "CDSERVDEST", "CDDIETDEST", "DSDIETDEST", "IDPROPOSTA"},
         {"CDSERVORIG", "CDTIPOORIG", "NRSEQORIG", "NRORDORIG", "NMTIPOORIG", "IDOPCORIG", "CDSERVDEST",
-         "CDTIPODEST", "NRSEQDEST", "NRORDDEST", "NMTIPODEST", "IDIMPORTAR", "DTCNFDEST"},
+         "CDTIPODEST", "NRSEQDEST", "NRORDDEST", "NMTIPODEST", "IDIMPORTAR", "DTCNFDEST", "IDPROPOSTA"},
         {"CDSERVFILI", "NMSERVICO"},
         {"CDDIETPAD", "DSDIETPAD", "CDSERVFILI"},
         {"CDSERVFILI", "CDTIPOPRAT", "NMTIPOPRAT", "IDOPCCNFMES"},
@@ -52,21 +54,24 @@ TEST_F(MappingProposalTest, LoadAnswersOkAndSixPacketsWithTheScreenFields) {
     EXPECT_EQ(load[7].AsPacket().Rows.size(), 3u * 6 + 2u * 5);
 }
 
-TEST_F(MappingProposalTest, ServicesMatchByNameThenByCodeElseStayEmpty) {
+TEST_F(MappingProposalTest, ServicesMatchByNameNeverByCodeAlone) {
     WriteMatchingFile();
     const Variant load = Load("0003", "matching.txt");
-    EXPECT_EQ(Column(load[2], "CDSERVFILIDEST"), (Strings{"00060", "00052", ""}));
-    EXPECT_EQ(Column(load[2], "NMSERVICODEST"), (Strings{"ALMOCO REFEITORIO", "ALMOCO HOSPITALAR", ""}));
+    EXPECT_EQ(Column(load[2], "CDSERVFILIDEST"), (Strings{"00060", "", ""}));
+    EXPECT_EQ(Column(load[2], "NMSERVICODEST"), (Strings{"ALMOCO REFEITORIO", "", ""}));
+    EXPECT_EQ(Column(load[2], "IDPROPOSTA"), (Strings{"N", "", ""}));
     EXPECT_EQ(Column(load[2], "NMSERVICOORIG"), (Strings{"  almoço REFEITÓRIO ", "Sopa Noturna", "Lanche da Tarde"}));
 }
 
 TEST_F(MappingProposalTest, DietsMatchTheSameWayWithinThePair) {
     WriteMatchingFile();
     const Variant diets = Load("0003", "matching.txt")[3];
-    // " vegetariana" by name (0029 there), "Sem Glúten" by code 0015, "Kosher" nothing.
+    // " vegetariana" by name (0029 there); "Sem Glúten" shares only the code 0015 there; "Kosher"
+    // nothing.
     EXPECT_EQ(Column(diets, "CDDIETORIG"), (Strings{"0007", "0015", "0009"}));
-    EXPECT_EQ(Column(diets, "CDDIETDEST"), (Strings{"0029", "0015", ""}));
-    EXPECT_EQ(Column(diets, "DSDIETDEST"), (Strings{"VEGETARIANA", "NORMAL", ""}));
+    EXPECT_EQ(Column(diets, "CDDIETDEST"), (Strings{"0029", "", ""}));
+    EXPECT_EQ(Column(diets, "DSDIETDEST"), (Strings{"VEGETARIANA", "", ""}));
+    EXPECT_EQ(Column(diets, "IDPROPOSTA"), (Strings{"N", "", ""}));
     EXPECT_EQ(Column(diets, "CDSERVDEST"), (Strings{"00060", "00060", "00060"}));
 }
 
@@ -90,6 +95,31 @@ TEST_F(MappingProposalTest, DishTypesMatchByNameOnlyAndAreMarkedWhereFound) {
     // A service without destination proposes nothing for its dish types.
     EXPECT_EQ(types.Value(2, "CDSERVDEST").AsString(), "");
     EXPECT_EQ(types.Value(2, "IDIMPORTAR").AsString(), "N");
+}
+
+TEST_F(MappingProposalTest, KeptMappingsComeFirstWhileTheirDestinationStillExists) {
+    WriteMatchingFile();
+    {
+        SqliteDatabase db(dbPath_);
+        KeptMappings kept(db, "0002", "0003");
+        kept.SetService("00052", "00071");                 // names differ: only kept
+        kept.SetService("00099", "00999");                 // no longer registered
+        kept.SetDiet("00010", "0009", {"00060", "0015"});  // beats no name
+        kept.SetDiet("00010", "0007", {"00047", "0015"});  // chosen for another service: name wins
+        kept.SetDiet("00010", "0015", {"00060", "0099"});  // no longer registered
+        kept.SetDishType("00010", "07", 1, {"00060", "", 1, false});
+        kept.SetDishType("00010", "08", 2, {"00060", "27", 3, true});
+    }
+    const Variant load = Load("0003", "matching.txt");
+    EXPECT_EQ(Column(load[2], "CDSERVFILIDEST"), (Strings{"00060", "00071", ""}));
+    EXPECT_EQ(Column(load[2], "IDPROPOSTA"), (Strings{"N", "M", ""}));
+    EXPECT_EQ(Column(load[3], "CDDIETDEST"), (Strings{"0029", "", "0015"}));
+    EXPECT_EQ(Column(load[3], "IDPROPOSTA"), (Strings{"N", "", "M"}));
+    // Left unmarked stays unmarked though its name matches; the kept one keeps its sequence.
+    EXPECT_EQ(Column(load[4], "CDTIPODEST"), (Strings{"", "27", ""}));
+    EXPECT_EQ(Column(load[4], "NRSEQDEST"), (Strings{"", "3", ""}));
+    EXPECT_EQ(Column(load[4], "IDIMPORTAR"), (Strings{"N", "S", "N"}));
+    EXPECT_EQ(Column(load[4], "IDPROPOSTA"), (Strings{"M", "M", ""}));
 }
 
 TEST_F(MappingProposalTest, LoadRefusesBranchesThatCannotReceiveTheFile) {
