@@ -80,6 +80,7 @@ TEST_F(KrdImportTest, DryRunPrintsTheProposedMappingsAndWritesNoMenu) {
     EXPECT_EQ(run.status, 0) << run.err;
     for (const char* title : {"Services (", "Diets (", "Dish types ("}) EXPECT_NE(run.out.find(title), std::string::npos) << title;
     EXPECT_NE(run.out.find("Import"), std::string::npos);  // the dish types' import mark column
+    EXPECT_NE(run.out.find("00052        ALMOCO HOSPITALAR    name\n"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("Services (0 rows)"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Dry run"), std::string::npos);
     EXPECT_EQ(MenuRows("0003"), 0);

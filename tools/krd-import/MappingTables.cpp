@@ -19,6 +19,15 @@ struct Column {
     const char* field;
 };
 
+constexpr Column kProposedBy{"Proposed by", "IDPROPOSTA"};
+
+// The server's mark of where a proposed destination came from, in words.
+std::string ProposedBy(const std::string& mark) {
+    if (mark == "M") return "kept";
+    if (mark == "N") return "name";
+    return "none";
+}
+
 size_t Characters(const std::string& text) {
     return std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
 }
@@ -40,7 +49,10 @@ void PrintTable(std::ostream& out, const char* title, const TClientDataSet& data
         const DataPacket packet = dataSet.Data().AsPacket();
         for (size_t r = 0; r < packet.Rows.size(); ++r) {
             std::vector<std::string>& cells = rows.emplace_back();
-            for (const Column& column : columns) cells.push_back(packet.Value(r, column.field).AsString());
+            for (const Column& column : columns) {
+                const std::string value = packet.Value(r, column.field).AsString();
+                cells.push_back(std::string_view(column.field) == kProposedBy.field ? ProposedBy(value) : value);
+            }
         }
     }
     std::vector<size_t> widths(columns.size(), 0);
@@ -61,15 +73,16 @@ void PrintTable(std::ostream& out, const char* title, const TClientDataSet& data
 void PrintMappingTables(const TfrmIntegraCardapio& screen, std::ostream& out) {
     PrintTable(out, "Services", *screen.cdsServicos,
                {{"Origin", "CDSERVFILIORIG"}, {"Origin name", "NMSERVICOORIG"},
-                {"Destination", "CDSERVFILIDEST"}, {"Destination name", "NMSERVICODEST"}});
+                {"Destination", "CDSERVFILIDEST"}, {"Destination name", "NMSERVICODEST"}, kProposedBy});
     PrintTable(out, "Diets", *screen.cdsDietas,
                {{"Origin service", "CDSERVORIG"}, {"Origin diet", "CDDIETORIG"}, {"Origin name", "DSDIETORIG"},
                 {"Destination service", "CDSERVDEST"}, {"Destination diet", "CDDIETDEST"},
-                {"Destination name", "DSDIETDEST"}});
+                {"Destination name", "DSDIETDEST"}, kProposedBy});
     PrintTable(out, "Dish types", *screen.cdsTipoPrat,
                {{"Origin service", "CDSERVORIG"}, {"Seq", "NRSEQORIG"}, {"Origin type", "CDTIPOORIG"},
                 {"Origin name", "NMTIPOORIG"}, {"Option", "IDOPCORIG"}, {"Destination service", "CDSERVDEST"},
-                {"Destination type", "CDTIPODEST"}, {"Destination name", "NMTIPODEST"}, {"Import", "IDIMPORTAR"}});
+                {"Destination type", "CDTIPODEST"}, {"Destination name", "NMTIPODEST"}, {"Import", "IDIMPORTAR"},
+                kProposedBy});
 }
 
 }  // namespace krdimport
