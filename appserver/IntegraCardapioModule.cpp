@@ -2,6 +2,7 @@
 
 #include "Answer.h"
 #include "DestinationLookups.h"
+#include "MappingMethods.h"
 #include "MenuExchange.h"
 #include "ParameterMethods.h"
 #include "SqliteDatabase.h"
@@ -78,6 +79,20 @@ void IntegraCardapioModule::DefineMethods() {
                                        return DestinationLookups(db, clock).GetPesqTipoPrat(AsText(a[0]), AsText(a[1]),
                                                                                             AsDay(a[2]));
                                    }};
+    methods_["GetMapeamentos"] = {{Text, Text}, [](SqliteDatabase& db, const Variant::Array& a) {
+                                      return MappingMethods(db).GetMapeamentos(AsText(a[0]), AsText(a[1]));
+                                  }};
+    methods_["SetMapeamento"] = {{Text, Text, Text, Text, Text, Value, Text},
+                                 [](SqliteDatabase& db, const Variant::Array& a) {
+                                     return MappingMethods(db).SetMapeamento(
+                                         AsText(a[0]), AsText(a[1]), {AsText(a[2]), AsText(a[3]), AsText(a[4]), a[5]},
+                                         AsText(a[6]));
+                                 }};
+    methods_["RemoveMapeamento"] = {{Text, Text, Text, Text, Text, Value},
+                                    [](SqliteDatabase& db, const Variant::Array& a) {
+                                        return MappingMethods(db).RemoveMapeamento(
+                                            AsText(a[0]), AsText(a[1]), {AsText(a[2]), AsText(a[3]), AsText(a[4]), a[5]});
+                                    }};
 }
 
 std::string IntegraCardapioModule::CheckArguments(const std::string& name, const Method& method,
