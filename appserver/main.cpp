@@ -4,9 +4,13 @@
 //   krd-appserver init --db company.db [--demo [--file demo.txt]]
 //   krd-appserver serve --db company.db --port 8090 --import-root /srv/krd/import
 //                       [--bind 127.0.0.1] [--token T]
+//   krd-appserver mapping list|set|remove --origin B --destination B (--db company.db | --server URL
+//                       [--token T]) [--kind service|diet|dishtype --service S [--code C]
+//                       [--sequence N] [--to D]]
 #include "DemoCompany.h"
 #include "HttpServer.h"
 #include "IntegraCardapioModule.h"
+#include "MappingCommand.h"
 #include "SqliteDatabase.h"
 #include "StoreSchema.h"
 
@@ -51,6 +55,33 @@ int Serve(const appserver::ServerConfig& config, const appserver::HttpServerOpti
     return 0;
 }
 
+// The kept mappings of a branch pair: `mapping list|set|remove` and their options.
+CLI::App* AddMappingCommand(CLI::App& app, appserver::MappingCommandOptions& options) {
+    auto* mapping = app.add_subcommand("mapping", "list, set or remove the mappings kept for a pair of branches");
+    mapping->require_subcommand(1);
+    mapping->fallthrough();
+    auto* where = mapping->add_option_group("store", "where the mappings are");
+    where->add_option("--db", options.database, "database file (embedded)");
+    where->add_option("--server", options.server, "or a running server, http://host:port");
+    where->require_option(1);
+    mapping->add_option("--token", options.token, "access token of the server")->envname("KRD_APPSERVER_TOKEN");
+    mapping->add_option("--origin", options.origin, "origin branch")->required();
+    mapping->add_option("--destination", options.destination, "destination branch")->required();
+    mapping->add_subcommand("list", "print the kept mappings");
+    for (const char* action : {"set", "remove"}) {
+        auto* command = mapping->add_subcommand(action, std::string(action) + " one mapping");
+        command->add_option("--kind", options.kind, "service, diet or dishtype")
+            ->required()
+            ->check(CLI::IsMember({"service", "diet", "dishtype"}));
+        command->add_option("--service", options.service, "origin service")->required();
+        command->add_option("--code", options.code, "origin diet or dish type");
+        command->add_option("--sequence", options.sequence, "origin dish type's sequence");
+        if (std::string(action) == "set")
+            command->add_option("--to", options.target, "destination code (a dish type without one: left unmarked)");
+    }
+    return mapping;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -79,9 +110,16 @@ int main(int argc, char** argv) {
     serve->add_option("--busy-timeout-ms", config.busyTimeoutMs,
                       "how long a call waits for another writer to release the database");
 
+    appserver::MappingCommandOptions mappingOptions;
+    auto* mapping = AddMappingCommand(app, mappingOptions);
+
     CLI11_PARSE(app, argc, argv);
     try {
         if (*init) return Init(db, demo, file);
+        if (*mapping) {
+            mappingOptions.action = mapping->get_subcommands().front()->get_name();
+            return appserver::MappingCommand::Run(mappingOptions, std::cout, std::cerr);
+        }
         return Serve(config, options);
     } catch (const std::exception& error) {
         std::cerr << "krd-appserver: " << error.what() << "\n";
