@@ -21,7 +21,8 @@ protected:
     // A fingerprint of everything an import may change.
     int64_t Fingerprint() {
         return Count("SELECT (SELECT COUNT(*) FROM CARDAPIO) * 1000003 + (SELECT TOTAL(QTCOMENSAIS) FROM CARDAPIO) "
-                     "+ (SELECT COUNT(*) FROM LOGIMPORTACAO) * 7");
+                     "+ (SELECT COUNT(*) FROM LOGIMPORTACAO) * 7 + (SELECT COUNT(*) FROM MAPSERVICO) * 11 "
+                     "+ (SELECT COUNT(*) FROM MAPDIETA) * 13 + (SELECT COUNT(*) FROM MAPTIPOPRAT) * 17");
     }
     static bool Service(const DataPacket& table, size_t row, const char* field, const char* code) {
         return table.Value(row, field).AsString() == code;
