@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "ClientHost.h"
+#include "MappingsWindow.h"
 #include "ProductIcon.h"
 #include "ScreenWindow.h"
 
@@ -34,6 +35,7 @@ void MainWindow::BuildMenu() {
     QAction* import = menu->addAction("&Integração de Cardápios - Importação");
     import->setObjectName("importScreenAction");
     connect(import, &QAction::triggered, this, [this] { OpenImportScreen(); });
+    connect(menu->addAction("&Mapeamentos entre Filiais"), &QAction::triggered, this, [this] { MappingsWindow::Open(this); });
     menu->addSeparator();
     connect(menu->addAction("Sai&r"), &QAction::triggered, this, &QWidget::close);
 }
