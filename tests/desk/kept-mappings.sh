@@ -27,6 +27,7 @@ key alt+n
 pick "filial origem" "Almoço Hospitalar"
 pick "filial destino" "JANTAR"
 wait_for 5 kept_is "00002>00038" || fail "mapped service: $(kept)"
+if [ -n "${KRD_SCREENSHOT_DIR:-}" ]; then import -window "$window" "$KRD_SCREENSHOT_DIR/client-mappings-window.png"; fi
 
 key Return               # another destination for the selected row
 pick "filial destino" "00052"
