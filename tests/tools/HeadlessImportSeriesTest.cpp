@@ -2,6 +2,7 @@
 // refusal neither outlives its import nor leaves the screen unable to load the next file.
 #include "DemoCompany.h"
 #include "HeadlessImport.h"
+#include "KeptMappings.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
 #include "SyntheticMenuFile.h"
@@ -25,13 +26,25 @@ protected:
         dir_ = fs::temp_directory_path() / ("headless-series-test-" + std::to_string(random()));
         fs::create_directories(dir_);
         appserver::DemoCompany::Create(Database().string(), dir_ / "cardapio-demo.txt");
+        KeepSyntheticMappings();
+    }
+
+    // The synthetic services and diets share only their codes with branch 0001's: they go there
+    // through mappings kept for the pair, as a person would have set them once.
+    void KeepSyntheticMappings() {
+        appserver::SqliteDatabase db(Database().string());
+        appserver::KeptMappings kept(db, appserver::DemoCompany::kOriginBranch, "0001");
+        for (const char* service : {"00001", "00002", "00003"}) {
+            kept.SetService(service, service);
+            for (const char* diet : {"0001", "0002", "0003", "0004"}) kept.SetDiet(service, diet, {service, diet});
+        }
     }
     void TearDown() override { fs::remove_all(dir_); }
 
     fs::path Database() const { return dir_ / "empresa.db"; }
 
-    // A week of menus from branch 0002 in the shape branch 0001 registers (services 00001 to
-    // 00003, diets 0001 to 0004, dishes 000001 to 000030).
+    // A week of menus from branch 0002 in the codes branch 0001 registers (services 00001 to
+    // 00003, diets 0001 to 0004, dishes 000001 to 000030), under names of its own.
     fs::path Week(const std::string& name, TDateTime firstDay) {
         SyntheticMenuSettings settings;
         settings.services = 3;
