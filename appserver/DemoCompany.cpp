@@ -1,6 +1,7 @@
 #include "DemoCompany.h"
 
 #include "IntegrationFileWriter.h"
+#include "KeptMappings.h"
 #include "SqliteStatement.h"
 #include "StoreSchema.h"
 #include "Text.h"
@@ -211,6 +212,15 @@ void DemoCompany::Create(const std::string& databasePath, const std::filesystem:
         transaction.Commit();
     }
     WriteDemoFile(filePath);
+}
+
+void DemoCompany::KeepSyntheticMappings(const std::string& databasePath) {
+    SqliteDatabase db(databasePath);
+    KeptMappings kept(db, kOriginBranch, kHeadOffice);
+    for (const char* service : {"00001", "00002", "00003"}) {
+        kept.SetService(service, service);
+        for (const char* diet : {"0001", "0002", "0003", "0004"}) kept.SetDiet(service, diet, {service, diet});
+    }
 }
 
 }  // namespace appserver

@@ -24,6 +24,11 @@ public:
     // Creates the database (which must not exist yet, or be empty) and writes the demo file.
     // Raises StoreError or std::runtime_error on failure.
     static void Create(const std::string& databasePath, const std::filesystem::path& filePath);
+
+    // The head office registers services 00001 to 00003 with diets 0001 to 0004; synthetic files
+    // of that shape from kOriginBranch share only those codes, not the names. Keeps the mappings
+    // of each code to itself for that pair, as a person would have set them once.
+    static void KeepSyntheticMappings(const std::string& databasePath);
 };
 
 }  // namespace appserver

@@ -59,7 +59,8 @@ void Report(const std::string& when, const Gauge& gauge) {
 }
 
 // Branch 0001 of the demo company registers services 00001 to 00003 with diets 0001 to 0004 and
-// dishes 000001 to 000030: a file of that shape from branch 0002 maps onto it without help.
+// dishes 000001 to 000030: a file of that shape from branch 0002 maps onto it through the mappings
+// kept for the pair.
 fs::path WriteWeek(const fs::path& folder, int cycle, std::uint64_t lines, TDateTime firstDay) {
     SyntheticMenuSettings settings;
     settings.services = 3;
@@ -92,6 +93,7 @@ int Soak(const fs::path& folder, int cycles, std::uint64_t lines, const std::str
     options.operatorCode = "SOAK";
     options.modulePath = KRD52100_MODULE_PATH;
     appserver::DemoCompany::Create(options.database.string(), folder / "cardapio-demo.txt");
+    appserver::DemoCompany::KeepSyntheticMappings(options.database.string());
     std::unique_ptr<appserver::IntegraCardapioModule> module;
     std::unique_ptr<appserver::HttpServer> http;
     if (transport == "http") {

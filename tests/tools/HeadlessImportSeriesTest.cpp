@@ -2,7 +2,6 @@
 // refusal neither outlives its import nor leaves the screen unable to load the next file.
 #include "DemoCompany.h"
 #include "HeadlessImport.h"
-#include "KeptMappings.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
 #include "SyntheticMenuFile.h"
@@ -26,18 +25,7 @@ protected:
         dir_ = fs::temp_directory_path() / ("headless-series-test-" + std::to_string(random()));
         fs::create_directories(dir_);
         appserver::DemoCompany::Create(Database().string(), dir_ / "cardapio-demo.txt");
-        KeepSyntheticMappings();
-    }
-
-    // The synthetic services and diets share only their codes with branch 0001's: they go there
-    // through mappings kept for the pair, as a person would have set them once.
-    void KeepSyntheticMappings() {
-        appserver::SqliteDatabase db(Database().string());
-        appserver::KeptMappings kept(db, appserver::DemoCompany::kOriginBranch, "0001");
-        for (const char* service : {"00001", "00002", "00003"}) {
-            kept.SetService(service, service);
-            for (const char* diet : {"0001", "0002", "0003", "0004"}) kept.SetDiet(service, diet, {service, diet});
-        }
+        appserver::DemoCompany::KeepSyntheticMappings(Database().string());
     }
     void TearDown() override { fs::remove_all(dir_); }
 
