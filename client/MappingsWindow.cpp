@@ -213,6 +213,14 @@ void MappingsWindow::ChangeDestination() {
     if (row < 0) return;
     const std::string destination = Branch(*destination_), service = Cell(tab, row, "CDSERVORIG");
     const std::string destinationService = tab == kServices ? "" : DestinationServiceOf(service);
+    if (tab != kServices && destinationService.empty()) {
+        Application->Perform([&] {
+            MensErro("O serviço origem " + service + " não está mapeado para um serviço destino; mapeie o serviço antes.",
+                     false);
+        });
+        activateWindow();
+        return;
+    }
     std::optional<Variant> choices;
     if (tab == kServices) choices = Call("GetPesqServ", {destination});
     if (tab == kDiets) choices = Call("GetVd_DietaDestino", {destination, destinationService, "", "X"});
