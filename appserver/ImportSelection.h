@@ -54,6 +54,8 @@ public:
     // Destination codes in use, for checking them against the destination branch.
     std::multimap<std::string, std::string> DestinationDiets() const;       // service -> diet
     std::vector<DestinationDishType> DestinationDishTypes() const;
+    // Every mapping in use, one line of text each (services, then diets, then dish types).
+    std::vector<std::string> Describe() const;
 
 private:
     struct KeyHash {

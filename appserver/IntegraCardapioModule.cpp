@@ -55,7 +55,7 @@ void IntegraCardapioModule::DefineMethods() {
                                 }};
     methods_["ImportaCardapio"] = {{Text, Text, Text, Value, Value, Value},
                                    [this](SqliteDatabase& db, const Variant::Array& a) {
-                                       MenuExchange exchange(db, roots_, *files_, *clock_, locks_);
+                                       MenuExchange exchange(db, roots_, *files_, *clock_, locks_, config_.undoKeepDays);
                                        return exchange.ImportaCardapio(AsText(a[0]), AsText(a[1]), AsText(a[2]), a[3], a[4],
                                                                        a[5]);
                                    }};
