@@ -2,6 +2,8 @@
 
 #include "Answer.h"
 #include "DestinationLookups.h"
+#include "HistoryMethods.h"
+#include "ImportUndo.h"
 #include "MenuExchange.h"
 #include "ParameterMethods.h"
 #include "SqliteDatabase.h"
@@ -78,6 +80,16 @@ void IntegraCardapioModule::DefineMethods() {
                                        return DestinationLookups(db, clock).GetPesqTipoPrat(AsText(a[0]), AsText(a[1]),
                                                                                             AsDay(a[2]));
                                    }};
+    methods_["GetHistorico"] = {{Text, Day, Day}, [](SqliteDatabase& db, const Variant::Array& a) {
+                                    return HistoryMethods(db).GetHistorico(AsText(a[0]), AsDay(a[1]), AsDay(a[2]));
+                                }};
+    methods_["GetHistoricoDetalhe"] = {{Number}, [](SqliteDatabase& db, const Variant::Array& a) {
+                                           return HistoryMethods(db).GetHistoricoDetalhe(a[0].AsInteger());
+                                       }};
+    methods_["DesfazImportacao"] = {{Number, Text}, [this](SqliteDatabase& db, const Variant::Array& a) {
+                                        return ImportUndo(db, *clock_, locks_).DesfazImportacao(a[0].AsInteger(),
+                                                                                                AsText(a[1]));
+                                    }};
 }
 
 std::string IntegraCardapioModule::CheckArguments(const std::string& name, const Method& method,
@@ -91,6 +103,8 @@ std::string IntegraCardapioModule::CheckArguments(const std::string& name, const
         if (method.arguments[i] == Argument::Text && args[i].Type() != VarType::String)
             return position + " deve ser um texto.";
         if (method.arguments[i] == Argument::Day && !IsDay(args[i])) return position + " deve ser uma data.";
+        if (method.arguments[i] == Argument::Number && args[i].Type() != VarType::Integer)
+            return position + " deve ser um número inteiro.";
     }
     return {};
 }
