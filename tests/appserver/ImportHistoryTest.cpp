@@ -1,5 +1,6 @@
 // The history of import attempts: what a written import used, wrote and left out, and every
 // offending row of a refused one.
+#include "HistoryReport.h"
 #include "ServerFixture.h"
 #include "Sha256.h"
 
@@ -11,13 +12,6 @@ using Strings = std::vector<std::string>;
 class ImportHistoryTest : public ServerFixture {
 protected:
     Variant Detail() { return Payload("GetHistoricoDetalhe", {Count("SELECT MAX(NRHISTORICO) FROM HISTIMPORTACAO")}); }
-    static Strings Texts(const Variant& detail, const std::string& type) {
-        Strings texts;
-        const DataPacket& table = detail[1].AsPacket();
-        for (size_t row = 0; row < table.Rows.size(); ++row)
-            if (table.Value(row, "IDTIPO").AsString() == type) texts.push_back(table.Value(row, "DSTEXTO").AsString());
-        return texts;
-    }
     static bool Is(const DataPacket& t, size_t r, const char* field, const char* code) {
         return t.Value(r, field).AsString() == code;
     }
@@ -49,10 +43,10 @@ TEST_F(ImportHistoryTest, WrittenImportRecordsItsMappingsCountsAndLinesLeftOut) 
     EXPECT_EQ(row.Value(0, "QTSUBSTITUIDAS").AsInteger(), 1);
     EXPECT_EQ(row.Value(0, "DSSHA256").AsString(), Sha256::OfFile(dir_ / "cardapio-demo.txt"));
     EXPECT_EQ(row.Value(0, "CDFILIORIG").AsString(), "0002");
-    const Strings mappings = Texts(detail, "M");
+    const Strings mappings = HistoryReport::Texts(detail, "M");
     EXPECT_EQ(mappings.front(), "Serviço 00001 -> 00071");
     EXPECT_EQ(std::count(mappings.begin(), mappings.end(), "Dieta (serviço, dieta) 00002 0001 -> 0031"), 1);
-    EXPECT_TRUE(Texts(detail, "R").empty());
+    EXPECT_TRUE(HistoryReport::Texts(detail, "R").empty());
 }
 
 TEST_F(ImportHistoryTest, RefusalNamesEveryOffendingRowOnceAndWritesNothing) {
@@ -84,7 +78,7 @@ TEST_F(ImportHistoryTest, RefusalNamesEveryOffendingRowOnceAndWritesNothing) {
         EXPECT_EQ(answer.message, c.message);
         const Variant detail = Detail();
         EXPECT_EQ(detail[0].AsPacket().Value(0, "IDRESULTADO").AsString(), "R");
-        Strings reasons = Texts(detail, "R");
+        Strings reasons = HistoryReport::Texts(detail, "R");
         EXPECT_EQ(reasons, c.reasons);
         EXPECT_EQ(Count("SELECT COUNT(*) FROM CARDAPIO") + Count("SELECT COUNT(*) FROM LOGIMPORTACAO") +
                       Count("SELECT COUNT(*) FROM HISTCARDAPIO"),
