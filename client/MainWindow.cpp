@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "ClientHost.h"
+#include "HistoryWindow.h"
 #include "ProductIcon.h"
 #include "ScreenWindow.h"
 
@@ -34,6 +35,7 @@ void MainWindow::BuildMenu() {
     QAction* import = menu->addAction("&Integração de Cardápios - Importação");
     import->setObjectName("importScreenAction");
     connect(import, &QAction::triggered, this, [this] { OpenImportScreen(); });
+    connect(menu->addAction("&Histórico de Importações"), &QAction::triggered, this, [this] { OpenHistory(); });
     menu->addSeparator();
     connect(menu->addAction("Sai&r"), &QAction::triggered, this, &QWidget::close);
 }
@@ -47,6 +49,13 @@ void MainWindow::ShowSession() {
     auto* session = new QLabel(text, this);
     session->setObjectName("sessionLabel");
     statusBar()->addWidget(session);
+    HistoryWindow::FollowImports(*statusBar());
+}
+
+void MainWindow::OpenHistory() {
+    auto* window = new HistoryWindow(host_.Options().branch, host_.Options().operatorCode);
+    area_->addSubWindow(window)->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 ScreenWindow* MainWindow::WindowOf(const TForm* form) const {

@@ -6,7 +6,7 @@
 #include "HttpTransport.h"
 #include "HistoryReport.h"
 #include "IntegraCardapioModule.h"
-#include "LastImport.h"
+#include "ImportHistoryCalls.h"
 #include "MappingTables.h"
 #include "Package.h"
 #include "Session.h"
@@ -65,7 +65,7 @@ void HeadlessImport::WorkScreen() {
             out_ << "Dry run: nothing was imported.\n";
             return;
         }
-        const int64_t before = LastImport::Newest(options_.branch);
+        const int64_t before = ImportHistoryCalls::Newest(options_.branch);
         if (Import(screen))
             out_ << "Imported " << options_.file.filename().string() << " into branch " << options_.branch << ".\n";
         PrintHistory(before);
@@ -75,7 +75,7 @@ void HeadlessImport::WorkScreen() {
 // The screen shows a refusal's first reason only: the history has every one, and the lines a
 // written import left out.
 void HeadlessImport::PrintHistory(int64_t before) {
-    const Variant detail = LastImport::DetailAfter(options_.branch, before);
+    const Variant detail = ImportHistoryCalls::DetailAfter(options_.branch, before);
     if (detail.IsNull()) return;
     const DataPacket& attempt = detail[0].AsPacket();
     if (attempt.Value(0, "IDRESULTADO").AsString() == "G") {
