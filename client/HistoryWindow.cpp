@@ -53,8 +53,8 @@ HistoryWindow::HistoryWindow(const std::string& branch, std::string operatorCode
     : QWidget(parent),
       operatorCode_(std::move(operatorCode)),
       branch_(new QLineEdit(Q(branch), this)),
-      from_(new QDateEdit(QDate::currentDate().addMonths(-3), this)),
-      to_(new QDateEdit(QDate::currentDate().addMonths(3), this)),
+      from_(new QDateEdit(QDate::currentDate().addYears(-2), this)),
+      to_(new QDateEdit(QDate::currentDate().addYears(1), this)),
       list_(new QTableWidget(0, 9, this)),
       detail_(new QPlainTextEdit(this)),
       undo_(new QPushButton("&Desfazer", this)) {
@@ -62,6 +62,7 @@ HistoryWindow::HistoryWindow(const std::string& branch, std::string operatorCode
     setObjectName("historyWindow");
     branch_->setObjectName("historyBranch");
     branch_->setMaxLength(4);
+    branch_->setMaximumWidth(70);
     branch_->setPlaceholderText("todas");
     for (QDateEdit* edit : {from_, to_}) {
         edit->setCalendarPopup(true);
@@ -106,7 +107,6 @@ HistoryWindow::HistoryWindow(const std::string& branch, std::string operatorCode
     connect(branch_, &QLineEdit::returnPressed, this, [this] { Search(); });
     connect(list_, &QTableWidget::itemSelectionChanged, this, [this] { ShowDetail(); });
     connect(undo_, &QPushButton::clicked, this, [this] { Undo(); });
-    resize(900, 520);
     Search();
 }
 

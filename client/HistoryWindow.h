@@ -1,6 +1,7 @@
 #pragma once
 // "Histórico de Importações": the import attempts the application server recorded, newest first,
-// filtered by destination branch and by period (the files' periods that meet it) and sortable by
+// filtered by destination branch and by period (the files' periods that meet it; the last two years
+// and the next at first) and sortable by
 // any column; the selected attempt's detail (mappings used, counts, lines left out, every reason
 // of a refusal); and "Desfazer", which asks for confirmation and shows the server's answer.
 //

@@ -54,7 +54,9 @@ void MainWindow::ShowSession() {
 
 void MainWindow::OpenHistory() {
     auto* window = new HistoryWindow(host_.Options().branch, host_.Options().operatorCode);
-    area_->addSubWindow(window)->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* frame = area_->addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->resize(900, 560);
     window->show();
 }
 
