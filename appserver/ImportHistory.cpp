@@ -1,6 +1,5 @@
 #include "ImportHistory.h"
 
-#include "Sha256.h"
 #include "SqliteStatement.h"
 
 #include <cstdio>
@@ -47,14 +46,23 @@ uint64_t ImportHistory::KeepReplaced(const std::set<std::string>& services) {
     Open('G');
     auto service = db_.Prepare("INSERT INTO HISTSERVICO (NRHISTORICO, CDSERVFILI) VALUES (?, ?)");
     auto keep = db_.Prepare(
-        "INSERT INTO HISTCARDAPIO SELECT ?, CDSERVFILI, DTCARDAPIO, CDDIETPAD, CDTIPOPRAT, NRSEQCNFMES, CDPRATO, "
-        "QTCOMENSAIS FROM CARDAPIO WHERE CDFILIAL = ? AND CDSERVFILI = ? AND DTCARDAPIO BETWEEN ? AND ?");
+        "INSERT INTO HISTCARDAPIO (CDSERVFILI, DTCARDAPIO, CDDIETPAD, CDTIPOPRAT, NRSEQCNFMES, CDPRATO, QTCOMENSAIS) "
+        "SELECT CDSERVFILI, DTCARDAPIO, CDDIETPAD, CDTIPOPRAT, NRSEQCNFMES, CDPRATO, QTCOMENSAIS FROM CARDAPIO "
+        "WHERE CDFILIAL = ? AND CDSERVFILI = ? AND DTCARDAPIO BETWEEN ? AND ?");
+    auto last = db_.Prepare("SELECT IFNULL(MAX(NRLINHA), 0) FROM HISTCARDAPIO");
+    last.Step();
+    const int64_t before = last.Integer(0);
     uint64_t kept = 0;
     for (const auto& code : services) {
         service.Bind(1, id_).Bind(2, code).Run();
-        keep.Bind(1, id_).Bind(2, attempt_.branch).Bind(3, code).BindDate(4, attempt_.first).BindDate(5, attempt_.last).Run();
+        keep.Bind(1, attempt_.branch).Bind(2, code).BindDate(3, attempt_.first).BindDate(4, attempt_.last).Run();
         kept += static_cast<uint64_t>(sqlite3_changes(db_.Handle()));
     }
+    db_.Prepare("UPDATE HISTIMPORTACAO SET NRLINHAINI = ?, NRLINHAFIM = ? WHERE NRHISTORICO = ?")
+        .Bind(1, before + 1)
+        .Bind(2, before + static_cast<int64_t>(kept))
+        .Bind(3, id_)
+        .Run();
     return kept;
 }
 
@@ -92,36 +100,48 @@ void ImportHistory::RecordUnwritten(const ImportReport& report) {
 
 void ImportHistory::Prune() {
     const std::string cutoff = IsoDateTime(TDateTime(clock_.Now().Value - undoKeepDays_));
-    db_.Prepare(
-           "DELETE FROM HISTCARDAPIO WHERE NRHISTORICO IN (SELECT NRHISTORICO FROM HISTIMPORTACAO "
-           "WHERE IDDESFAZIVEL = 'S' AND DTHRIMPORT < ?)")
-        .Bind(1, cutoff)
-        .Run();
+    auto expired = db_.Prepare(
+        "SELECT NRLINHAINI, NRLINHAFIM FROM HISTIMPORTACAO WHERE IDDESFAZIVEL = 'S' AND DTHRIMPORT < ?");
+    expired.Bind(1, cutoff);
+    auto drop = db_.Prepare("DELETE FROM HISTCARDAPIO WHERE NRLINHA BETWEEN ? AND ?");
+    while (expired.Step()) drop.Bind(1, expired.Integer(0)).Bind(2, expired.Integer(1)).Run();
     db_.Prepare("UPDATE HISTIMPORTACAO SET IDDESFAZIVEL = 'N' WHERE IDDESFAZIVEL = 'S' AND DTHRIMPORT < ?")
         .Bind(1, cutoff)
         .Run();
 }
 
+// A 64-bit FNV-1a chain over the rows in key order: an edit is found unless it collides in 64
+// bits, and reading the rows back stays a small part of the import.
 std::string ImportHistory::Fingerprint(SqliteDatabase& db, const std::string& branch,
                                        const std::set<std::string>& services, TDateTime first, TDateTime last) {
     auto rows = db.Prepare(
-        "SELECT DTCARDAPIO, CDDIETPAD, CDTIPOPRAT, NRSEQCNFMES, CDPRATO, QTCOMENSAIS FROM CARDAPIO "
+        "SELECT DTCARDAPIO, CDDIETPAD, CDTIPOPRAT, CDPRATO, NRSEQCNFMES, QTCOMENSAIS FROM CARDAPIO "
         "WHERE CDFILIAL = ? AND CDSERVFILI = ? AND DTCARDAPIO BETWEEN ? AND ? "
         "ORDER BY DTCARDAPIO, CDDIETPAD, CDTIPOPRAT, NRSEQCNFMES, CDPRATO");
-    Sha256 sha;
+    uint64_t hash = 14695981039346656037ull;
+    auto add = [&hash](std::string_view bytes) {
+        for (const char byte : bytes) hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211ull;
+        hash = (hash ^ 0x1f) * 1099511628211ull;
+    };
+    auto number = [&hash](int64_t value) {
+        for (int shift = 0; shift < 64; shift += 8) hash = (hash ^ ((static_cast<uint64_t>(value) >> shift) & 0xff)) * 1099511628211ull;
+    };
+    uint64_t count = 0;
     for (const auto& service : services) {
         rows.Reset();
         rows.Bind(1, branch).Bind(2, service).BindDate(3, first).BindDate(4, last);
-        sha.Add(service);
+        add(service);
         while (rows.Step()) {
-            for (int column = 0; column < 6; ++column) {
-                sha.Add("\x1f");
-                sha.Add(rows.Text(column));
-            }
-            sha.Add("\x1e");
+            for (int column = 0; column < 4; ++column) add(rows.TextView(column));
+            number(rows.Integer(4));
+            number(rows.Integer(5));
+            ++count;
         }
     }
-    return sha.Hex();
+    char text[40];
+    std::snprintf(text, sizeof text, "%016llx-%llu", static_cast<unsigned long long>(hash),
+                  static_cast<unsigned long long>(count));
+    return text;
 }
 
 }  // namespace appserver

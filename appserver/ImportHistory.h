@@ -65,7 +65,7 @@ public:
     void RecordUnwritten(const ImportReport& report);
 
     // The fingerprint of the branch's menus of these services in the period: it changes with any
-    // row added, removed or changed there.
+    // row added, removed or changed there (short of a 64-bit collision).
     static std::string Fingerprint(SqliteDatabase& db, const std::string& branch,
                                    const std::set<std::string>& services, TDateTime first, TDateTime last);
     // yyyy-mm-dd hh:mm:ss

@@ -17,6 +17,7 @@ struct ImportUndo::Entry {
     std::string undoneAt, undoneBy;
     std::string fingerprint;
     int64_t logEntry = 0;
+    int64_t firstRow = 0, lastRow = -1;  // of HISTCARDAPIO
     std::set<std::string> services;
 };
 
@@ -26,10 +27,10 @@ ImportUndo::ImportUndo(SqliteDatabase& db, const Clock& clock, BranchLocks& lock
 std::optional<ImportUndo::Entry> ImportUndo::ReadEntry(int64_t id) {
     auto query = db_.Prepare(
         "SELECT CDFILIAL, DTINICIO, DTFIM, IDRESULTADO, IDDESFAZIVEL, DTHRDESFEITA, CDOPERDESFEZ, DSASSINATURA, "
-        "NRIMPORTACAO FROM HISTIMPORTACAO WHERE NRHISTORICO = ?");
+        "NRIMPORTACAO, NRLINHAINI, NRLINHAFIM FROM HISTIMPORTACAO WHERE NRHISTORICO = ?");
     if (!query.Bind(1, id).Step()) return std::nullopt;
     Entry entry{query.Text(0), query.Date(1), query.Date(2), query.Text(3),    query.Text(4) == "S",
-                query.Text(5), query.Text(6), query.Text(7), query.Integer(8), {}};
+                query.Text(5), query.Text(6), query.Text(7), query.Integer(8), query.Integer(9), query.Integer(10), {}};
     auto services = db_.Prepare("SELECT CDSERVFILI FROM HISTSERVICO WHERE NRHISTORICO = ?");
     services.Bind(1, id);
     while (services.Step()) entry.services.insert(services.Text(0));
@@ -68,13 +69,14 @@ Variant ImportUndo::Undo(int64_t id, const Entry& entry, const std::string& oper
     }
     db_.Prepare(
            "INSERT INTO CARDAPIO SELECT ?, CDSERVFILI, DTCARDAPIO, CDDIETPAD, CDTIPOPRAT, NRSEQCNFMES, CDPRATO, "
-           "QTCOMENSAIS FROM HISTCARDAPIO WHERE NRHISTORICO = ?")
+           "QTCOMENSAIS FROM HISTCARDAPIO WHERE NRLINHA BETWEEN ? AND ?")
         .Bind(1, entry.branch)
-        .Bind(2, id)
+        .Bind(2, entry.firstRow)
+        .Bind(3, entry.lastRow)
         .Run();
     const int64_t restored = sqlite3_changes(db_.Handle());
     db_.Prepare("DELETE FROM LOGIMPORTACAO WHERE NRIMPORTACAO = ?").Bind(1, entry.logEntry).Run();
-    db_.Prepare("DELETE FROM HISTCARDAPIO WHERE NRHISTORICO = ?").Bind(1, id).Run();
+    db_.Prepare("DELETE FROM HISTCARDAPIO WHERE NRLINHA BETWEEN ? AND ?").Bind(1, entry.firstRow).Bind(2, entry.lastRow).Run();
     db_.Prepare(
            "UPDATE HISTIMPORTACAO SET DTHRDESFEITA = ?, CDOPERDESFEZ = ?, IDDESFAZIVEL = 'N' WHERE NRHISTORICO = ?")
         .Bind(1, ImportHistory::IsoDateTime(clock_.Now()))

@@ -91,8 +91,9 @@ CREATE INDEX LOGIMPORTACAO_FILIAL ON LOGIMPORTACAO (CDFILIAL);
 )sql";
 
 // Every import attempt, what it used and why it was refused, and what undoing a written one needs:
-// the menu rows it replaced and the destination services it wrote (HISTCARDAPIO is emptied once
-// the undo span has passed, which IDDESFAZIVEL then records).
+// the menu rows it replaced and the destination services it wrote. An import appends the rows it
+// replaced to HISTCARDAPIO in one go, so they are its rows NRLINHAINI to NRLINHAFIM (no index to
+// keep up); they are dropped once the undo span has passed, which IDDESFAZIVEL then records.
 const char* const kImportHistory = R"sql(
 CREATE TABLE HISTIMPORTACAO (
     NRHISTORICO    INTEGER PRIMARY KEY,
@@ -112,6 +113,8 @@ CREATE TABLE HISTIMPORTACAO (
     QTSEMSERVICO   INTEGER NOT NULL DEFAULT 0,
     QTSEMDIETA     INTEGER NOT NULL DEFAULT 0,
     NRIMPORTACAO   INTEGER,
+    NRLINHAINI     INTEGER NOT NULL DEFAULT 0,
+    NRLINHAFIM     INTEGER NOT NULL DEFAULT -1,
     DSASSINATURA   TEXT NOT NULL DEFAULT '',
     IDDESFAZIVEL   TEXT NOT NULL DEFAULT 'N',
     DTHRDESFEITA   TEXT,
@@ -131,16 +134,15 @@ CREATE TABLE HISTSERVICO (
     PRIMARY KEY (NRHISTORICO, CDSERVFILI)
 ) WITHOUT ROWID;
 CREATE TABLE HISTCARDAPIO (
-    NRHISTORICO INTEGER NOT NULL REFERENCES HISTIMPORTACAO,
+    NRLINHA     INTEGER PRIMARY KEY,
     CDSERVFILI  TEXT NOT NULL,
     DTCARDAPIO  TEXT NOT NULL,
     CDDIETPAD   TEXT NOT NULL,
     CDTIPOPRAT  TEXT NOT NULL,
     NRSEQCNFMES INTEGER NOT NULL,
     CDPRATO     TEXT NOT NULL,
-    QTCOMENSAIS INTEGER NOT NULL,
-    PRIMARY KEY (NRHISTORICO, CDSERVFILI, DTCARDAPIO, CDDIETPAD, CDTIPOPRAT, NRSEQCNFMES, CDPRATO)
-) WITHOUT ROWID;
+    QTCOMENSAIS INTEGER NOT NULL
+);
 )sql";
 
 // Migration i moves the schema from version i to i + 1.
