@@ -70,7 +70,7 @@ HistoryWindow::HistoryWindow(const std::string& branch, std::string operatorCode
     }
     auto* search = new QPushButton("&Pesquisar", this);
     auto* filter = new QHBoxLayout;
-    const std::pair<const char*, QWidget*> fields[] = {{"&Filial:", branch_}, {"&De:", from_}, {"&Até:", to_}};
+    const std::pair<const char*, QWidget*> fields[] = {{"&Filial:", branch_}, {"D&e:", from_}, {"&Até:", to_}};
     for (const auto& [caption, field] : fields) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(field);

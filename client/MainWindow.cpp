@@ -52,12 +52,14 @@ void MainWindow::ShowSession() {
     HistoryWindow::FollowImports(*statusBar());
 }
 
+// A window of its own beside the main one: the screen's frame keeps the front of the MDI area.
 void MainWindow::OpenHistory() {
-    auto* window = new HistoryWindow(host_.Options().branch, host_.Options().operatorCode);
-    QMdiSubWindow* frame = area_->addSubWindow(window);
-    frame->setAttribute(Qt::WA_DeleteOnClose);
-    frame->resize(900, 560);
+    auto* window = new HistoryWindow(host_.Options().branch, host_.Options().operatorCode, this);
+    window->setWindowFlag(Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(900, 560);
     window->show();
+    window->activateWindow();
 }
 
 ScreenWindow* MainWindow::WindowOf(const TForm* form) const {

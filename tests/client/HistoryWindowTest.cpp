@@ -10,8 +10,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -44,13 +42,13 @@ TEST_F(HistoryWindowTest, ShowsTheImportAndUndoesItOnceConfirmed) {
 
     for (QAction* action : Main().findChildren<QAction*>())
         if (action->text() == "&Histórico de Importações") action->trigger();
-    auto* window = dynamic_cast<HistoryWindow*>(Main().Area().findChild<QWidget*>("historyWindow"));
+    auto* window = dynamic_cast<HistoryWindow*>(Main().findChild<QWidget*>("historyWindow"));
     ASSERT_NE(window, nullptr);
     auto* list = window->findChild<QTableWidget*>("historyList");
     ASSERT_EQ(list->rowCount(), 1);
     EXPECT_EQ(list->item(0, 6)->text(), "gravada");
     EXPECT_TRUE(window->findChild<QPlainTextEdit*>("historyDetail")->toPlainText().contains("Serviço 00002 -> 00052"));
-    KeepPicture(*window->parentWidget(), "client-history-window.png");
+    KeepPicture(*window, "client-history-window.png");
 
     std::vector<QString> boxes;
     const auto answer = [&](QWidget& modal) {
