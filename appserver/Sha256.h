@@ -1,7 +1,6 @@
 #pragma once
 // SHA-256 of a stream of bytes, as lower-case hex. The history names each imported file by it, so
-// that two imports of the same file are recognisable whatever the files were called, and the undo
-// fingerprints the menus an import left behind.
+// that two imports of the same file are recognisable whatever the files were called.
 #include <filesystem>
 #include <memory>
 #include <string>
