@@ -1,5 +1,6 @@
 #include "ImportSelection.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace appserver {
@@ -178,6 +179,23 @@ std::vector<DishTypeChoice> ImportSelection::DishTypeChoices() const {
                           std::stoi(key.substr(second + 1)), target});
     }
     return result;
+std::vector<std::string> ImportSelection::Describe() const {
+    auto parts = [](std::string key) {
+        std::replace(key.begin(), key.end(), '\x1f', ' ');
+        return key;
+    };
+    std::vector<std::string> services, diets, dishTypes;
+    for (const auto& [origin, destination] : pairs_) services.push_back("Serviço " + origin + " -> " + destination);
+    for (const auto& [key, destination] : diets_)
+        diets.push_back("Dieta (serviço, dieta) " + parts(key) + " -> " + destination);
+    for (const auto& [key, target] : dishTypes_)
+        dishTypes.push_back("Tipo de prato (serviço, tipo, sequência) " + parts(key) + " -> " + target.code + " " +
+                            std::to_string(target.sequence));
+    std::sort(diets.begin(), diets.end());
+    std::sort(dishTypes.begin(), dishTypes.end());
+    services.insert(services.end(), diets.begin(), diets.end());
+    services.insert(services.end(), dishTypes.begin(), dishTypes.end());
+    return services;
 }
 
 }  // namespace appserver

@@ -72,6 +72,8 @@ public:
     std::vector<DietChoice> DietChoices() const;
     // Every dish-type row of the imported pairs, marked and unmarked.
     std::vector<DishTypeChoice> DishTypeChoices() const;
+    // Every mapping in use, one line of text each (services, then diets, then dish types).
+    std::vector<std::string> Describe() const;
 
 private:
     struct KeyHash {

@@ -3,6 +3,8 @@
 #include "Answer.h"
 #include "DestinationLookups.h"
 #include "MappingMethods.h"
+#include "HistoryMethods.h"
+#include "ImportUndo.h"
 #include "MenuExchange.h"
 #include "ParameterMethods.h"
 #include "SqliteDatabase.h"
@@ -56,7 +58,7 @@ void IntegraCardapioModule::DefineMethods() {
                                 }};
     methods_["ImportaCardapio"] = {{Text, Text, Text, Value, Value, Value},
                                    [this](SqliteDatabase& db, const Variant::Array& a) {
-                                       MenuExchange exchange(db, roots_, *files_, *clock_, locks_);
+                                       MenuExchange exchange(db, roots_, *files_, *clock_, locks_, config_.undoKeepDays);
                                        return exchange.ImportaCardapio(AsText(a[0]), AsText(a[1]), AsText(a[2]), a[3], a[4],
                                                                        a[5]);
                                    }};
@@ -92,6 +94,15 @@ void IntegraCardapioModule::DefineMethods() {
                                     [](SqliteDatabase& db, const Variant::Array& a) {
                                         return MappingMethods(db).RemoveMapeamento(
                                             AsText(a[0]), AsText(a[1]), {AsText(a[2]), AsText(a[3]), AsText(a[4]), a[5]});
+    methods_["GetHistorico"] = {{Text, Day, Day}, [](SqliteDatabase& db, const Variant::Array& a) {
+                                    return HistoryMethods(db).GetHistorico(AsText(a[0]), AsDay(a[1]), AsDay(a[2]));
+                                }};
+    methods_["GetHistoricoDetalhe"] = {{Number}, [](SqliteDatabase& db, const Variant::Array& a) {
+                                           return HistoryMethods(db).GetHistoricoDetalhe(a[0].AsInteger());
+                                       }};
+    methods_["DesfazImportacao"] = {{Number, Text}, [this](SqliteDatabase& db, const Variant::Array& a) {
+                                        return ImportUndo(db, *clock_, locks_).DesfazImportacao(a[0].AsInteger(),
+                                                                                                AsText(a[1]));
                                     }};
 }
 
@@ -106,6 +117,8 @@ std::string IntegraCardapioModule::CheckArguments(const std::string& name, const
         if (method.arguments[i] == Argument::Text && args[i].Type() != VarType::String)
             return position + " deve ser um texto.";
         if (method.arguments[i] == Argument::Day && !IsDay(args[i])) return position + " deve ser uma data.";
+        if (method.arguments[i] == Argument::Number && args[i].Type() != VarType::Integer)
+            return position + " deve ser um número inteiro.";
     }
     return {};
 }

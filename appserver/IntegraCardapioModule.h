@@ -44,7 +44,7 @@ public:
     const ServerConfig& Config() const { return config_; }
 
 private:
-    enum class Argument { Text, Day, Value };
+    enum class Argument { Text, Day, Value, Number };
     struct Method {
         std::vector<Argument> arguments;
         std::function<Variant(SqliteDatabase&, const Variant::Array&)> run;

@@ -7,12 +7,32 @@
 #include "MenuImport.h"
 #include "PeriodRule.h"
 #include "ServerMessages.h"
+#include "Sha256.h"
 
 namespace appserver {
 
+namespace {
+
+ImportAttempt Attempt(const std::string& operatorCode, const std::string& branch, const std::string& fileName,
+                      const std::filesystem::path& path, const IntegrationFile& file,
+                      const std::variant<ImportSelection, std::string>& read) {
+    ImportAttempt attempt{operatorCode, branch,         file.header.firstDay, file.header.originBranch,
+                          file.header.firstDay, file.header.lastDay, fileName, Sha256::OfFile(path), {}};
+    if (const auto* selection = std::get_if<ImportSelection>(&read)) {
+        attempt.mappings = selection->Describe();
+        // The destination start date is the one the screen matched the dish types for.
+        for (const auto& target : selection->DestinationDishTypes()) {
+            if (target.matchedFor) attempt.destinationStart = *target.matchedFor;
+        }
+    }
+    return attempt;
+}
+
+}  // namespace
+
 MenuExchange::MenuExchange(SqliteDatabase& db, const ImportRoots& roots, const FileAccess& files, const Clock& clock,
-                           BranchLocks& locks)
-    : db_(db), roots_(roots), files_(files), clock_(clock), locks_(locks) {}
+                           BranchLocks& locks, int undoKeepDays)
+    : db_(db), roots_(roots), files_(files), clock_(clock), locks_(locks), undoKeepDays_(undoKeepDays) {}
 
 Variant MenuExchange::ImportaCardapio(const std::string& fileName, const std::string& operatorCode,
                                       const std::string& branch, const Variant& services, const Variant& diets,
@@ -45,11 +65,23 @@ Variant MenuExchange::ImportaCardapio(const std::string& fileName, const std::st
     }
 
     auto selection = ImportSelection::Read(services, diets, dishTypes);
-    if (auto* problem = std::get_if<std::string>(&selection)) return Answer::Failure(*problem);
+    ImportHistory history(db_, clock_, Attempt(operatorCode, branch, fileName, resolved.path, file, selection),
+                          undoKeepDays_);
+    if (auto* problem = std::get_if<std::string>(&selection)) {
+        history.RecordUnwritten(ImportReport::Unwritten(ImportReport::Outcome::Refused, *problem));
+        return Answer::Failure(*problem);
+    }
     const auto lock = locks_.Lock(branch);
     MenuImport import(db_, files_, clock_);
-    return import.Run(ImportRequest{resolved.path, fileName, operatorCode, branch}, file,
-                      std::get<ImportSelection>(selection));
+    try {
+        Variant answer = import.Run(ImportRequest{resolved.path, fileName, operatorCode, branch}, file,
+                                    std::get<ImportSelection>(selection), history);
+        if (import.Report().outcome != ImportReport::Outcome::Written) history.RecordUnwritten(import.Report());
+        return answer;
+    } catch (const std::exception& error) {
+        history.RecordUnwritten(ImportReport::Unwritten(ImportReport::Outcome::Failed, error.what()));
+        throw;
+    }
 }
 
 }  // namespace appserver

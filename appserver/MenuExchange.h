@@ -5,7 +5,8 @@
 // file must lie below the import roots and be a valid integration file.
 //
 // Load answer: ["OK", Null, six packets] (MappingProposal), or [status, boundary date] when the
-// period rule already rules the file out. Import answer: MenuImport.
+// period rule already rules the file out. Import answer: MenuImport; every import attempt past the
+// file's reading goes into the history (ImportHistory).
 #include "BranchLocks.h"
 #include "Clock.h"
 #include "FileAccess.h"
@@ -20,7 +21,7 @@ namespace appserver {
 class MenuExchange {
 public:
     MenuExchange(SqliteDatabase& db, const ImportRoots& roots, const FileAccess& files, const Clock& clock,
-                 BranchLocks& locks);
+                 BranchLocks& locks, int undoKeepDays);
 
     Variant ImportaCardapio(const std::string& fileName, const std::string& operatorCode, const std::string& branch,
                             const Variant& services, const Variant& diets, const Variant& dishTypes);
@@ -31,6 +32,7 @@ private:
     const FileAccess& files_;
     const Clock& clock_;
     BranchLocks& locks_;
+    int undoKeepDays_;
 };
 
 }  // namespace appserver

@@ -7,7 +7,6 @@
 #include "SqliteStatement.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <set>
 #include <unordered_map>
 
@@ -15,23 +14,10 @@ namespace appserver {
 
 namespace {
 
-// Raised from inside the menu-line stream to stop it; the transaction rolls back.
-struct Refusal {
-    std::string message;
-};
-
 std::set<std::string> DestinationServices(const ImportSelection& selection) {
     std::set<std::string> services;
     for (const auto& [origin, destination] : selection.Pairs()) services.insert(destination);
     return services;
-}
-
-// yyyy-mm-dd hh:mm:ss
-std::string IsoDateTime(TDateTime moment) {
-    const int seconds = static_cast<int>((moment.Value - moment.Days()) * 86400.0 + 0.5);
-    char time[16];
-    std::snprintf(time, sizeof time, " %02d:%02d:%02d", seconds / 3600 % 24, seconds / 60 % 60, seconds % 60);
-    return IsoDate(moment) + time;
 }
 
 std::string FileDishName(const IntegrationFile& file, std::string_view code) {
@@ -41,24 +27,34 @@ std::string FileDishName(const IntegrationFile& file, std::string_view code) {
     return std::string(code);
 }
 
+ImportProblem Problem(const std::string& message, const std::string& row) { return {message, message + " " + row}; }
+
 }  // namespace
 
 MenuImport::MenuImport(SqliteDatabase& db, const FileAccess& files, const Clock& clock)
     : db_(db), files_(files), clock_(clock) {}
 
-std::string MenuImport::CheckSelection(const IntegrationFile& file, const ImportSelection& selection,
-                                       const BranchCatalogue& catalogue) const {
+std::vector<ImportProblem> MenuImport::CheckSelection(const IntegrationFile& file, const ImportSelection& selection,
+                                                      const BranchCatalogue& catalogue) const {
+    std::vector<ImportProblem> problems;
     for (const auto& [origin, destination] : selection.Pairs()) {
         const auto service = catalogue.Service(destination);
-        if (!service) return "Serviço destino não cadastrado.";
+        if (!service) {
+            problems.push_back(Problem("Serviço destino não cadastrado.", "(serviço destino " + destination + ")"));
+            continue;
+        }
         bool hospital = service->hospital;
         for (const auto& exported : file.services) hospital = hospital || (exported.code == origin && exported.hospital);
-        if (hospital && !selection.HasDiets(origin)) return messages::kHospitalWithoutDiet;
+        if (hospital && !selection.HasDiets(origin))
+            problems.push_back(Problem(messages::kHospitalWithoutDiet,
+                                       "(serviço origem " + origin + ", destino " + destination + ")"));
     }
     for (const auto& [service, diet] : selection.DestinationDiets()) {
         bool registered = false;
         for (const auto& record : catalogue.Diets(service)) registered = registered || record.code == diet;
-        if (!registered) return "Dieta não cadastrada para o servico informado.";
+        if (!registered)
+            problems.push_back(Problem("Dieta não cadastrada para o servico informado.",
+                                       "(dieta " + diet + ", serviço destino " + service + ")"));
     }
     // The configuration the screen matched each dish type in (the file's first day, as the
     // proposal did, when the screen does not say), not merely any configuration ever registered.
@@ -67,20 +63,26 @@ std::string MenuImport::CheckSelection(const IntegrationFile& file, const Import
             catalogue.Configuration(target.service, target.matchedFor.value_or(file.header.firstDay));
         if (std::none_of(offered.begin(), offered.end(),
                          [&](const auto& record) { return record.code == target.code; }))
-            return "Tipo de Prato não cadastrado.";
+            problems.push_back(Problem("Tipo de Prato não cadastrado.",
+                                       "(tipo de prato " + target.code + ", serviço destino " + target.service + ")"));
     }
-    return {};
+    return problems;
 }
 
-bool MenuImport::HasWithdrawal(const ImportSelection& selection, const std::string& branch, TDateTime first,
-                               TDateTime last) const {
+std::vector<ImportProblem> MenuImport::Withdrawals(const ImportSelection& selection, const std::string& branch,
+                                                   TDateTime first, TDateTime last) const {
     auto query = db_.Prepare(
-        "SELECT 1 FROM RETIRADA WHERE CDFILIAL = ? AND CDSERVFILI = ? AND DTRETIRADA BETWEEN ? AND ? LIMIT 1");
+        "SELECT DTRETIRADA FROM RETIRADA WHERE CDFILIAL = ? AND CDSERVFILI = ? AND DTRETIRADA BETWEEN ? AND ? "
+        "ORDER BY DTRETIRADA");
+    std::vector<ImportProblem> problems;
     for (const auto& service : DestinationServices(selection)) {
         query.Reset();
-        if (query.Bind(1, branch).Bind(2, service).BindDate(3, first).BindDate(4, last).Step()) return true;
+        query.Bind(1, branch).Bind(2, service).BindDate(3, first).BindDate(4, last);
+        while (query.Step())
+            problems.push_back(Problem(messages::kWithdrawalInPeriod,
+                                       "(retirada de " + query.Text(0) + ", serviço destino " + service + ")"));
     }
-    return false;
+    return problems;
 }
 
 void MenuImport::DeletePeriod(const ImportSelection& selection, const std::string& branch, TDateTime first,
@@ -91,7 +93,7 @@ void MenuImport::DeletePeriod(const ImportSelection& selection, const std::strin
         remove.Bind(1, branch).Bind(2, service).BindDate(3, first).BindDate(4, last).Run();
 }
 
-void MenuImport::Log(const ImportRequest& request, const IntegrationHeader& header) {
+int64_t MenuImport::Log(const ImportRequest& request, const IntegrationHeader& header) {
     db_.Prepare(
            "INSERT INTO LOGIMPORTACAO (CDFILIAL, NMARQUIVO, CDOPERADOR, CDFILIORIG, DTINICIO, DTFIM, QTLINHAS, "
            "DTHRIMPORT) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
@@ -101,22 +103,35 @@ void MenuImport::Log(const ImportRequest& request, const IntegrationHeader& head
         .Bind(4, header.originBranch)
         .BindDate(5, header.firstDay)
         .BindDate(6, header.lastDay)
-        .Bind(7, static_cast<int64_t>(rowsWritten_))
-        .Bind(8, IsoDateTime(clock_.Now()))
+        .Bind(7, static_cast<int64_t>(report_.written))
+        .Bind(8, ImportHistory::IsoDateTime(clock_.Now()))
         .Run();
+    return sqlite3_last_insert_rowid(db_.Handle());
 }
 
-Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& file, const ImportSelection& selection) {
-    rowsWritten_ = 0;
+Variant MenuImport::Refuse(const std::vector<ImportProblem>& problems) {
+    report_.outcome = ImportReport::Outcome::Refused;
+    report_.reasons.clear();
+    for (const auto& problem : problems) report_.reasons.push_back(problem.reason);
+    report_.written = report_.replaced = 0;
+    return Answer::Failure(problems.front().message);
+}
+
+Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& file, const ImportSelection& selection,
+                        ImportHistory& history) {
+    report_ = {};
     BranchCatalogue catalogue(db_, request.branch);
-    if (std::string problem = CheckSelection(file, selection, catalogue); !problem.empty())
-        return Answer::Failure(problem);
+    if (auto problems = CheckSelection(file, selection, catalogue); !problems.empty()) return Refuse(problems);
     const TDateTime first = file.header.firstDay, last = file.header.lastDay;
 
     SqliteTransaction transaction(db_);
-    if (auto conflict = PeriodRule::Check(db_, request.branch, first, last))
+    if (auto conflict = PeriodRule::Check(db_, request.branch, first, last)) {
+        Refuse({Problem("O período do arquivo cruza o das importações anteriores da filial:",
+                        conflict->status + " " + IsoDate(conflict->boundary))});
         return Answer::Success(VarArrayOf({conflict->status, conflict->boundary}));
-    if (HasWithdrawal(selection, request.branch, first, last)) return Answer::Failure(messages::kWithdrawalInPeriod);
+    }
+    if (auto problems = Withdrawals(selection, request.branch, first, last); !problems.empty()) return Refuse(problems);
+    report_.replaced = history.KeepReplaced(DestinationServices(selection));
     DeletePeriod(selection, request.branch, first, last);
 
     const auto dishes = catalogue.DishCodes();
@@ -126,15 +141,25 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
         "ON CONFLICT DO UPDATE SET QTCOMENSAIS = QTCOMENSAIS + excluded.QTCOMENSAIS");
     insert.Bind(1, request.branch);
     std::unordered_map<int, std::string> isoDates;
-    uint64_t written = 0;
+    std::set<std::string, std::less<>> missingSeen;
+    std::vector<ImportProblem> missing;
     auto write = [&](const MenuLine& line) {
         const std::string* service = selection.Service(line.service);
         const DishTypeTarget* dishType = service ? selection.DishType(line.service, line.dishType, line.sequence) : nullptr;
         const std::string* diet = line.diet.empty() ? nullptr : selection.Diet(line.service, line.diet);
+        if (!service) ++report_.withoutService;
+        else if (!dishType) ++report_.withoutDishType;
+        else if (!line.diet.empty() && !diet) ++report_.withoutDiet;
         if (!dishType || (!line.diet.empty() && !diet)) return;
-        if (!dishes.contains(std::string(line.dish)))
-            throw Refusal{messages::Fill(messages::kDishMissing, {FileDishName(file, line.dish), request.branch,
-                                                                  file.header.originBranch})};
+        if (!dishes.contains(std::string(line.dish))) {
+            if (missingSeen.insert(std::string(line.dish)).second) {
+                const std::string text = messages::Fill(
+                    messages::kDishMissing, {FileDishName(file, line.dish), request.branch, file.header.originBranch});
+                missing.push_back({text, text});
+            }
+            return;
+        }
+        if (!missing.empty()) return;  // refused already: only the remaining missing dishes matter
         auto date = isoDates.try_emplace(line.date.Days()).first;
         if (date->second.empty()) date->second = IsoDate(line.date);
         insert.Bind(2, *service)
@@ -145,20 +170,23 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
             .Bind(7, line.dish)
             .Bind(8, line.diners)
             .Run();
-        ++written;
+        ++report_.written;
     };
-    IntegrationFileReadResult read;
-    try {
-        read = files_.Read(request.path, write);
-    } catch (const Refusal& refusal) {
-        return Answer::Failure(refusal.message);
+    const IntegrationFileReadResult read = files_.Read(request.path, write);
+    const std::string invalid = read.ok ? std::string() : messages::Fill(messages::kFileInvalid, {read.error});
+    if (!missing.empty()) {
+        if (!read.ok) missing.push_back({invalid, invalid});
+        return Refuse(missing);
     }
-    if (!read.ok) return Answer::Failure(messages::Fill(messages::kFileInvalid, {read.error}));
-    if (written == 0) return Answer::Failure(messages::kNoDishes);
-    rowsWritten_ = written;
-    Log(request, file.header);
+    if (!read.ok) {
+        report_ = ImportReport::Unwritten(ImportReport::Outcome::Failed, invalid);
+        return Answer::Failure(invalid);
+    }
+    if (report_.written == 0) return Refuse({{messages::kNoDishes, messages::kNoDishes}});
     KeptMappings(db_, file.header.originBranch, request.branch).Record(selection);
+    history.RecordWritten(report_, Log(request, file.header));
     transaction.Commit();
+    report_.outcome = ImportReport::Outcome::Written;
     return Answer::Success(VarArrayOf({"OK", Variant()}));
 }
 

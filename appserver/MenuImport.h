@@ -9,20 +9,23 @@
 //     -> BEGIN IMMEDIATE
 //     -> period rule (ERRO_INTERVALO_INI / _FIN answers, not failures)
 //     -> no withdrawal in the period for a destination service
-//     -> delete the services' menus of the period ("Sobrepor")
+//     -> keep the services' menus of the period in the history, then delete them ("Sobrepor")
 //     -> stream the menu lines: map, check the dish, insert
-//     -> at least one row written, log the import
+//     -> every dish present, at least one row written, log the import and its history
 //     -> COMMIT
 //
-// Any refusal or failure after BEGIN rolls everything back.
+// Any refusal or failure after BEGIN rolls everything back. A refusal still looks at every row,
+// so that its report (Report) names each offending one; the answer carries the first.
 #include "BranchCatalogue.h"
 #include "Clock.h"
 #include "FileAccess.h"
+#include "ImportHistory.h"
 #include "ImportSelection.h"
 #include "Variant.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace appserver {
 
@@ -33,29 +36,40 @@ struct ImportRequest {
     std::string branch;
 };
 
+// One offending row: the text the user knows for its kind, and the same naming the row.
+struct ImportProblem {
+    std::string message;
+    std::string reason;
+};
+
 class MenuImport {
 public:
     MenuImport(SqliteDatabase& db, const FileAccess& files, const Clock& clock);
 
     // Raw answer: ["OK", Null] after writing, [status, boundary date] on a period conflict, or a
     // failure with the reason.
-    Variant Run(const ImportRequest& request, const IntegrationFile& file, const ImportSelection& selection);
+    // A written import's record goes into `history` inside the import's transaction.
+    Variant Run(const ImportRequest& request, const IntegrationFile& file, const ImportSelection& selection,
+                ImportHistory& history);
 
-    // The number of menu rows the last successful Run wrote.
-    uint64_t RowsWritten() const { return rowsWritten_; }
+    // What the last Run came to.
+    const ImportReport& Report() const { return report_; }
+    uint64_t RowsWritten() const { return report_.written; }
 
 private:
-    std::string CheckSelection(const IntegrationFile& file, const ImportSelection& selection,
-                               const BranchCatalogue& catalogue) const;
-    bool HasWithdrawal(const ImportSelection& selection, const std::string& branch, TDateTime first,
-                       TDateTime last) const;
+    std::vector<ImportProblem> CheckSelection(const IntegrationFile& file, const ImportSelection& selection,
+                                            const BranchCatalogue& catalogue) const;
+    std::vector<ImportProblem> Withdrawals(const ImportSelection& selection, const std::string& branch,
+                                         TDateTime first, TDateTime last) const;
     void DeletePeriod(const ImportSelection& selection, const std::string& branch, TDateTime first, TDateTime last);
-    void Log(const ImportRequest& request, const IntegrationHeader& header);
+    int64_t Log(const ImportRequest& request, const IntegrationHeader& header);
+    // The failure answer with the first problem's text; every problem goes to the report.
+    Variant Refuse(const std::vector<ImportProblem>& problems);
 
     SqliteDatabase& db_;
     const FileAccess& files_;
     const Clock& clock_;
-    uint64_t rowsWritten_ = 0;
+    ImportReport report_;
 };
 
 }  // namespace appserver

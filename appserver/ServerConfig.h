@@ -18,6 +18,8 @@ struct ServerConfig {
     // How long a call waits for another writer (an import, in this process or another) to let go
     // of the store before it fails. Long enough for an import of millions of menu lines.
     int busyTimeoutMs = SqliteDatabase::kDefaultBusyTimeoutMs;
+    // How many days a written import can be undone: the menu rows it replaced are kept that long.
+    int undoKeepDays = 90;
 };
 
 }  // namespace appserver

@@ -48,10 +48,12 @@ void SqliteStatement::Run() {
 
 void SqliteStatement::Reset() { sqlite3_reset(handle_); }
 
-std::string SqliteStatement::Text(int column) const {
+std::string SqliteStatement::Text(int column) const { return std::string(TextView(column)); }
+
+std::string_view SqliteStatement::TextView(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(handle_, column));
     if (!text) return {};
-    return std::string(text, static_cast<size_t>(sqlite3_column_bytes(handle_, column)));
+    return std::string_view(text, static_cast<size_t>(sqlite3_column_bytes(handle_, column)));
 }
 
 int64_t SqliteStatement::Integer(int column) const { return sqlite3_column_int64(handle_, column); }

@@ -34,6 +34,8 @@ public:
     void Reset();
 
     std::string Text(int column) const;  // NULL gives ""
+    // The same without a copy, valid until the next Step or Reset.
+    std::string_view TextView(int column) const;
     int64_t Integer(int column) const;
     bool IsNull(int column) const;
     TDateTime Date(int column) const;  // raises StoreError for a value that is no ISO date

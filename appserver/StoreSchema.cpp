@@ -125,8 +125,63 @@ CREATE TABLE MAPTIPOPRAT (
 ) WITHOUT ROWID;
 )sql";
 
+// Every import attempt, what it used and why it was refused, and what undoing a written one needs:
+// the menu rows it replaced and the destination services it wrote. An import appends the rows it
+// replaced to HISTCARDAPIO in one go, so they are its rows NRLINHAINI to NRLINHAFIM (no index to
+// keep up); they are dropped once the undo span has passed, which IDDESFAZIVEL then records.
+const char* const kImportHistory = R"sql(
+CREATE TABLE HISTIMPORTACAO (
+    NRHISTORICO    INTEGER PRIMARY KEY,
+    DTHRIMPORT     TEXT NOT NULL,
+    CDOPERADOR     TEXT NOT NULL,
+    CDFILIAL       TEXT NOT NULL,
+    DTINICIODEST   TEXT NOT NULL,
+    CDFILIORIG     TEXT NOT NULL,
+    DTINICIO       TEXT NOT NULL,
+    DTFIM          TEXT NOT NULL,
+    NMARQUIVO      TEXT NOT NULL,
+    DSSHA256       TEXT NOT NULL,
+    IDRESULTADO    TEXT NOT NULL CHECK (IDRESULTADO IN ('G', 'R', 'F')),
+    QTGRAVADAS     INTEGER NOT NULL DEFAULT 0,
+    QTSUBSTITUIDAS INTEGER NOT NULL DEFAULT 0,
+    QTSEMTIPO      INTEGER NOT NULL DEFAULT 0,
+    QTSEMSERVICO   INTEGER NOT NULL DEFAULT 0,
+    QTSEMDIETA     INTEGER NOT NULL DEFAULT 0,
+    NRIMPORTACAO   INTEGER,
+    NRLINHAINI     INTEGER NOT NULL DEFAULT 0,
+    NRLINHAFIM     INTEGER NOT NULL DEFAULT -1,
+    DSASSINATURA   TEXT NOT NULL DEFAULT '',
+    IDDESFAZIVEL   TEXT NOT NULL DEFAULT 'N',
+    DTHRDESFEITA   TEXT,
+    CDOPERDESFEZ   TEXT
+);
+CREATE INDEX HISTIMPORTACAO_FILIAL ON HISTIMPORTACAO (CDFILIAL, DTINICIO);
+CREATE TABLE HISTTEXTO (
+    NRHISTORICO INTEGER NOT NULL REFERENCES HISTIMPORTACAO,
+    IDTIPO      TEXT NOT NULL CHECK (IDTIPO IN ('M', 'R')),
+    NRORDEM     INTEGER NOT NULL,
+    DSTEXTO     TEXT NOT NULL,
+    PRIMARY KEY (NRHISTORICO, IDTIPO, NRORDEM)
+) WITHOUT ROWID;
+CREATE TABLE HISTSERVICO (
+    NRHISTORICO INTEGER NOT NULL REFERENCES HISTIMPORTACAO,
+    CDSERVFILI  TEXT NOT NULL,
+    PRIMARY KEY (NRHISTORICO, CDSERVFILI)
+) WITHOUT ROWID;
+CREATE TABLE HISTCARDAPIO (
+    NRLINHA     INTEGER PRIMARY KEY,
+    CDSERVFILI  TEXT NOT NULL,
+    DTCARDAPIO  TEXT NOT NULL,
+    CDDIETPAD   TEXT NOT NULL,
+    CDTIPOPRAT  TEXT NOT NULL,
+    NRSEQCNFMES INTEGER NOT NULL,
+    CDPRATO     TEXT NOT NULL,
+    QTCOMENSAIS INTEGER NOT NULL
+);
+)sql";
+
 // Migration i moves the schema from version i to i + 1.
-const char* const kMigrations[] = {kVersion1, kKeptMappings};
+const char* const kMigrations[] = {kVersion1, kKeptMappings, kImportHistory};
 static_assert(sizeof kMigrations / sizeof kMigrations[0] == StoreSchema::kVersion);
 
 }  // namespace

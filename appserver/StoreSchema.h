@@ -21,7 +21,7 @@ namespace appserver {
 
 class StoreSchema {
 public:
-    static constexpr int kVersion = 2;
+    static constexpr int kVersion = 3;
 
     // Brings the database up to kVersion and turns on the write-ahead log. Raises StoreError for
     // a database newer than this server.

@@ -7,8 +7,13 @@
 //   krd-appserver mapping list|set|remove --origin B --destination B (--db company.db | --server URL
 //                       [--token T]) [--kind service|diet|dishtype --service S [--code C]
 //                       [--sequence N] [--to D]]
+//   krd-appserver history [--branch B] [--id N] (--db company.db | --server http://host:port [--token T])
+//   krd-appserver undo ID [--operator O] (--db company.db | --server http://host:port [--token T])
+#include "Answer.h"
 #include "DemoCompany.h"
+#include "HistoryReport.h"
 #include "HttpServer.h"
+#include "HttpServerClient.h"
 #include "IntegraCardapioModule.h"
 #include "MappingCommand.h"
 #include "SqliteDatabase.h"
@@ -80,6 +85,47 @@ CLI::App* AddMappingCommand(CLI::App& app, appserver::MappingCommandOptions& opt
             command->add_option("--to", options.target, "destination code (a dish type without one: left unmarked)");
     }
     return mapping;
+// Where the history and undo commands send their calls: the store itself, or a running server.
+struct Target {
+    std::string db;
+    std::string server;  // http://host:port
+    std::string token;
+};
+
+appserver::Answer CallServer(const Target& target, const std::string& method, const Variant::Array& args) {
+    Variant raw;
+    if (!target.server.empty()) {
+        std::string address = target.server;
+        if (const size_t scheme = address.find("://"); scheme != std::string::npos) address.erase(0, scheme + 3);
+        const size_t colon = address.rfind(':');
+        if (colon == std::string::npos) throw std::runtime_error("--server must be http://host:port");
+        raw = appserver::HttpServerClient(address.substr(0, colon), std::stoi(address.substr(colon + 1)), target.token)
+                  .Call(method, args);
+    } else {
+        raw = appserver::IntegraCardapioModule(appserver::ServerConfig{target.db, {}}).Dispatch(method, args);
+    }
+    auto answer = appserver::Answer::Read(raw);
+    if (!answer) throw std::runtime_error(method + ": answer of the wrong shape");
+    if (!answer->ok) throw std::runtime_error(answer->message);
+    return *answer;
+}
+
+int History(const Target& target, const std::string& branch, int64_t id) {
+    if (id > 0) {
+        for (const auto& line : appserver::HistoryReport::Detail(CallServer(target, "GetHistoricoDetalhe", {id}).payload))
+            std::cout << line << "\n";
+        return 0;
+    }
+    const Variant attempts =
+        CallServer(target, "GetHistorico", {branch, EncodeDate(1, 1, 1), EncodeDate(9999, 12, 31)}).payload;
+    for (size_t row = 0; row < attempts.AsPacket().Rows.size(); ++row)
+        std::cout << appserver::HistoryReport::Line(attempts.AsPacket(), row) << "\n";
+    return 0;
+}
+
+int Undo(const Target& target, int64_t id, const std::string& operatorCode) {
+    std::cout << CallServer(target, "DesfazImportacao", {id, operatorCode}).payload.AsString() << "\n";
+    return 0;
 }
 
 }  // namespace
@@ -112,9 +158,32 @@ int main(int argc, char** argv) {
 
     appserver::MappingCommandOptions mappingOptions;
     auto* mapping = AddMappingCommand(app, mappingOptions);
+    Target target;
+    std::string branch;
+    int64_t id = 0;
+    std::string operatorCode = "KRD-APPSERVER";
+    auto targetOptions = [&](CLI::App* command) {
+        auto* local = command->add_option("--db", target.db, "database file");
+        auto* remote = command->add_option("--server", target.server, "a running server, http://host:port");
+        local->excludes(remote);
+        remote->excludes(local);
+        command->add_option("--token", target.token, "access token of the server")->envname("KRD_APPSERVER_TOKEN");
+    };
+    auto* history = app.add_subcommand("history", "list the import history, newest first, or show one import");
+    targetOptions(history);
+    history->add_option("--branch", branch, "only imports into this branch");
+    history->add_option("--id", id, "show this import in full");
+    auto* undo = app.add_subcommand("undo", "undo a written import");
+    targetOptions(undo);
+    undo->add_option("ID", id, "the import's number in the history")->required();
+    undo->add_option("--operator", operatorCode, "who undoes it, for the history");
 
     CLI11_PARSE(app, argc, argv);
     try {
+        if ((*history || *undo) && target.db.empty() == target.server.empty())
+            throw std::runtime_error("give either --db or --server");
+        if (*history) return History(target, branch, id);
+        if (*undo) return Undo(target, id, operatorCode);
         if (*init) return Init(db, demo, file);
         if (*mapping) {
             mappingOptions.action = mapping->get_subcommands().front()->get_name();

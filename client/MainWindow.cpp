@@ -2,6 +2,7 @@
 
 #include "ClientHost.h"
 #include "MappingsWindow.h"
+#include "HistoryWindow.h"
 #include "ProductIcon.h"
 #include "ScreenWindow.h"
 
@@ -36,6 +37,7 @@ void MainWindow::BuildMenu() {
     import->setObjectName("importScreenAction");
     connect(import, &QAction::triggered, this, [this] { OpenImportScreen(); });
     connect(menu->addAction("&Mapeamentos entre Filiais"), &QAction::triggered, this, [this] { MappingsWindow::Open(this); });
+    connect(menu->addAction("&Histórico de Importações"), &QAction::triggered, this, [this] { OpenHistory(); });
     menu->addSeparator();
     connect(menu->addAction("Sai&r"), &QAction::triggered, this, &QWidget::close);
 }
@@ -49,6 +51,17 @@ void MainWindow::ShowSession() {
     auto* session = new QLabel(text, this);
     session->setObjectName("sessionLabel");
     statusBar()->addWidget(session);
+    HistoryWindow::FollowImports(*statusBar());
+}
+
+// A window of its own beside the main one: the screen's frame keeps the front of the MDI area.
+void MainWindow::OpenHistory() {
+    auto* window = new HistoryWindow(host_.Options().branch, host_.Options().operatorCode, this);
+    window->setWindowFlag(Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(900, 560);
+    window->show();
+    window->activateWindow();
 }
 
 ScreenWindow* MainWindow::WindowOf(const TForm* form) const {

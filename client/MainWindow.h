@@ -1,7 +1,7 @@
 #pragma once
 // The desktop client's main window: an MDI area where the screens open, a menu with the import
 // screen ("Integração de Cardápios - Importação"; a second choice brings the open screen to the
-// front) and a status bar with the session (operator, branch, mode, server). Activating a
+// front) and the import history ("Histórico de Importações"), and a status bar with the session (operator, branch, mode, server). Activating a
 // screen's window makes its form the platform's active form.
 #include <QMainWindow>
 
@@ -26,6 +26,7 @@ public:
 private:
     void BuildMenu();
     void ShowSession();
+    void OpenHistory();
     void Activated(QMdiSubWindow* window);
 
     ClientHost& host_;

@@ -40,9 +40,12 @@ void TNetConnection::SetConnected(bool connected) {
 
 Variant TNetConnection::Call(const std::string& method, Variant::Array args) {
     if (!transport_) return FailureAnswer("Conexão com o servidor de aplicação fechada.");
+    Variant answer;
     try {
-        return CallWhileBusy([&] { return transport_->Call(method, args); });
+        answer = CallWhileBusy([&] { return transport_->Call(method, args); });
     } catch (const std::exception& error) {
-        return FailureAnswer(error.what());
+        answer = FailureAnswer(error.what());
     }
+    if (AfterCall) AfterCall(method, args);
+    return answer;
 }

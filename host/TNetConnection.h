@@ -43,6 +43,10 @@ public:
     // Calls `method` on the server module and returns its raw answer (see above).
     Variant Call(const std::string& method, Variant::Array args = {});
 
+    // Told of every call any connection made, once it returned: how a desk follows what its
+    // screens did at the server (the client's status bar after an import).
+    static inline std::function<void(const std::string& method, const Variant::Array& args)> AfterCall;
+
 private:
     std::unique_ptr<ServerTransport> transport_;
 };

@@ -4,7 +4,9 @@
 
 #include "EmbeddedTransport.h"
 #include "HttpTransport.h"
+#include "HistoryReport.h"
 #include "IntegraCardapioModule.h"
+#include "ImportHistoryCalls.h"
 #include "MappingTables.h"
 #include "Package.h"
 #include "Session.h"
@@ -59,11 +61,28 @@ void HeadlessImport::WorkScreen() {
         TfrmIntegraCardapio& screen = *package_->Variable<TfrmIntegraCardapio*>("frmIntegraCardapio");
         if (!Load(screen) || !Configure(screen)) return;
         if (options_.showMappings) PrintMappingTables(screen, out_);
-        if (options_.dryRun)
+        if (options_.dryRun) {
             out_ << "Dry run: nothing was imported.\n";
-        else if (Import(screen))
+            return;
+        }
+        const int64_t before = ImportHistoryCalls::Newest(options_.branch);
+        if (Import(screen))
             out_ << "Imported " << options_.file.filename().string() << " into branch " << options_.branch << ".\n";
+        PrintHistory(before);
     });
+}
+
+// The screen shows a refusal's first reason only: the history has every one, and the lines a
+// written import left out.
+void HeadlessImport::PrintHistory(int64_t before) {
+    const Variant detail = ImportHistoryCalls::DetailAfter(options_.branch, before);
+    if (detail.IsNull()) return;
+    const DataPacket& attempt = detail[0].AsPacket();
+    if (attempt.Value(0, "IDRESULTADO").AsString() == "G") {
+        out_ << appserver::HistoryReport::Counts(attempt, 0) << ".\n";
+        return;
+    }
+    for (const auto& reason : appserver::HistoryReport::Texts(detail, "R")) out_ << reason << "\n";
 }
 
 ImportOutcome HeadlessImport::Finish() {

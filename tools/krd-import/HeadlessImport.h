@@ -79,6 +79,8 @@ private:
     bool Load(TfrmIntegraCardapio& screen);
     bool Configure(TfrmIntegraCardapio& screen);
     bool Import(TfrmIntegraCardapio& screen);
+    // Prints what the server's history says of the import attempt numbered above `before`.
+    void PrintHistory(int64_t before);
     // True while this import has met no refusal and no error.
     bool Going() const { return !failed_ && !refused_ && dialogs_.Refusals() == refusalsBefore_; }
     ImportOutcome Outcome() const;
