@@ -179,6 +179,8 @@ std::vector<DishTypeChoice> ImportSelection::DishTypeChoices() const {
                           std::stoi(key.substr(second + 1)), target});
     }
     return result;
+}
+
 std::vector<std::string> ImportSelection::Describe() const {
     auto parts = [](std::string key) {
         std::replace(key.begin(), key.end(), '\x1f', ' ');

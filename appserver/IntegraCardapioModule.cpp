@@ -94,6 +94,7 @@ void IntegraCardapioModule::DefineMethods() {
                                     [](SqliteDatabase& db, const Variant::Array& a) {
                                         return MappingMethods(db).RemoveMapeamento(
                                             AsText(a[0]), AsText(a[1]), {AsText(a[2]), AsText(a[3]), AsText(a[4]), a[5]});
+                                    }};
     methods_["GetHistorico"] = {{Text, Day, Day}, [](SqliteDatabase& db, const Variant::Array& a) {
                                     return HistoryMethods(db).GetHistorico(AsText(a[0]), AsDay(a[1]), AsDay(a[2]));
                                 }};

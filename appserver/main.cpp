@@ -85,6 +85,8 @@ CLI::App* AddMappingCommand(CLI::App& app, appserver::MappingCommandOptions& opt
             command->add_option("--to", options.target, "destination code (a dish type without one: left unmarked)");
     }
     return mapping;
+}
+
 // Where the history and undo commands send their calls: the store itself, or a running server.
 struct Target {
     std::string db;
