@@ -26,6 +26,7 @@ void ClientWindowFixture::TearDown() {
 void ClientWindowFixture::StartClient(ClientOptions options) {
     options.database = folder_ / "empresa.db";
     options.modulePath = KRD52100_MODULE_PATH;
+    options.exportModulePath = KRD52200_MODULE_PATH;
     options.startDialog = false;
     host_ = std::make_unique<ClientHost>(options);
     window_ = std::make_unique<MainWindow>(*host_);
