@@ -41,6 +41,7 @@ void ClientHost::Start(QWidget* window) {
     InstallLookupDialogService(lookups_.get());
     InstallBusyIndicator(busy_.get());
     package_ = Package::Load(options_.modulePath.string());
+    exportPackage_ = Package::Load(options_.exportModulePath.string());
 }
 
 // The demo company and its integration file are made once, in the user's data folder.
@@ -85,13 +86,22 @@ TForm* ClientHost::OpenImportScreen() {
     return package_->Variable<TfrmIntegraCardapio*>("frmIntegraCardapio");
 }
 
-// The module's code must be gone from every live object before the library is closed.
+// The export module's variable is of its own screen's class; the form is found by its name.
+TForm* ClientHost::OpenExportScreen() {
+    Package::Procedure iniProc = exportPackage_->Routine("IniProc");
+    Application->Perform([iniProc] { iniProc(); });
+    if (!exportPackage_->Variable<bool>("boIdCriado")) return nullptr;
+    for (TForm* form : Screen->Forms())
+        if (form->Name() == "frmExportaCardapio") return form;
+    return nullptr;
+}
+
+// The modules' code must be gone from every live object before the libraries are closed.
 void ClientHost::TearDown() {
-    if (package_ && package_->Loaded()) {
-        Application->ProcessMessages();
-        while (!Screen->Forms().empty()) delete Screen->Forms().back();
-        package_->Unload();
-    }
+    Application->ProcessMessages();
+    while (!Screen->Forms().empty()) delete Screen->Forms().back();
+    for (auto* package : {package_.get(), exportPackage_.get()})
+        if (package && package->Loaded()) package->Unload();
     InstallBusyIndicator(nullptr);
     InstallLookupDialogService(nullptr);
     Application->SetDialogService(nullptr);
