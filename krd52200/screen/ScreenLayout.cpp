@@ -63,8 +63,7 @@ TColumn* Column(TDBGrid* grid, const char* fieldName, int width) {
 void TfrmExportaCardapio::BuildFrame() {
     SetName("frmExportaCardapio");
     SetCaption("Integração de Cardápios - Exportação");
-    // Taller than the base screen, so that a branch's usual services show without scrolling.
-    SetBounds(321, 161, Width(), Height() + 40);
+    SetBounds(321, 161, Width(), Height());
     lblCodTela->SetCaption("KRD52200");
     sbtImportExport->Flat = true;
     sbtImportExport->SetHint("Exportar");
@@ -134,7 +133,7 @@ void TfrmExportaCardapio::BuildServices() {
     TColumn* mark = Column(dbgServicos, "IDEXPORTAR", 20);
     mark->Title().SetCaption("");
     Column(dbgServicos, "CDSERVFILI", 60);
-    Column(dbgServicos, "NMSERVICO", 400);
+    Column(dbgServicos, "NMSERVICO", 446);
 }
 
 void TfrmExportaCardapio::BuildSummary() {

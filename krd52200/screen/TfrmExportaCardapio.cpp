@@ -10,6 +10,9 @@ TfrmExportaCardapio::TfrmExportaCardapio(TComponent* owner) : TfrmPadrImportExpo
     BuildServices();
     BuildSummary();
     BindHandlers();
+    // Taller than the base screen, so that a branch's usual services show without scrolling;
+    // grown once every control is placed, the controls follow by their anchors.
+    SetHeight(Height() + 40);
 }
 
 krd52200::ExportaCardapioServer TfrmExportaCardapio::Server() {
