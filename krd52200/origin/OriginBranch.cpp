@@ -35,8 +35,8 @@ void TfrmExportaCardapio::medCdFilialExit(TComponent*) {
 // Rescinded branches are listed too; they are refused when the code is checked.
 void TfrmExportaCardapio::sbtFilialBeforePesq(TComponent*, bool&) { OpenBranches(*qryFilial, "", "T"); }
 
+// The lookup has put the chosen code into the edit.
 void TfrmExportaCardapio::sbtFilialAfterPesq(TComponent*) {
-    medCdFilial->SetText(qryFilial->FieldByName("CDFILIAL")->AsString());
     Vd_CdFilial(true);
     CarregaServicos();
 }
