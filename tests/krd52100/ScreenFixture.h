@@ -22,7 +22,7 @@
 #include "CountingBusyIndicator.h"
 #include "DemoCompany.h"
 #include "HttpServer.h"
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 #include "Keys.h"
 #include "Package.h"
 #include "ScriptedLookups.h"
@@ -118,7 +118,7 @@ private:
     std::filesystem::path startFolder_;
     std::filesystem::path dir_;
     std::filesystem::path demoFile_;
-    std::unique_ptr<appserver::IntegraCardapioModule> server_;
+    std::unique_ptr<appserver::ApplicationServer> server_;
     std::unique_ptr<appserver::HttpServer> httpServer_;
     std::unique_ptr<Package> package_;
 };
