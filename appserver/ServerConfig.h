@@ -18,6 +18,10 @@ struct ServerConfig {
     // How long a call waits for another writer (an import, in this process or another) to let go
     // of the store before it fails. Long enough for an import of millions of menu lines.
     int busyTimeoutMs = SqliteDatabase::kDefaultBusyTimeoutMs;
+    // Exported files are written only below these folders, at the absolute path the caller
+    // names; a caller that names no path gets the file's text in the answer instead. No roots:
+    // the server writes no file.
+    std::vector<std::filesystem::path> exportRoots = {};
 };
 
 }  // namespace appserver

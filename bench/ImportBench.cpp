@@ -7,7 +7,7 @@
 // Files of 10^4 and 10^6 menu lines are generated on first use into a temporary folder, with a
 // destination branch registered to match them; 10^7 runs only with KRD_BENCH_HUGE=1.
 #include "BenchFiles.h"
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
 #include "StoreSchema.h"
@@ -26,7 +26,7 @@
 
 namespace {
 
-using appserver::IntegraCardapioModule;
+using appserver::ApplicationServer;
 using appserver::SqliteDatabase;
 
 constexpr const char* kBranch = "0009";
@@ -60,7 +60,7 @@ void FreshCopy(const std::filesystem::path& from, const std::filesystem::path& t
 }
 
 Variant RunImport(const Workload& work, const std::filesystem::path& db) {
-    IntegraCardapioModule module(appserver::ServerConfig{db.string(), {work.folder}});
+    ApplicationServer module(appserver::ServerConfig{db.string(), {work.folder}});
     return module.Dispatch("ImportaCardapio",
                            {work.file.filename().string(), "BENCH", kBranch, work.mapping[0], work.mapping[1], work.mapping[2]});
 }
@@ -83,7 +83,7 @@ Workload Prepare(uint64_t menuLines) {
         appserver::StoreSchema::Migrate(db);
         RegisterDestination(db, synthetic.Definitions());
     }
-    IntegraCardapioModule module(appserver::ServerConfig{work.templateDb.string(), {work.folder}});
+    ApplicationServer module(appserver::ServerConfig{work.templateDb.string(), {work.folder}});
     const Variant load = module.Dispatch("ImportaCardapio",
                                          {work.file.filename().string(), "BENCH", kBranch, Variant(), Variant(), Variant()});
     const Variant& proposal = load[2];

@@ -9,7 +9,7 @@
 #include "DemoCompany.h"
 #include "EmbeddedTransport.h"
 #include "HttpTransport.h"
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 #include "Package.h"
 #include "Session.h"
 #include "TApplication.h"
@@ -63,7 +63,8 @@ void ClientHost::SetUpSession() {
                               options_.server, options_.token, options_.database.string()});
 }
 
-// The in-process server reads integration files below the company's folder and the user's home.
+// The in-process server reads integration files, and writes exported ones, below the company's
+// folder and the user's home.
 void ClientHost::StartServer() {
     Session& session = Session::Current();
     if (session.ServerHost() != "embedded") {
@@ -72,8 +73,9 @@ void ClientHost::StartServer() {
     }
     std::vector<std::filesystem::path> roots{std::filesystem::absolute(options_.database).parent_path()};
     if (const char* home = std::getenv("HOME"); home && *home) roots.emplace_back(home);
-    server_ = std::make_unique<appserver::IntegraCardapioModule>(
-        appserver::ServerConfig{options_.database.string(), roots});
+    server_ = std::make_unique<appserver::ApplicationServer>(
+        appserver::ServerConfig{options_.database.string(), roots, appserver::SqliteDatabase::kDefaultBusyTimeoutMs,
+                                roots});
     InstallEmbeddedDispatcher([server = server_.get()](const std::string& method, const Variant::Array& args) {
         return server->Dispatch(method, args);
     });

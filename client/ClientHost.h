@@ -17,7 +17,7 @@ class QtLookupDialog;
 class TForm;
 
 namespace appserver {
-class IntegraCardapioModule;
+class ApplicationServer;
 }
 
 class ClientHost {
@@ -45,7 +45,7 @@ private:
     void TearDown();
 
     ClientOptions options_;
-    std::unique_ptr<appserver::IntegraCardapioModule> server_;
+    std::unique_ptr<appserver::ApplicationServer> server_;
     std::unique_ptr<QtDialogs> dialogs_;
     std::unique_ptr<QtLookupDialog> lookups_;
     std::unique_ptr<QtBusyIndicator> busy_;

@@ -14,7 +14,6 @@ const std::vector<std::string>& MessageCatalogueLines() {
         "Serv_Deve|Marque ao menos um serviço para exportar.",
         "Arquivo_Deve|Arquivo destino deve ser informado.",
         "Diretorio_N_Exist|Diretório não existe.",
-        "Grava_Falhou|Não foi possível gravar o arquivo %s: %s",
         "Exportando|Exportando cardápios...",
         "ExportaOk|Exportação realizada com sucesso.",
         "Resumo|Arquivo: %s\nServiços: %d   Dietas: %d   Tipos de prato: %d   Pratos: %d   Linhas de cardápio: %d",

@@ -8,7 +8,7 @@
 // summary shows what was written.
 //
 // Where the file is written: with the server in process, the server writes the chosen path;
-// over HTTP, the server sends the file's bytes and the screen writes them at the chosen path
+// over HTTP, the server sends the file's text and the screen writes it at the chosen path
 // (a branch need not reach the server's folders).
 //
 // As on the import screen, every control, dataset and data source is a member owned by the

@@ -38,8 +38,8 @@ ExportSummary ExportaCardapioServer::ExportaCardapio(const std::string& branch, 
                           static_cast<int>(payload[4].AsInteger()),
                           static_cast<int>(payload[5].AsInteger()),
                           std::nullopt};
-    if (const std::string* bytes = payload[6].StringPtr()) summary.bytes = *bytes;
-    if (target.empty() && !summary.bytes) Misfit("ExportaCardapio", "o conteúdo do arquivo não veio");
+    if (const std::string* text = payload[6].StringPtr()) summary.text = *text;
+    if (target.empty() && !summary.text) Misfit("ExportaCardapio", "o conteúdo do arquivo não veio");
     return summary;
 }
 

@@ -25,8 +25,8 @@ struct ExportSummary {
     int dishTypes = 0;
     int dishes = 0;
     int menuLines = 0;
-    // The file's bytes, when the server sends them for the client to write (over HTTP).
-    std::optional<std::string> bytes;
+    // The file's text (UTF-8), when the server sends it for the client to write (over HTTP).
+    std::optional<std::string> text;
 };
 
 class ExportaCardapioServer {
@@ -36,7 +36,7 @@ public:
     // Packet of the branch's services (CDSERVFILI, NMSERVICO).
     Variant GetPesqServ(const std::string& branch);
     // Exports the branch's menus of the period, of the services given (all when none). An empty
-    // target asks for the file's bytes instead of a file written by the server.
+    // target asks for the file's text instead of a file written by the server.
     ExportSummary ExportaCardapio(const std::string& branch, TDateTime firstDay, TDateTime lastDay,
                                   const std::vector<std::string>& services, const std::string& target);
 

@@ -2,18 +2,19 @@
 // call to the application server under the busy animation, and the summary of what was written.
 //
 // With the server in process the server writes the file at the chosen path. Over HTTP the
-// server sends the file's bytes and the screen writes them there (ReplaceFile): the branch
-// exporting need not see the server's folders, and the server writes nothing of the user's.
+// server sends the file's text and the screen writes it there (ExportedFileWriter): the branch
+// exporting need not see the server's folders, and the server writes nothing of the user's. A
+// file that cannot be written is the host's error box (EInOutError), and no summary shows.
 #include "screen/TfrmExportaCardapio.h"
 
 #include "server/ExportaCardapioServer.h"
 
 #include "BusyScope.h"
 #include "ErrorReporting.h"
+#include "ExportedFileWriter.h"
 #include "FocusBack.h"
 #include "Format.h"
 #include "MsgDlg.h"
-#include "ReplaceFile.h"
 #include "SysUtils.h"
 #include "Session.h"
 #include "TDateEditPlus.h"
@@ -49,10 +50,7 @@ void TfrmExportaCardapio::ExportaCardapio() {
         summary = Server().ExportaCardapio(medCdFilial->Text(), depInicial->Date(), depFinal->Date(), MarkedServices(),
                                            serverWrites ? path : "");
     }
-    if (!serverWrites) {
-        const std::string failure = ReplaceFile(path, summary.bytes.value_or(""));
-        if (!failure.empty()) MensErro(Format(msgPadrao->Msg("Grava_Falhou"), {path, failure}), true);
-    }
+    if (!serverWrites) ExportedFileWriter::Write(path, summary.text.value_or(""));
     lblResumo->SetCaption(Format(msgPadrao->Msg("Resumo"), {path, summary.services, summary.diets,
                                                             summary.dishTypes, summary.dishes, summary.menuLines}));
     MessageDlg(msgPadrao->Msg("ExportaOk"), mtInformation, {mbOK}, 0);

@@ -37,8 +37,8 @@ void ClientWindowFixture::StartClient(ClientOptions options) {
 }
 
 std::string ClientWindowFixture::ServeOverHttp() {
-    server_ = std::make_unique<appserver::IntegraCardapioModule>(
-        appserver::ServerConfig{(folder_ / "empresa.db").string(), {folder_}});
+    server_ = std::make_unique<appserver::ApplicationServer>(
+        appserver::ServerConfig{(folder_ / "empresa.db").string(), {folder_}, appserver::SqliteDatabase::kDefaultBusyTimeoutMs, {folder_}});
     httpServer_ = std::make_unique<appserver::HttpServer>(*server_, appserver::HttpServerOptions{});
     return "http://127.0.0.1:" + std::to_string(httpServer_->Start());
 }

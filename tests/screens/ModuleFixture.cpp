@@ -23,7 +23,9 @@ void ModuleFixture::SetUp() {
     dir_ = std::filesystem::canonical(dir_);
     demoFile_ = dir_ / "cardapio-demo.txt";
     appserver::DemoCompany::Create(PathOfStore(), demoFile_);
-    server_ = std::make_unique<appserver::IntegraCardapioModule>(appserver::ServerConfig{PathOfStore(), {dir_}});
+    // The server reads integration files, and writes exported ones, in the test's folder.
+    server_ = std::make_unique<appserver::ApplicationServer>(
+        appserver::ServerConfig{PathOfStore(), {dir_}, appserver::SqliteDatabase::kDefaultBusyTimeoutMs, {dir_}});
     InstallEmbeddedDispatcher([this](const std::string& method, const Variant::Array& args) {
         return server_->Dispatch(method, args);
     });

@@ -8,10 +8,10 @@
 // Every test ends with these checks (TearDown): the busy indicator was stopped as often as it
 // was started, and every scripted dialog answer was used. The screen is closed and freed and the
 // module unloaded after each test, so each test starts with a freshly loaded module.
+#include "ApplicationServer.h"
 #include "CountingBusyIndicator.h"
 #include "DemoCompany.h"
 #include "HttpServer.h"
-#include "IntegraCardapioModule.h"
 #include "Keys.h"
 #include "Package.h"
 #include "ScriptedLookups.h"
@@ -91,7 +91,7 @@ private:
     std::filesystem::path startFolder_;
     std::filesystem::path dir_;
     std::filesystem::path demoFile_;
-    std::unique_ptr<appserver::IntegraCardapioModule> server_;
+    std::unique_ptr<appserver::ApplicationServer> server_;
     std::unique_ptr<appserver::HttpServer> httpServer_;
     std::unique_ptr<Package> package_;
 };
