@@ -30,7 +30,7 @@ void TfrmExportaCardapio::FormActivate(TComponent*) {
     if (!boPrimAtivacao) return;
     boPrimAtivacao = false;
     medCdFilial->SetText(FiliProc());
-    edtNmFilial->SetText(NomeFiliProc());
+    Vd_CdFilial(false);  // the name as the branch table holds it
     // In branch mode the origin is the client's own branch and cannot be changed.
     lblFilial->SetEnabled(!ModuFili());
     medCdFilial->SetEnabled(!ModuFili());
