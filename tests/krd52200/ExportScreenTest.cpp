@@ -90,8 +90,8 @@ TEST_F(ExportScreenTest, SaveDialogProposesTheBranchAndPeriodAndItsChoiceIsTheTa
     EXPECT_EQ(frm.medNmArquivo->Text(), (Folder() / "escolhido.txt").string());
 }
 
-// Each refusal of the export: the period, the file or the marks, and the message. The branch is
-// refused as the person leaves its code.
+// Each refusal of the export, the screen's (period, marks, folder) or the server's (a week without
+// menus), and its message. The branch is refused as the person leaves its code.
 TEST_F(ExportScreenTest, RefusalsSayWhyAndLeaveNoFile) {
     OpenScreen();
     Focus(*Frm().medCdFilial);
@@ -103,20 +103,23 @@ TEST_F(ExportScreenTest, RefusalsSayWhyAndLeaveNoFile) {
     CloseScreen();
 
     struct Case {
+        const char* first;
         const char* last;
         const char* file;
         bool unmarkAll;
         const char* message;
     };
     const Case cases[] = {
-        {"02/03/2025", "a.txt", false, "Data Final deve ser igual ou posterior à Data Inicial."},
-        {"09/03/2025", "a.txt", true, "Marque ao menos um serviço para exportar."},
-        {"09/03/2025", "sem-pasta/a.txt", false, "Diretório não existe."},
+        {"03/03/2025", "02/03/2025", "a.txt", false, "Data Final deve ser igual ou posterior à Data Inicial."},
+        {"03/03/2025", "09/03/2025", "a.txt", true, "Marque ao menos um serviço para exportar."},
+        {"03/03/2025", "09/03/2025", "sem-pasta/a.txt", false, "Diretório não existe."},
+        {"10/03/2025", "16/03/2025", "a.txt", false,
+         "Não há cardápios dos serviços escolhidos da filial 0002 de 10/03/2025 a 16/03/2025: nada a exportar."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         OpenScreen();
-        Fill(kOrigin, "03/03/2025", c.last, (Folder() / c.file).string());
+        Fill(kOrigin, c.first, c.last, (Folder() / c.file).string());
         dialogs_.Clear();
         if (c.unmarkAll) PressKey(VK_SPACE, {ssCtrl});
         PressKey(VK_RETURN, {ssCtrl});
