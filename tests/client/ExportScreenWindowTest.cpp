@@ -3,8 +3,6 @@
 // answered; the summary shows and the file is where the user said. Its picture is kept.
 #include "ClientWindowFixture.h"
 
-#include "DemoMenus.h"
-
 #include "TForm.h"
 #include "TLabel.h"
 #include "TSpeedButton.h"
@@ -42,7 +40,6 @@ protected:
 
 TEST_F(ExportScreenWindowTest, ExportFromTheMenuWritesTheFileAndShowsItsSummary) {
     StartClient();
-    screens::testing::StoreDemoMenus((Folder() / "empresa.db").string(), DemoFile(), "0002");
     TForm& screen = OpenFromMenu();
     EXPECT_EQ(screen.Caption(), "Integração de Cardápios - Exportação");
     const std::filesystem::path file = Folder() / "exportado.txt";

@@ -1,8 +1,6 @@
 // The export screen driven as a person does, against the real server on the demo company, whose
-// origin branch holds the menus of the demo week (DemoMenus.h).
+// origin branch holds the menus of the demo week.
 #include "ExportScreenFixture.h"
-
-#include "DemoMenus.h"
 
 #include "TClientDataSet.h"
 #include "TDateEditPlus.h"
@@ -21,11 +19,6 @@ constexpr const char* kOrigin = appserver::DemoCompany::kOriginBranch;
 
 class ExportScreenTest : public ExportScreenFixture {
 protected:
-    void SetUp() override {
-        ExportScreenFixture::SetUp();
-        screens::testing::StoreDemoMenus(PathOfStore(), DemoFile(), kOrigin);
-    }
-
     // Branch, first and last day and file, typed field by field with Tab between them, as the
     // screen's tab order leads; the last Tab reaches the services.
     void Fill(const std::string& branch, const std::string& first, const std::string& last, const std::string& file) {
