@@ -3,6 +3,7 @@
 #include "screen/TfrmExportaCardapio.h"
 
 #include "CheckBoxPictures.h"
+#include "ControlRoutines.h"
 #include "TClientDataSet.h"
 #include "TColumn.h"
 #include "TField.h"
@@ -50,7 +51,8 @@ void TfrmExportaCardapio::dbgServicosTitleClick(TColumn* Column) {
 void TfrmExportaCardapio::dbgServicosKeyDown(TComponent*, Word& Key, TShiftState Shift) {
     if (Key != VK_SPACE) return;
     if (Shift.Empty()) ToggleMark();
-    if (Shift == TShiftState{ssCtrl}) dbgServicosTitleClick(dbgServicos->Columns()[0]);
+    if (Shift == TShiftState{ssCtrl})
+        dbgServicosTitleClick(dbgServicos->Columns()[IndiceCol(dbgServicos, "IDEXPORTAR")]);
 }
 
 std::vector<std::string> TfrmExportaCardapio::MarkedServices() const {

@@ -31,8 +31,7 @@ ExportSummary ExportaCardapioServer::ExportaCardapio(const std::string& branch, 
     if (payload.ArrayLength() < 7 || payload[0].StringPtr() == nullptr) Misfit("ExportaCardapio", "o resumo não veio");
     for (size_t count = 1; count <= 5; ++count)
         if (!IsWhole(payload[count])) Misfit("ExportaCardapio", "o resumo não veio");
-    ExportSummary summary{payload[0].AsString(),
-                          static_cast<int>(payload[1].AsInteger()),
+    ExportSummary summary{static_cast<int>(payload[1].AsInteger()),
                           static_cast<int>(payload[2].AsInteger()),
                           static_cast<int>(payload[3].AsInteger()),
                           static_cast<int>(payload[4].AsInteger()),

@@ -19,7 +19,6 @@ namespace krd52200 {
 
 // What an export wrote.
 struct ExportSummary {
-    std::string fileName;  // as the server names it
     int services = 0;
     int diets = 0;
     int dishTypes = 0;

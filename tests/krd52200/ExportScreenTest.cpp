@@ -61,9 +61,9 @@ TEST_F(ExportScreenTest, ExportWritesTheMarkedServicesAndSaysWhatItWrote) {
         const auto items = Lines(file, "ITEM");
         EXPECT_EQ(services.size(), frm.cdsServicos->RecordCount() - 1u);
         for (const auto& line : services) EXPECT_EQ(line.find("\xF8" + left + "\xF8"), std::string::npos) << line;
-        const std::string stored = StoreQuery("SELECT COUNT(*) FROM CARDAPIO WHERE CDFILIAL = '" + std::string(kOrigin) +
-                                              "' AND CDSERVFILI <> '" + left + "' AND DTCARDAPIO BETWEEN "
-                                              "'2025-03-03' AND '2025-03-09'");
+        const std::string stored =
+            StoreQuery("SELECT COUNT(*) FROM CARDAPIO WHERE CDFILIAL = '" + std::string(kOrigin) +
+                       "' AND CDSERVFILI <> '" + left + "' AND DTCARDAPIO BETWEEN '2025-03-03' AND '2025-03-09'");
         EXPECT_EQ(std::to_string(items.size()), stored);
         const std::string summary = frm.lblResumo->Caption();
         EXPECT_NE(summary.find(file.string()), std::string::npos) << summary;
@@ -79,7 +79,8 @@ TEST_F(ExportScreenTest, SaveDialogProposesTheBranchAndPeriodAndItsChoiceIsTheTa
     Fill(kOrigin, "03/03/2025", "09/03/2025", "");
     dialogs_.AnswerSave((Folder() / "escolhido.txt").string());
     Click(*frm.sbtArquivo);
-    EXPECT_EQ(std::filesystem::path(dialogs_.Shown().back().FileName).filename(), "CARDAPIO_0002_20250303_20250309.txt");
+    EXPECT_EQ(std::filesystem::path(dialogs_.Shown().back().FileName).filename(),
+              "CARDAPIO_0002_20250303_20250309.txt");
     EXPECT_EQ(frm.medNmArquivo->Text(), (Folder() / "escolhido.txt").string());
 }
 
