@@ -7,6 +7,7 @@
 #include "TField.h"
 #include "TLabel.h"
 #include "TMaskEdit.h"
+#include "TBtnPesquisa.h"
 #include "TSpeedButton.h"
 
 #include <fstream>
@@ -82,6 +83,18 @@ TEST_F(ExportScreenTest, SaveDialogProposesTheBranchAndPeriodAndItsChoiceIsTheTa
     EXPECT_EQ(std::filesystem::path(dialogs_.Shown().back().FileName).filename(),
               "CARDAPIO_0002_20250303_20250309.txt");
     EXPECT_EQ(frm.medNmArquivo->Text(), (Folder() / "escolhido.txt").string());
+}
+
+TEST_F(ExportScreenTest, BranchModeExportsTheOwnBranchOnlyAndHeadOfficeAnyBranch) {
+    for (bool branchMode : {true, false}) {
+        UseBranchMode(branchMode);
+        OpenScreen();
+        EXPECT_EQ(Frm().medCdFilial->Text(), kOwnBranch);
+        EXPECT_EQ(Frm().medCdFilial->Enabled(), !branchMode);
+        EXPECT_EQ(Frm().sbtFilial->Enabled(), !branchMode);
+        EXPECT_EQ(Frm().ActiveControl(), branchMode ? static_cast<TWinControl*>(Frm().depInicial) : Frm().medCdFilial);
+        CloseScreen();
+    }
 }
 
 // Each refusal of the export, the screen's (period, marks, folder) or the server's (a week without
