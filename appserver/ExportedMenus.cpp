@@ -186,8 +186,8 @@ std::string Gathering::AddDishes() {
         if (dishes_.erase(code) > 0) file_.dishes.push_back({std::move(code), names.Text(1)});
     }
     if (dishes_.empty()) return {};
-    return "Os cardápios usam o prato " + Quoted(*std::min_element(dishes_.begin(), dishes_.end())) + ", que não está cadastrado na filial " +
-           request_.branch + ".";
+    return "Os cardápios usam o prato " + Quoted(*std::min_element(dishes_.begin(), dishes_.end())) +
+           ", que não está cadastrado na filial " + request_.branch + ".";
 }
 
 std::string Gathering::CheckRecords() const {

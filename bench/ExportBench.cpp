@@ -43,8 +43,10 @@ Store Fill(uint64_t menuLines) {
         RegisterDestination(db, synthetic.Definitions());
     }
     appserver::ApplicationServer server(appserver::ServerConfig{store.db.string(), {store.folder}});
-    const Variant load = server.Dispatch("ImportaCardapio", {"origem.txt", "BENCH", "0009", Variant(), Variant(), Variant()});
-    const Variant imported = server.Dispatch("ImportaCardapio", {"origem.txt", "BENCH", "0009", load[2][2], load[2][3], load[2][4]});
+    const Variant load =
+        server.Dispatch("ImportaCardapio", {"origem.txt", "BENCH", "0009", Variant(), Variant(), Variant()});
+    const Variant imported =
+        server.Dispatch("ImportaCardapio", {"origem.txt", "BENCH", "0009", load[2][2], load[2][3], load[2][4]});
     if (!imported[0].AsBoolean()) throw std::runtime_error(imported[1].AsString());
     std::filesystem::remove(source);
     return store;
