@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <map>
 #include <set>
+#include <unordered_set>
 #include <utility>
 
 namespace appserver {
@@ -75,7 +76,7 @@ struct ServiceUse {
     uint64_t lines = 0;
     std::set<std::string> diets;
     std::set<std::pair<std::string, int>> slots;  // dish type, sequence
-    std::set<std::string> dishes;
+    std::unordered_set<std::string> dishes;
     std::string problem;
 };
 
@@ -86,9 +87,14 @@ ServiceUse ScanService(SqliteDatabase& db, const std::string& branch, const std:
         "WHERE CDFILIAL = ? AND CDSERVFILI = ? AND DTCARDAPIO BETWEEN ? AND ?");
     rows.Bind(1, branch).Bind(2, service).BindDate(3, first).BindDate(4, last);
     ServiceUse use;
+    std::string diet;
     while (rows.Step()) {
         ++use.lines;
-        use.diets.insert(rows.Text(0));
+        // Rows come in key order, so a diet comes in runs: look it up once per run.
+        if (std::string next = rows.Text(0); next != diet) {
+            use.diets.insert(next);
+            diet = std::move(next);
+        }
         use.slots.emplace(rows.Text(1), static_cast<int>(rows.Integer(2)));
         use.dishes.insert(rows.Text(3));
         const int64_t diners = rows.Integer(4);
@@ -119,7 +125,7 @@ private:
     const ExportRequest& request_;
     BranchCatalogue catalogue_;
     IntegrationFile& file_;
-    std::set<std::string> dishes_;
+    std::unordered_set<std::string> dishes_;
 };
 
 std::variant<std::vector<ServiceRecord>, std::string> Gathering::Services() const {
@@ -180,8 +186,8 @@ std::string Gathering::AddDishes() {
         if (dishes_.erase(code) > 0) file_.dishes.push_back({std::move(code), names.Text(1)});
     }
     if (dishes_.empty()) return {};
-    return "Os cardápios usam o prato " + Quoted(*dishes_.begin()) + ", que não está cadastrado na filial " +
-           request_.branch + ".";
+    return "Os cardápios usam o prato " + Quoted(*std::min_element(dishes_.begin(), dishes_.end())) +
+           ", que não está cadastrado na filial " + request_.branch + ".";
 }
 
 std::string Gathering::CheckRecords() const {

@@ -1,7 +1,6 @@
 #include "FileAccess.h"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include "FileReplacement.h"
 
 #include <fstream>
 #include <vector>
@@ -30,11 +29,7 @@ FileAccess::WriteOutcome LocalFileAccess::Write(const std::filesystem::path& pat
     write(out);
     out.close();
     if (!out) return WriteOutcome::Failed;
-    // The bytes must be on the disk before a rename makes the file count.
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    const bool synced = descriptor >= 0 && ::fsync(descriptor) == 0;
-    if (descriptor >= 0) ::close(descriptor);
-    return synced ? WriteOutcome::Written : WriteOutcome::Failed;
+    return FileReplacement::Sync(path) ? WriteOutcome::Written : WriteOutcome::Failed;
 }
 
 }  // namespace appserver

@@ -2,13 +2,10 @@
 
 #include "Answer.h"
 #include "ExportedMenus.h"
+#include "FileReplacement.h"
 #include "ServerMessages.h"
 #include "Text.h"
 
-#include <unistd.h>
-
-#include <atomic>
-#include <set>
 #include <sstream>
 #include <variant>
 
@@ -48,13 +45,6 @@ std::optional<std::vector<std::string>> ServiceCodes(const Variant& services) {
     return codes;
 }
 
-// Hidden, beside the target, and unique among the exports of every process.
-std::filesystem::path TemporaryName(const std::filesystem::path& target) {
-    static std::atomic<unsigned> counter{0};
-    return target.parent_path() / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
-                                   std::to_string(counter++) + ".parcial");
-}
-
 Variant Summary(const ExportedMenus& menus, const std::string& written, Variant text) {
     const IntegrationFile& file = menus.Definitions();
     return Answer::Success(VarArrayOf({written, static_cast<int64_t>(file.services.size()),
@@ -82,19 +72,9 @@ std::variant<std::filesystem::path, std::string> MenuExport::TargetFolder(const 
 }
 
 std::string MenuExport::WriteTarget(const ExportedMenus& menus, const std::filesystem::path& target) {
-    const std::filesystem::path temporary = TemporaryName(target);
-    FileAccess::WriteOutcome outcome = FileAccess::WriteOutcome::Failed;
-    try {
-        outcome = files_.Write(temporary, [&](std::ostream& out) { menus.Write(db_, out); });
-    } catch (...) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw;
-    }
-    std::error_code error;
-    if (outcome == FileAccess::WriteOutcome::Written) std::filesystem::rename(temporary, target, error);
-    if (outcome == FileAccess::WriteOutcome::Written && !error) return {};
-    std::filesystem::remove(temporary, error);
+    FileReplacement replacement(target);
+    const auto outcome = files_.Write(replacement.Temporary(), [&](std::ostream& out) { menus.Write(db_, out); });
+    if (outcome == FileAccess::WriteOutcome::Written && replacement.Commit()) return {};
     if (outcome == FileAccess::WriteOutcome::CannotCreate)
         return messages::Fill(kFolderNotWritable, {target.parent_path().string()});
     return messages::Fill(kWriteFailed, {target.string()});

@@ -2,9 +2,8 @@
 // The server method ExportaCardapio: writes the menus of a branch for a period into an
 // integration file (ExportedMenus.h says what goes in), or hands the file's text back.
 //
-// Target: an absolute path below the server's export roots is written there, never half: the
-// file is written beside the target under a temporary name and renamed onto it once whole and
-// on the disk; any failure removes the temporary file and leaves the target as it was. An empty
+// Target: an absolute path below the server's export roots is written there, never half
+// (FileReplacement.h): any failure leaves the target as it was and no temporary file. An empty
 // target asks for the text in the answer, for a client that writes the file on its own disk.
 //
 // Answer payload: [target written or "", services, diets, dish types, dishes, menu lines, text

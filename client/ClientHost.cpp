@@ -73,9 +73,9 @@ void ClientHost::StartServer() {
     }
     std::vector<std::filesystem::path> roots{std::filesystem::absolute(options_.database).parent_path()};
     if (const char* home = std::getenv("HOME"); home && *home) roots.emplace_back(home);
-    server_ = std::make_unique<appserver::ApplicationServer>(
-        appserver::ServerConfig{options_.database.string(), roots, appserver::SqliteDatabase::kDefaultBusyTimeoutMs,
-                                roots});
+    appserver::ServerConfig config{options_.database.string(), roots};
+    config.exportRoots = roots;
+    server_ = std::make_unique<appserver::ApplicationServer>(config);
     InstallEmbeddedDispatcher([server = server_.get()](const std::string& method, const Variant::Array& args) {
         return server->Dispatch(method, args);
     });

@@ -3,9 +3,8 @@
 // server's answer (ExportaCardapio with an empty target), so that a branch without access to the
 // server's folders can export. The text is UTF-8; the file gets it in Windows-1252.
 //
-// Never half: the bytes go to a hidden temporary file in the target's folder, are flushed to the
-// disk and only then renamed onto the target. On any failure the temporary file is removed, the
-// target is as it was, and EInOutError says why in words for the user.
+// Never half (FileReplacement.h): on any failure the target is as it was, no temporary file is
+// left, and EInOutError says why in words for the user.
 #include <filesystem>
 #include <string_view>
 

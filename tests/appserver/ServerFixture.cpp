@@ -24,7 +24,9 @@ void ServerFixture::TearDown() {
 }
 
 std::unique_ptr<ApplicationServer> ServerFixture::MakeModule(std::shared_ptr<const FileAccess> files) {
-    return std::make_unique<ApplicationServer>(ServerConfig{dbPath_, {dir_}, SqliteDatabase::kDefaultBusyTimeoutMs, {dir_}}, std::move(files), clock_);
+    ServerConfig config{dbPath_, {dir_}};
+    config.exportRoots = {dir_};
+    return std::make_unique<ApplicationServer>(config, std::move(files), clock_);
 }
 
 Answer ServerFixture::Call(const std::string& method, const Variant::Array& args) {

@@ -37,8 +37,9 @@ void ClientWindowFixture::StartClient(ClientOptions options) {
 }
 
 std::string ClientWindowFixture::ServeOverHttp() {
-    server_ = std::make_unique<appserver::ApplicationServer>(
-        appserver::ServerConfig{(folder_ / "empresa.db").string(), {folder_}, appserver::SqliteDatabase::kDefaultBusyTimeoutMs, {folder_}});
+    appserver::ServerConfig config{(folder_ / "empresa.db").string(), {folder_}};
+    config.exportRoots = {folder_};
+    server_ = std::make_unique<appserver::ApplicationServer>(config);
     httpServer_ = std::make_unique<appserver::HttpServer>(*server_, appserver::HttpServerOptions{});
     return "http://127.0.0.1:" + std::to_string(httpServer_->Start());
 }

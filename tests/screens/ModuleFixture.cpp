@@ -24,8 +24,9 @@ void ModuleFixture::SetUp() {
     demoFile_ = dir_ / "cardapio-demo.txt";
     appserver::DemoCompany::Create(PathOfStore(), demoFile_);
     // The server reads integration files, and writes exported ones, in the test's folder.
-    server_ = std::make_unique<appserver::ApplicationServer>(
-        appserver::ServerConfig{PathOfStore(), {dir_}, appserver::SqliteDatabase::kDefaultBusyTimeoutMs, {dir_}});
+    appserver::ServerConfig config{PathOfStore(), {dir_}};
+    config.exportRoots = {dir_};
+    server_ = std::make_unique<appserver::ApplicationServer>(config);
     InstallEmbeddedDispatcher([this](const std::string& method, const Variant::Array& args) {
         return server_->Dispatch(method, args);
     });
