@@ -144,7 +144,6 @@ private:
 
     std::string servicesBranch;  // the branch whose services cdsServicos holds
     std::string proposedFile;    // the name last proposed, while the user has not replaced it
-    bool proposing = false;      // the name shown is being replaced by a proposal
 
     // --- Layout building (screen/).
     void BuildFrame();
