@@ -1,12 +1,15 @@
 #include "DemoCompany.h"
 
+#include "Answer.h"
+#include "IntegrationFile.h"
 #include "IntegrationFileWriter.h"
 #include "KeptMappings.h"
+#include "MenuExport.h"
 #include "SqliteStatement.h"
 #include "StoreSchema.h"
 #include "Text.h"
 
-#include <fstream>
+#include <iterator>
 
 namespace appserver {
 
@@ -160,41 +163,35 @@ void InsertBranch(SqliteDatabase& db, const DemoBranch& branch) {
         .Bind(4, "Retirada de estoque para o almoço").Run();
 }
 
-IntegrationFile OriginDefinitions() {
+// The origin branch's menus of the demo week: one dish per day, diet and slot, chosen so that
+// neighbouring slots differ.
+void InsertOriginMenus(SqliteDatabase& db) {
     const DemoBranch& origin = kBranches[1];
-    IntegrationFile file;
-    file.header = {origin.code, origin.name, kFirstDay, kLastDay};
-    for (const auto& demo : kServices) {
-        file.services.push_back({demo.code, demo.name, demo.hospital});
-        for (auto& diet : DietsOf(origin, demo)) file.diets.push_back(std::move(diet));
-        for (auto& dishType : DishTypesOf(origin, demo)) file.dishTypes.push_back(std::move(dishType));
-    }
-    for (size_t i = 0; i < std::size(kDishes); ++i) file.dishes.push_back({DishCode(i), kDishes[i]});
-    return file;
-}
-
-// One dish per day, diet and slot, chosen so that neighbouring slots differ.
-void WriteDemoFile(const std::filesystem::path& path) {
-    const IntegrationFile file = OriginDefinitions();
-    std::ofstream out(path, std::ios::binary);
-    IntegrationFileWriter writer(out);
-    writer.Write(file);
+    auto menu = db.Prepare("INSERT INTO CARDAPIO VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
     size_t turn = 0;
-    for (const auto& service : file.services) {
+    for (const auto& service : kServices) {
         for (TDateTime day = kFirstDay; day <= kLastDay; day = day + 1) {
-            for (const auto& diet : file.diets) {
-                if (diet.service != service.code) continue;
-                for (const auto& dishType : file.dishTypes) {
-                    if (dishType.service != service.code) continue;
+            for (const auto& diet : DietsOf(origin, service)) {
+                for (const auto& dishType : DishTypesOf(origin, service)) {
                     const std::string dish = DishCode((turn++ * 7) % std::size(kDishes));
                     const int diners = service.hospital ? 12 + static_cast<int>(turn % 30) : 150 + static_cast<int>(turn % 90);
-                    writer.Write(MenuLine{service.code, day, diet.code, dishType.code, dishType.sequence, dish, diners});
+                    menu.Bind(1, origin.code).Bind(2, service.code).BindDate(3, day).Bind(4, diet.code)
+                        .Bind(5, dishType.code).Bind(6, dishType.sequence).Bind(7, dish).Bind(8, diners).Run();
                 }
             }
         }
     }
-    out.close();
-    if (!out) throw std::runtime_error("não foi possível gravar o arquivo de demonstração " + path.string());
+}
+
+// The demo file is what the origin branch exports of its demo week, as any branch's would be.
+void ExportDemoFile(SqliteDatabase& db, const std::filesystem::path& path) {
+    const LocalFileAccess files;
+    const ImportRoots folder({path.parent_path()}, files);
+    const auto answer = Answer::Read(MenuExport(db, folder, files)
+                                         .ExportaCardapio(kBranches[1].code, kFirstDay, kLastDay, Variant(), path.string()));
+    if (!answer || !answer->ok)
+        throw std::runtime_error("não foi possível gravar o arquivo de demonstração " + path.string() + ": " +
+                                 (answer ? answer->message : ""));
 }
 
 }  // namespace
@@ -209,9 +206,10 @@ void DemoCompany::Create(const std::string& databasePath, const std::filesystem:
         if (existing.Integer(0) > 0) throw StoreError("o banco de dados " + databasePath + " já tem dados");
         InsertParameters(db, filePath);
         for (const auto& branch : kBranches) InsertBranch(db, branch);
+        InsertOriginMenus(db);
         transaction.Commit();
     }
-    WriteDemoFile(filePath);
+    ExportDemoFile(db, std::filesystem::absolute(filePath));
 }
 
 void DemoCompany::KeepSyntheticMappings(const std::string& databasePath) {

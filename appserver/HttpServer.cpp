@@ -53,8 +53,8 @@ int ReadBody(const httplib::ContentReader& reader, size_t cap, std::string& body
 
 }  // namespace
 
-HttpServer::HttpServer(IntegraCardapioModule& module, HttpServerOptions options)
-    : module_(module), options_(std::move(options)), server_(std::make_unique<httplib::Server>()) {
+HttpServer::HttpServer(ApplicationServer& application, HttpServerOptions options)
+    : application_(application), options_(std::move(options)), server_(std::make_unique<httplib::Server>()) {
     if (!IsLoopback(options_.bindAddress) && options_.token.empty())
         throw std::invalid_argument("an access token is required to serve on " + options_.bindAddress);
     server_->set_tcp_nodelay(true);
@@ -82,7 +82,7 @@ void HttpServer::Route() {
             return Refuse(response, status, status == 413 ? kTooLarge : "corpo da chamada ilegível");
         const HttpCall call = HttpCall::FromBody(body, method);
         if (!call.refusal.empty()) return Refuse(response, 400, call.refusal);
-        response.set_content(EncodeVariant(module_.Dispatch(call.method, call.args)), http::kContentType);
+        response.set_content(EncodeVariant(application_.Dispatch(call.method, call.args)), http::kContentType);
     };
     server_->Post(http::kCallPath,
                   [serve](const httplib::Request& request, httplib::Response& response,

@@ -1,11 +1,11 @@
 #pragma once
-// Serves an IntegraCardapioModule over HTTP/1.1 (docs/server-protocol.md): POST /call or
-// POST /rdm/<method>, MessagePack bodies, the raw answer as the response body.
+// Serves the application server, every module it hosts, over HTTP/1.1 (docs/server-protocol.md):
+// POST /call or POST /rdm/<method>, MessagePack bodies, the raw answer as the response body.
 //
 // Security: binds 127.0.0.1 unless told otherwise; bound to any other address it refuses to
 // start without an access token. With a token configured every request must carry
 // "Authorization: Bearer <token>", on loopback too. Request bodies are capped.
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 
 #include <memory>
 #include <string>
@@ -27,7 +27,7 @@ struct HttpServerOptions {
 class HttpServer {
 public:
     // Raises std::invalid_argument for a non-loopback address without a token.
-    HttpServer(IntegraCardapioModule& module, HttpServerOptions options);
+    HttpServer(ApplicationServer& application, HttpServerOptions options);
     ~HttpServer();
     HttpServer(const HttpServer&) = delete;
     HttpServer& operator=(const HttpServer&) = delete;
@@ -45,7 +45,7 @@ public:
 private:
     void Route();
 
-    IntegraCardapioModule& module_;
+    ApplicationServer& application_;
     HttpServerOptions options_;
     std::unique_ptr<httplib::Server> server_;
     std::thread thread_;

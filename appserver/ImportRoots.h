@@ -23,10 +23,10 @@ public:
     ImportRoots(const std::vector<std::filesystem::path>& roots, const FileAccess& files);
 
     ResolvedFile Resolve(const std::string& name) const;
-
-private:
+    // Whether a canonical path lies below one of the roots (the export's roots use this alone).
     bool Contains(const std::filesystem::path& canonical) const;
 
+private:
     std::vector<std::filesystem::path> roots_;
     const FileAccess& files_;
 };

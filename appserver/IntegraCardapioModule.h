@@ -1,6 +1,7 @@
 #pragma once
-// The application-server module "KRD52100.rdmIntegraCardapio": one dispatcher in front of the nine
-// methods the screen calls by name. Both transports (in-process and HTTP) call Dispatch.
+// The application-server module "KRD52100.rdmIntegraCardapio": the nine methods the import
+// screen calls by name, and those of the import's memory (kept mappings, history, undo) that the
+// client's windows and the command line call. The application server (ApplicationServer.h) routes calls to it.
 //
 //   IntegraCardapioModule module(ServerConfig{"/srv/krd/company.db", {"/srv/krd/import"}});
 //   Variant raw = module.Dispatch("GetPesqServ", {"0002"});
@@ -13,20 +14,13 @@
 #include "Clock.h"
 #include "FileAccess.h"
 #include "ImportRoots.h"
-#include "ServerConfig.h"
-#include "Variant.h"
+#include "RemoteModule.h"
 
-#include <functional>
-#include <map>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace appserver {
 
-class SqliteDatabase;
-
-class IntegraCardapioModule {
+class IntegraCardapioModule : public RemoteModule {
 public:
     static constexpr const char* kName = "KRD52100.rdmIntegraCardapio";
 
@@ -34,31 +28,15 @@ public:
     // file access and the clock default to the real ones; tests pass their own.
     explicit IntegraCardapioModule(ServerConfig config, std::shared_ptr<const FileAccess> files = nullptr,
                                    std::shared_ptr<const Clock> clock = nullptr);
-    ~IntegraCardapioModule();
-
-    // Runs the method with positional arguments and returns its raw answer (Answer.h). Never
-    // throws: an unknown method, a wrong argument count or type, a refused check and a failure of
-    // the store all come back as failure answers.
-    Variant Dispatch(const std::string& method, const Variant::Array& args);
-
-    const ServerConfig& Config() const { return config_; }
+    ~IntegraCardapioModule() override;
 
 private:
-    enum class Argument { Text, Day, Value, Number };
-    struct Method {
-        std::vector<Argument> arguments;
-        std::function<Variant(SqliteDatabase&, const Variant::Array&)> run;
-    };
-
     void DefineMethods();
-    static std::string CheckArguments(const std::string& name, const Method& method, const Variant::Array& args);
 
-    ServerConfig config_;
     std::shared_ptr<const FileAccess> files_;
     std::shared_ptr<const Clock> clock_;
     ImportRoots roots_;
     BranchLocks locks_;
-    std::map<std::string, Method> methods_;
 };
 
 }  // namespace appserver

@@ -20,6 +20,10 @@ struct ServerConfig {
     int busyTimeoutMs = SqliteDatabase::kDefaultBusyTimeoutMs;
     // How many days a written import can be undone: the menu rows it replaced are kept that long.
     int undoKeepDays = 90;
+    // Exported files are written only below these folders, at the absolute path the caller
+    // names; a caller that names no path gets the file's text in the answer instead. No roots:
+    // the server writes no file.
+    std::vector<std::filesystem::path> exportRoots = {};
 };
 
 }  // namespace appserver

@@ -1,16 +1,18 @@
-// krd-appserver: creates the application server's database and serves the module
-// "KRD52100.rdmIntegraCardapio" over HTTP.
+// krd-appserver: creates the application server's database and serves its modules
+// "KRD52100.rdmIntegraCardapio" and "KRD52200.rdmExportaCardapio" over HTTP.
 //
 //   krd-appserver init --db company.db [--demo [--file demo.txt]]
 //   krd-appserver serve --db company.db --port 8090 --import-root /srv/krd/import
-//                       [--bind 127.0.0.1] [--token T]
+//                       [--export-root /srv/krd/export] [--bind 127.0.0.1] [--token T]
 //   krd-appserver mapping list|set|remove --origin B --destination B (--db company.db | --server URL
 //                       [--token T]) [--kind service|diet|dishtype --service S [--code C]
 //                       [--sequence N] [--to D]]
 //   krd-appserver history [--branch B] [--id N] (--db company.db | --server http://host:port [--token T])
 //   krd-appserver undo ID [--operator O] (--db company.db | --server http://host:port [--token T])
 #include "Answer.h"
+#include "ApplicationServer.h"
 #include "DemoCompany.h"
+#include "ExportaCardapioModule.h"
 #include "HistoryReport.h"
 #include "HttpServer.h"
 #include "HttpServerClient.h"
@@ -49,11 +51,11 @@ int Serve(const appserver::ServerConfig& config, const appserver::HttpServerOpti
     sigaddset(&signals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
-    appserver::IntegraCardapioModule module(config);
-    appserver::HttpServer server(module, options);
+    appserver::ApplicationServer application(config);
+    appserver::HttpServer server(application, options);
     const int port = server.Start();
-    std::cout << appserver::IntegraCardapioModule::kName << " serving on http://" << options.bindAddress << ":" << port
-              << std::endl;
+    std::cout << appserver::IntegraCardapioModule::kName << " and " << appserver::ExportaCardapioModule::kName
+              << " serving on http://" << options.bindAddress << ":" << port << std::endl;
     int received = 0;
     sigwait(&signals, &received);
     server.Stop();
@@ -146,11 +148,14 @@ int main(int argc, char** argv) {
 
     appserver::ServerConfig config;
     appserver::HttpServerOptions options;
-    auto* serve = app.add_subcommand("serve", "serve the module over HTTP");
+    auto* serve = app.add_subcommand("serve", "serve the modules over HTTP");
     serve->add_option("--db", config.databasePath, "database file")->required();
     serve->add_option("--port", options.port, "TCP port")->required()->check(CLI::Range(1, 65535));
     serve->add_option("--import-root", config.importRoots, "folder integration files are read from (repeatable)")
         ->required();
+    serve->add_option("--export-root", config.exportRoots,
+                      "folder the server may write exported files into (repeatable; without one, exported files "
+                      "travel to the client)");
     serve->add_option("--bind", options.bindAddress, "address to bind (default 127.0.0.1)");
     serve->add_option("--token", options.token, "access token (required beyond loopback)")
         ->envname("KRD_APPSERVER_TOKEN");

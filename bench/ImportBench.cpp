@@ -9,7 +9,7 @@
 // Files of 10^4 and 10^6 menu lines are generated on first use into a temporary folder, with a
 // destination branch registered to match them; 10^7 runs only with KRD_BENCH_HUGE=1.
 #include "BenchFiles.h"
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
 #include "StoreSchema.h"
@@ -28,7 +28,7 @@
 
 namespace {
 
-using appserver::IntegraCardapioModule;
+using appserver::ApplicationServer;
 using appserver::SqliteDatabase;
 
 constexpr const char* kBranch = "0009";
@@ -41,28 +41,13 @@ struct Workload {
     uint64_t fileBytes = 0;
 };
 
-void RegisterDestination(SqliteDatabase& db, const IntegrationFile& file) {
-    db.Execute("INSERT INTO PARAMINTEGRACAO VALUES ('1', 'T', 'S', 'N', '')");
-    db.Execute("INSERT INTO FILIAL VALUES ('0009', 'Filial de medição', 'N')");
-    auto service = db.Prepare("INSERT INTO SERVFILI VALUES ('0009', ?, ?, ?)");
-    for (const auto& s : file.services) service.Bind(1, s.code).Bind(2, s.name).Bind(3, s.hospital ? "S" : "N").Run();
-    auto diet = db.Prepare("INSERT INTO SERVDIETA VALUES ('0009', ?, ?, ?)");
-    for (const auto& d : file.diets) diet.Bind(1, d.service).Bind(2, d.code).Bind(3, d.name).Run();
-    auto type = db.Prepare("INSERT INTO CNFCARDAPIO VALUES ('0009', ?, '2000-01-01', ?, ?, ?, ?, ?)");
-    for (const auto& t : file.dishTypes)
-        type.Bind(1, t.service).Bind(2, t.code).Bind(3, t.sequence).Bind(4, t.order).Bind(5, t.name)
-            .Bind(6, t.option ? "S" : "N").Run();
-    auto dish = db.Prepare("INSERT INTO PRATO VALUES ('0009', ?, ?)");
-    for (const auto& d : file.dishes) dish.Bind(1, d.code).Bind(2, d.name).Run();
-}
-
 void FreshCopy(const std::filesystem::path& from, const std::filesystem::path& to) {
     for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(to.string() + suffix);
     std::filesystem::copy_file(from, to);
 }
 
 Variant RunImport(const Workload& work, const std::filesystem::path& db) {
-    IntegraCardapioModule module(appserver::ServerConfig{db.string(), {work.folder}});
+    ApplicationServer module(appserver::ServerConfig{db.string(), {work.folder}});
     return module.Dispatch("ImportaCardapio",
                            {work.file.filename().string(), "BENCH", kBranch, work.mapping[0], work.mapping[1], work.mapping[2]});
 }
@@ -85,7 +70,7 @@ Workload Prepare(uint64_t menuLines) {
         appserver::StoreSchema::Migrate(db);
         RegisterDestination(db, synthetic.Definitions());
     }
-    IntegraCardapioModule module(appserver::ServerConfig{work.templateDb.string(), {work.folder}});
+    ApplicationServer module(appserver::ServerConfig{work.templateDb.string(), {work.folder}});
     const Variant load = module.Dispatch("ImportaCardapio",
                                          {work.file.filename().string(), "BENCH", kBranch, Variant(), Variant(), Variant()});
     const Variant& proposal = load[2];

@@ -13,7 +13,7 @@
 #include "ControlRoutines.h"
 #include "DataPacket.h"
 #include "EmbeddedTransport.h"
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 #include "Package.h"
 #include "Session.h"
 #include "SqliteDatabase.h"
@@ -61,7 +61,7 @@ public:
         }
         Register(store, file.Definitions());
 
-        server_ = std::make_unique<appserver::IntegraCardapioModule>(appserver::ServerConfig{store, {folder_}});
+        server_ = std::make_unique<appserver::ApplicationServer>(appserver::ServerConfig{store, {folder_}});
         InstallEmbeddedDispatcher(
             [this](const std::string& method, const Variant::Array& args) { return server_->Dispatch(method, args); });
         Session& session = Session::Current();
@@ -129,7 +129,7 @@ private:
     }
 
     std::filesystem::path folder_;
-    std::unique_ptr<appserver::IntegraCardapioModule> server_;
+    std::unique_ptr<appserver::ApplicationServer> server_;
     std::unique_ptr<Package> package_;
     TScriptedDialogs dialogs_;
 };

@@ -15,7 +15,7 @@
 #include "DemoCompany.h"
 #include "HeadlessImport.h"
 #include "HttpServer.h"
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
 #include "SyntheticMenuFile.h"
@@ -94,10 +94,10 @@ int Soak(const fs::path& folder, int cycles, std::uint64_t lines, const std::str
     options.modulePath = KRD52100_MODULE_PATH;
     appserver::DemoCompany::Create(options.database.string(), folder / "cardapio-demo.txt");
     appserver::DemoCompany::KeepSyntheticMappings(options.database.string());
-    std::unique_ptr<appserver::IntegraCardapioModule> module;
+    std::unique_ptr<appserver::ApplicationServer> module;
     std::unique_ptr<appserver::HttpServer> http;
     if (transport == "http") {
-        module = std::make_unique<appserver::IntegraCardapioModule>(
+        module = std::make_unique<appserver::ApplicationServer>(
             appserver::ServerConfig{options.database.string(), {folder}});
         http = std::make_unique<appserver::HttpServer>(*module, appserver::HttpServerOptions{});
         options.server = "http://127.0.0.1:" + std::to_string(http->Start());

@@ -9,7 +9,7 @@
 #include "DemoCompany.h"
 #include "EmbeddedTransport.h"
 #include "HttpTransport.h"
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 #include "Package.h"
 #include "Session.h"
 #include "TApplication.h"
@@ -41,6 +41,7 @@ void ClientHost::Start(QWidget* window) {
     InstallLookupDialogService(lookups_.get());
     InstallBusyIndicator(busy_.get());
     package_ = Package::Load(options_.modulePath.string());
+    exportPackage_ = Package::Load(options_.exportModulePath.string());
 }
 
 // The demo company and its integration file are made once, in the user's data folder.
@@ -62,7 +63,8 @@ void ClientHost::SetUpSession() {
                               options_.server, options_.token, options_.database.string()});
 }
 
-// The in-process server reads integration files below the company's folder and the user's home.
+// The in-process server reads integration files, and writes exported ones, below the company's
+// folder and the user's home.
 void ClientHost::StartServer() {
     Session& session = Session::Current();
     if (session.ServerHost() != "embedded") {
@@ -71,8 +73,9 @@ void ClientHost::StartServer() {
     }
     std::vector<std::filesystem::path> roots{std::filesystem::absolute(options_.database).parent_path()};
     if (const char* home = std::getenv("HOME"); home && *home) roots.emplace_back(home);
-    server_ = std::make_unique<appserver::IntegraCardapioModule>(
-        appserver::ServerConfig{options_.database.string(), roots});
+    appserver::ServerConfig config{options_.database.string(), roots};
+    config.exportRoots = roots;
+    server_ = std::make_unique<appserver::ApplicationServer>(config);
     InstallEmbeddedDispatcher([server = server_.get()](const std::string& method, const Variant::Array& args) {
         return server->Dispatch(method, args);
     });
@@ -85,13 +88,22 @@ TForm* ClientHost::OpenImportScreen() {
     return package_->Variable<TfrmIntegraCardapio*>("frmIntegraCardapio");
 }
 
-// The module's code must be gone from every live object before the library is closed.
+// The export module's variable is of its own screen's class; the form is found by its name.
+TForm* ClientHost::OpenExportScreen() {
+    Package::Procedure iniProc = exportPackage_->Routine("IniProc");
+    Application->Perform([iniProc] { iniProc(); });
+    if (!exportPackage_->Variable<bool>("boIdCriado")) return nullptr;
+    for (TForm* form : Screen->Forms())
+        if (form->Name() == "frmExportaCardapio") return form;
+    return nullptr;
+}
+
+// The modules' code must be gone from every live object before the libraries are closed.
 void ClientHost::TearDown() {
-    if (package_ && package_->Loaded()) {
-        Application->ProcessMessages();
-        while (!Screen->Forms().empty()) delete Screen->Forms().back();
-        package_->Unload();
-    }
+    Application->ProcessMessages();
+    while (!Screen->Forms().empty()) delete Screen->Forms().back();
+    for (auto* package : {package_.get(), exportPackage_.get()})
+        if (package && package->Loaded()) package->Unload();
     InstallBusyIndicator(nullptr);
     InstallLookupDialogService(nullptr);
     Application->SetDialogService(nullptr);

@@ -2,8 +2,8 @@
 // Everything the host sets up around a screen for a user at a desk: the session from the
 // options, the application server (in process on the company database, or over HTTP), the
 // company database itself (the demo company created on first start), the Qt dialogs, lookup
-// list and busy animation, and the screen module opened through the package loader. The main
-// window asks it to open the module's screen. Tearing down closes the screens and unloads the
+// list and busy animation, and the screen modules (import, export) opened through the package
+// loader. The main window asks it to open a module's screen. Tearing down closes the screens and unloads the
 // module before anything they use goes.
 #include "ClientOptions.h"
 
@@ -17,7 +17,7 @@ class QtLookupDialog;
 class TForm;
 
 namespace appserver {
-class IntegraCardapioModule;
+class ApplicationServer;
 }
 
 class ClientHost {
@@ -35,6 +35,8 @@ public:
     // Opens the import screen (IniProc); the module raises the open one on a second call.
     // Returns the screen's form, or nullptr when it did not open.
     TForm* OpenImportScreen();
+    // Likewise the export screen.
+    TForm* OpenExportScreen();
 
 private:
     void PrepareDatabase();
@@ -43,9 +45,10 @@ private:
     void TearDown();
 
     ClientOptions options_;
-    std::unique_ptr<appserver::IntegraCardapioModule> server_;
+    std::unique_ptr<appserver::ApplicationServer> server_;
     std::unique_ptr<QtDialogs> dialogs_;
     std::unique_ptr<QtLookupDialog> lookups_;
     std::unique_ptr<QtBusyIndicator> busy_;
     std::unique_ptr<Package> package_;
+    std::unique_ptr<Package> exportPackage_;
 };

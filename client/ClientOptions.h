@@ -14,6 +14,7 @@ struct ClientOptions {
     std::string token;
     std::filesystem::path database;  // empty: the demo company in the user's data folder
     std::filesystem::path modulePath;
+    std::filesystem::path exportModulePath;
     bool startDialog = true;
     bool openScreen = false;  // open the import screen at once
 

@@ -36,6 +36,9 @@ void MainWindow::BuildMenu() {
     QAction* import = menu->addAction("&Integração de Cardápios - Importação");
     import->setObjectName("importScreenAction");
     connect(import, &QAction::triggered, this, [this] { OpenImportScreen(); });
+    QAction* exportScreen = menu->addAction("Integração de Cardápios - &Exportação");
+    exportScreen->setObjectName("exportScreenAction");
+    connect(exportScreen, &QAction::triggered, this, [this] { OpenExportScreen(); });
     connect(menu->addAction("&Mapeamentos entre Filiais"), &QAction::triggered, this, [this] { MappingsWindow::Open(this); });
     connect(menu->addAction("&Histórico de Importações"), &QAction::triggered, this, [this] { OpenHistory(); });
     menu->addSeparator();
@@ -70,8 +73,11 @@ ScreenWindow* MainWindow::WindowOf(const TForm* form) const {
     return nullptr;
 }
 
-ScreenWindow* MainWindow::OpenImportScreen() {
-    TForm* form = host_.OpenImportScreen();
+ScreenWindow* MainWindow::OpenImportScreen() { return ShowScreen(host_.OpenImportScreen()); }
+
+ScreenWindow* MainWindow::OpenExportScreen() { return ShowScreen(host_.OpenExportScreen()); }
+
+ScreenWindow* MainWindow::ShowScreen(TForm* form) {
     if (!form) return nullptr;
     ScreenWindow* window = WindowOf(form);
     if (!window) {

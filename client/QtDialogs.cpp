@@ -1,6 +1,6 @@
 #include "QtDialogs.h"
 
-#include "TOpenDialog.h"
+#include "TSaveDialog.h"
 
 #include <QFileDialog>
 #include <QDir>
@@ -74,13 +74,23 @@ QString QtDialogs::NameFilters(const std::string& filter) {
     return filters.join(";;");
 }
 
+QString QtDialogs::Proposed(const TOpenDialog& dialog) {
+    const QString folder = QString::fromStdString(dialog.InitialDir);
+    if (dialog.FileName.empty()) return folder;
+    QFileInfo proposed(QString::fromStdString(dialog.FileName));
+    return proposed.isAbsolute() ? proposed.filePath() : QDir(folder).filePath(proposed.filePath());
+}
+
 bool QtDialogs::ExecuteOpen(TOpenDialog& dialog) {
-    QString folder = QString::fromStdString(dialog.InitialDir);
-    if (!dialog.FileName.empty()) {
-        QFileInfo proposed(QString::fromStdString(dialog.FileName));
-        folder = proposed.isAbsolute() ? proposed.filePath() : QDir(folder).filePath(proposed.filePath());
-    }
-    QString chosen = QFileDialog::getOpenFileName(parent_, QString::fromStdString(dialog.Title), folder,
+    QString chosen = QFileDialog::getOpenFileName(parent_, QString::fromStdString(dialog.Title), Proposed(dialog),
+                                                  NameFilters(dialog.Filter));
+    if (chosen.isEmpty()) return false;
+    dialog.FileName = chosen.toStdString();
+    return true;
+}
+
+bool QtDialogs::ExecuteSave(TSaveDialog& dialog) {
+    QString chosen = QFileDialog::getSaveFileName(parent_, QString::fromStdString(dialog.Title), Proposed(dialog),
                                                   NameFilters(dialog.Filter));
     if (chosen.isEmpty()) return false;
     dialog.FileName = chosen.toStdString();

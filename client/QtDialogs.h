@@ -1,8 +1,8 @@
 #pragma once
 // The platform's modal dialogs on Qt: message boxes (MessageDlg, the error box of the host's
 // exception handler) as QMessageBox with the platform's caption, icon and buttons in the
-// platform's order, and the open-file dialog as QFileDialog with the dialog's title, filter,
-// folder and proposed name. Both stand over `parent` (the main window).
+// platform's order, and the open-file and save-file dialogs as QFileDialog with the dialog's
+// title, filter, folder and proposed name. Both stand over `parent` (the main window).
 #include "TDialogService.h"
 
 #include <QString>
@@ -15,10 +15,14 @@ public:
 
     int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext) override;
     bool ExecuteOpen(TOpenDialog& dialog) override;
+    bool ExecuteSave(TSaveDialog& dialog) override;
 
     // The file dialog's name filter for a platform filter ("Text (*.txt)|*.txt|All|*.*").
     static QString NameFilters(const std::string& filter);
 
 private:
+    // The folder, with the proposed name, that a file dialog opens on.
+    static QString Proposed(const TOpenDialog& dialog);
+
     QWidget* parent_;
 };

@@ -30,12 +30,16 @@ int main(int argc, char** argv) {
     app.add_option("--token", options.token, "Access token of an HTTP application server");
     app.add_option("--db", options.database, "Company database (default: the demo company in the user's data folder)");
     app.add_option("--module", options.modulePath, "The KRD52100 module library (default: beside this program)");
+    app.add_option("--export-module", options.exportModulePath,
+                   "The KRD52200 module library (default: beside this program)");
     app.add_flag("--no-start-dialog", noStartDialog, "Log in with the options as given");
     app.add_flag("--open-screen", options.openScreen, "Open the menu import screen at once");
     CLI11_PARSE(app, argc, argv);
     options.branchMode = mode == "filial";
     options.startDialog = !noStartDialog;
     if (options.modulePath.empty()) options.modulePath = Package::BesideProgram("KRD52100.so", KRD52100_MODULE_PATH);
+    if (options.exportModulePath.empty())
+        options.exportModulePath = Package::BesideProgram("KRD52200.so", KRD52200_MODULE_PATH);
 
     QApplication application(argc, argv);
     ClientLanguage::Install(application);

@@ -1,7 +1,8 @@
 #pragma once
 // The application server in the client's own process. The host application (desktop client,
-// tools, tests) installs the server's dispatcher at start; connections whose host is empty or
-// "embedded" then call it directly, on the caller's thread.
+// tools, tests) installs the server's dispatcher at start (appserver::ApplicationServer::Dispatch,
+// which reaches every module the server hosts); connections whose host is empty or "embedded"
+// then call it directly, on the caller's thread.
 #include "ServerTransport.h"
 
 #include <functional>

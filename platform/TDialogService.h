@@ -1,6 +1,6 @@
 #pragma once
 // Where the platform's modal dialogs go: message boxes (MessageDlg, the exception box) and the
-// open-file dialog. Set one on Application: the desktop client shows real boxes, tests a
+// open-file and save-file dialogs. Set one on Application: the desktop client shows real boxes, tests a
 // scripted service (TScriptedDialogs). A modal dialog moves no focus: no OnExit/OnEnter runs
 // around it.
 #include "MsgDlg.h"
@@ -8,6 +8,7 @@
 #include <string>
 
 class TOpenDialog;
+class TSaveDialog;
 
 class TDialogService {
 public:
@@ -18,4 +19,7 @@ public:
     // Shows the dialog; on acceptance writes the chosen path into dialog.FileName and returns
     // true, on cancellation returns false and leaves FileName alone.
     virtual bool ExecuteOpen(TOpenDialog& dialog) = 0;
+    // Likewise for the save dialog. A service with nobody to choose a file (a headless run)
+    // keeps this default: cancelled.
+    virtual bool ExecuteSave(TSaveDialog&) { return false; }
 };

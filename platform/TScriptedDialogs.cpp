@@ -1,6 +1,6 @@
 #include "TScriptedDialogs.h"
 
-#include "TOpenDialog.h"
+#include "TSaveDialog.h"
 
 #include <stdexcept>
 
@@ -10,6 +10,10 @@ void TScriptedDialogs::Answer(int modalResult) {
 
 void TScriptedDialogs::AnswerOpen(std::optional<std::string> fileName) {
     answers_.push_back({TShownDialog::OpenFile, fileName ? mrOk : mrCancel, std::move(fileName)});
+}
+
+void TScriptedDialogs::AnswerSave(std::optional<std::string> fileName) {
+    answers_.push_back({TShownDialog::SaveFile, fileName ? mrOk : mrCancel, std::move(fileName)});
 }
 
 std::vector<std::string> TScriptedDialogs::Texts() const {
@@ -45,9 +49,13 @@ int TScriptedDialogs::MessageDlg(const std::string& text, TMsgDlgType type, TMsg
     return result;
 }
 
-bool TScriptedDialogs::ExecuteOpen(TOpenDialog& dialog) {
-    TShownDialog shown{TShownDialog::OpenFile, dialog.Title, mtCustom, {}, mrCancel, dialog.FileName};
-    ScriptedAnswer answer = Next(TShownDialog::OpenFile, "open dialog " + dialog.Title);
+bool TScriptedDialogs::ExecuteOpen(TOpenDialog& dialog) { return ExecuteFile(TShownDialog::OpenFile, dialog); }
+
+bool TScriptedDialogs::ExecuteSave(TSaveDialog& dialog) { return ExecuteFile(TShownDialog::SaveFile, dialog); }
+
+bool TScriptedDialogs::ExecuteFile(TShownDialog::DialogKind kind, TOpenDialog& dialog) {
+    TShownDialog shown{kind, dialog.Title, mtCustom, {}, mrCancel, dialog.FileName};
+    ScriptedAnswer answer = Next(kind, "file dialog " + dialog.Title);
     shown.Result = answer.Result;
     shown_.push_back(shown);
     if (!answer.FileName) return false;

@@ -12,13 +12,13 @@
 #include <vector>
 
 struct TShownDialog {
-    enum DialogKind { Message, OpenFile };
+    enum DialogKind { Message, OpenFile, SaveFile };
     DialogKind Kind = Message;
-    std::string Text;          // message text, or the open dialog's Title
+    std::string Text;          // message text, or the file dialog's Title
     TMsgDlgType Type = mtCustom;
     TMsgDlgButtons Buttons;
-    int Result = mrNone;       // the modal result given (mrOk / mrCancel for open dialogs)
-    std::string FileName;      // open dialog: the file proposed on opening
+    int Result = mrNone;       // the modal result given (mrOk / mrCancel for file dialogs)
+    std::string FileName;      // file dialog: the file proposed on opening
 };
 
 class TScriptedDialogs : public TDialogService {
@@ -27,6 +27,8 @@ public:
     void Answer(int modalResult);
     // Queues the answer to the next open dialog: a file name, or std::nullopt for Cancel.
     void AnswerOpen(std::optional<std::string> fileName);
+    // Likewise for the next save dialog.
+    void AnswerSave(std::optional<std::string> fileName);
 
     const std::vector<TShownDialog>& Shown() const { return shown_; }
     // The texts of the message boxes shown, in order.
@@ -36,6 +38,7 @@ public:
 
     int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext) override;
     bool ExecuteOpen(TOpenDialog& dialog) override;
+    bool ExecuteSave(TSaveDialog& dialog) override;
 
 private:
     struct ScriptedAnswer {
@@ -44,6 +47,7 @@ private:
         std::optional<std::string> FileName;
     };
     ScriptedAnswer Next(TShownDialog::DialogKind kind, const std::string& what);
+    bool ExecuteFile(TShownDialog::DialogKind kind, TOpenDialog& dialog);
 
     std::deque<ScriptedAnswer> answers_;
     std::vector<TShownDialog> shown_;

@@ -1,6 +1,6 @@
 #include "config/DishTypeRebuild.h"
 
-#include "mapping/BusyScope.h"
+#include "BusyScope.h"
 #include "mapping/PairFilter.h"
 #include "screen/TfrmIntegraCardapio.h"
 #include "server/IntegraCardapioServer.h"

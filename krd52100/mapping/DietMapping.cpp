@@ -7,7 +7,7 @@
 // destination diet only, since the import carries one destination per origin diet.
 #include "screen/TfrmIntegraCardapio.h"
 
-#include "mapping/BusyScope.h"
+#include "BusyScope.h"
 #include "mapping/MappingRoutines.h"
 #include "mapping/PairFilter.h"
 #include "server/IntegraCardapioServer.h"
@@ -83,7 +83,7 @@ void TfrmIntegraCardapio::Vd_DietaDestino(bool flag) {
         cdsDietas->FieldByName("CDSERVDEST")->SetAsString(service);
         diet.SetAsString(Ajusta(diet.AsString(), 4));
         {
-            krd52100::BusyScope busy(Application);
+            BusyScope busy(Application);
             cdsPesqDietServ->SetData(Server().GetVd_DietaDestino(medCdFilial->Text(), service, diet.AsString(), "X"));
         }
         if (cdsPesqDietServ->IsEmpty()) MensErro(msgPadrao->Msg("diet_n_cad"), true);
@@ -163,7 +163,7 @@ void TfrmIntegraCardapio::dbgDietaEditButtonClick(TComponent*) {
             // The table holds the answer of the last destination check, which may be of another
             // service, or of none yet: then the list of the service's diets comes first.
             if (!cdsPesqDietServ->Active() || cdsPesqDietServ->IsEmpty()) {
-                krd52100::BusyScope busy(Application);
+                BusyScope busy(Application);
                 cdsPesqDietServ->SetData(Server().GetVd_DietaDestino(branch, service, "", "X"));
             }
             if (!Pesquisar(dtsPesqDietServ, msgPadrao->Msg("dietdest"), false, true) || !ReadyForChoice(*cdsDietas))

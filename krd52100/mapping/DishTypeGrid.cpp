@@ -9,6 +9,7 @@
 
 #include "mapping/MappingRoutines.h"
 
+#include "CheckBoxPictures.h"
 #include "TBitmap.h"
 #include "TClientDataSet.h"
 #include "TDataSource.h"
@@ -39,16 +40,6 @@ void SetEditing(TDBGrid& grid, bool editing) {
 }
 
 bool IsMarked(const TField& mark) { return mark.AsString() == "S"; }
-
-// The check box of a mark cell, centred across the cell and set at its top; the olive
-// background of the picture takes the cell's colour.
-void PaintCheckBox(TCanvas& canvas, const TRect& rect, const TBitmap& picture) {
-    const TBitmap bitmap(picture);
-    canvas.FillRect(rect);
-    const int left = rect.Left + (rect.Width() - bitmap.Width()) / 2;
-    canvas.BrushCopy(Bounds(left, rect.Top, bitmap.Width(), rect.Height()), bitmap,
-                     Bounds(0, 0, bitmap.Width(), rect.Height()), clOlive);
-}
 
 }  // namespace
 

@@ -12,7 +12,7 @@
 // column checks the origin (Vd_TipoPratDest).
 #include "screen/TfrmIntegraCardapio.h"
 
-#include "mapping/BusyScope.h"
+#include "BusyScope.h"
 #include "mapping/MappingRoutines.h"
 #include "module/ModuleEntry.h"
 #include "server/IntegraCardapioServer.h"
@@ -78,7 +78,7 @@ void TfrmIntegraCardapio::Vd_TipoPratOrig(bool flag) {
         cdsTipoPrat->FieldByName("NRORDDEST")->SetValue(FieldValue(*cdsTipoPrat, "NRORDORIG"));
         const std::string service = ValueOf(*cdsServicos, "CDSERVFILIDEST");
         {
-            krd52100::BusyScope busy(Application);
+            BusyScope busy(Application);
             cdsPesqTipoPratAux->SetData(Server().GetVd_TipoPratOrig(
                 medCdFilial->Text(), service, ValueOf(*cdsDietas, "CDDIETDEST"), depDestino->PrimDia()));
         }
@@ -107,7 +107,7 @@ void TfrmIntegraCardapio::dbgTipoPratColExit(TComponent*) {
 void TfrmIntegraCardapio::dbgTipoPratEditButtonClick(TComponent*) {
     if (!krd52100::SelectedFieldIs(*dbgTipoPrat, "CDTIPODEST")) return;
     {
-        krd52100::BusyScope busy(Application);
+        BusyScope busy(Application);
         cdsPesqTipoPrat->SetData(Server().GetPesqTipoPrat(
             medCdFilial->Text(), ValueOf(*cdsServicos, "CDSERVFILIDEST"), depDestino->PrimDia()));
     }

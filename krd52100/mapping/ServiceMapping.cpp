@@ -7,7 +7,7 @@
 // two origin services' menus written into one destination service would be mixed slot by slot.
 #include "screen/TfrmIntegraCardapio.h"
 
-#include "mapping/BusyScope.h"
+#include "BusyScope.h"
 #include "mapping/MappingRoutines.h"
 #include "mapping/PairFilter.h"
 #include "module/ModuleEntry.h"
@@ -63,7 +63,7 @@ void TfrmIntegraCardapio::Vd_CdServDestino(bool flag) {
             MensErro(msgPadrao->Msg("Serv_Ja_Cad"), true);
         Variant answer;
         {
-            krd52100::BusyScope busy(Application);
+            BusyScope busy(Application);
             answer = Server().GetVd_Serv(medCdFilial->Text(), destination.AsString(), "", "T", _SiglaModulo());
         }
         cdsPesqServicoAux->SetData(answer[0]);
@@ -148,7 +148,7 @@ void TfrmIntegraCardapio::dbgPadraoDrawColumnCell(TComponent*, const TRect& Rect
 void TfrmIntegraCardapio::dbgPadraoEditButtonClick(TComponent*) {
     if (!krd52100::SelectedFieldIs(*dbgPadrao, "CDSERVFILIDEST")) return;
     {
-        krd52100::BusyScope busy(Application);
+        BusyScope busy(Application);
         cdsPesqServico->SetData(Server().GetPesqServ(medCdFilial->Text()));
     }
     if (!Pesquisar(dtsPesqServico, msgPadrao->Msg("Serv"), false, true)) return;

@@ -3,8 +3,8 @@
 
 #include "screen/TfrmIntegraCardapio.h"
 
+#include "HourglassCursor.h"
 #include "TApplication.h"
-#include "TScreen.h"
 
 TfrmIntegraCardapio* frmIntegraCardapio = nullptr;
 bool boIdCriado = false;
@@ -12,15 +12,6 @@ bool boImporta = false;
 bool boPrimVez = false;
 
 namespace {
-
-// The hourglass stands while the screen opens, whatever ends the opening.
-class HourglassCursor {
-public:
-    HourglassCursor() { Screen->Cursor = crHourGlass; }
-    ~HourglassCursor() { Screen->Cursor = crDefault; }
-    HourglassCursor(const HourglassCursor&) = delete;
-    HourglassCursor& operator=(const HourglassCursor&) = delete;
-};
 
 // The application's form factory, as the host's loader expects a module's screen to be made:
 // built, created (FormCreate), and shown at once, since the screen is a child window that

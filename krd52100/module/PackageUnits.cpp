@@ -15,14 +15,8 @@ constexpr PackageInfoTable table = {static_cast<int>(sizeof units / sizeof units
 
 }  // namespace
 
-void Initialize() {
-    for (int i = 0; i < table.UnitCount; ++i)
-        if (table.Units[i].Initialization) table.Units[i].Initialization();
-}
+void Initialize() { InitializeUnits(table); }
 
-void Finalize() {
-    for (int i = table.UnitCount - 1; i >= 0; --i)
-        if (table.Units[i].Finalization) table.Units[i].Finalization();
-}
+void Finalize() { FinalizeUnits(table); }
 
 const PackageInfoTable* GetPackageInfoTable() { return &table; }

@@ -4,6 +4,7 @@
 // opens empty (CreateDataSet).
 #include "screen/TfrmIntegraCardapio.h"
 
+#include "BranchQuery.h"
 #include "TADOIBQuery.h"
 #include "TClientDataSet.h"
 #include "TDataSource.h"
@@ -70,16 +71,7 @@ void TfrmIntegraCardapio::BuildDatasets() {
     BuildMappingDatasets();
     BuildLookupDatasets();
 
-    qryFilial = MakeDataSet<TADOIBQuery>(this, "qryFilial");
-    qryFilial->SetSQL("SELECT CDFILIAL, NMFILIAL, IDCNTRRESC\n"
-                      "  FROM FILIAL\n"
-                      " WHERE (CDFILIAL = :P_CDFILIAL OR :P_TCDFILIAL = 'T') ");
-    qryFilial->ParamByName("P_CDFILIAL").SetAsString("");
-    qryFilial->ParamByName("P_TCDFILIAL").SetAsString("");
-    qryFilial->SetReadOnly(true);
-    qryFilial->AddStringField("CDFILIAL", 4, "Filial")->SetDisplayWidth(5);
-    qryFilial->AddStringField("NMFILIAL", 50, "Nome");
-    Hidden(qryFilial->AddStringField("IDCNTRRESC", 1));
+    qryFilial = MakeBranchQuery(this);
 }
 
 // The three mapping tables the user edits.

@@ -2,8 +2,8 @@
 // the option panel below it.
 #include "screen/TfrmIntegraCardapio.h"
 
-#include "screen/LayoutHelpers.h"
-#include "screen/LookupPicture.h"
+#include "LayoutHelpers.h"
+#include "LookupPicture.h"
 
 #include "TBtnPesquisa.h"
 #include "TEdit.h"
@@ -12,12 +12,6 @@
 #include "TMaskEdit.h"
 #include "TPanel.h"
 #include "TRadioButton.h"
-
-using krd52100::DisplayOnly;
-using krd52100::GrowAcross;
-using krd52100::InputColour;
-using krd52100::MakeBold;
-using krd52100::Place;
 
 namespace {
 
@@ -46,7 +40,7 @@ void TfrmIntegraCardapio::BuildFilterPanel() {
     InputColour(medNmArquivo);
     sbtArquivo = Place<TSpeedButton>(this, panFiltro, "sbtArquivo", 290, 19, 23, 22);
     sbtArquivo->SetHint("Pesquisar");
-    sbtArquivo->SetGlyph(krd52100::LookupPicture());
+    sbtArquivo->SetGlyph(LookupPicture());
     sbtArquivo->ShowHint = true;
 
     grbDadoArq = Place<TGroupBox>(this, panFiltro, "grbDadoArq", 320, 2, 240, 81);
@@ -65,7 +59,7 @@ void TfrmIntegraCardapio::BuildFilterPanel() {
     InputColour(medCdFilial);
     sbtFilial = Place<TBtnPesquisa>(this, panFiltro, "sbtFilial", 59, 59, 23, 22);
     sbtFilial->SetHint("Pesquisar");
-    sbtFilial->SetGlyph(krd52100::LookupPicture());
+    sbtFilial->SetGlyph(LookupPicture());
     sbtFilial->ShowHint = true;
     sbtFilial->Title = "Filial";
     sbtFilial->DataSource = dtsFilial;

@@ -3,8 +3,8 @@
 #include "screen/TfrmIntegraCardapio.h"
 
 #include "catalogue/MessageCatalogue.h"
-#include "screen/CheckBoxPictures.h"
-#include "screen/LayoutHelpers.h"
+#include "CheckBoxPictures.h"
+#include "LayoutHelpers.h"
 
 #include "TDBNavigator.h"
 #include "TGroupBox.h"
@@ -15,11 +15,6 @@
 #include "TOpenDialog.h"
 #include "TPanel.h"
 #include "TSpeedButton.h"
-
-using krd52100::GrowAcross;
-using krd52100::KeepAtBottom;
-using krd52100::MakeBold;
-using krd52100::Place;
 
 void TfrmIntegraCardapio::BuildFrame() {
     SetName("frmIntegraCardapio");
@@ -33,10 +28,10 @@ void TfrmIntegraCardapio::BuildFrame() {
     for (const std::string& line : MessageCatalogueLines()) msgPadrao->AddLine(line);
 
     imgCheck = Place<TImage>(this, this, "imgCheck", 0, 0, 16, 16);
-    imgCheck->SetBitmap(krd52100::CheckBoxPicture(true));
+    imgCheck->SetBitmap(CheckBoxPicture(true));
     imgCheck->Hide();
     imgUncheck = Place<TImage>(this, this, "imgUncheck", 0, 0, 16, 16);
-    imgUncheck->SetBitmap(krd52100::CheckBoxPicture(false));
+    imgUncheck->SetBitmap(CheckBoxPicture(false));
     imgUncheck->Hide();
 
     odgEfetivos = new TOpenDialog(this);

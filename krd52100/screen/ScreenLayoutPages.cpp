@@ -2,7 +2,7 @@
 // configuration tab with the start dates and the dish-type grid.
 #include "screen/TfrmIntegraCardapio.h"
 
-#include "screen/LayoutHelpers.h"
+#include "LayoutHelpers.h"
 
 #include "TColumn.h"
 #include "TCustomPageControl98.h"
@@ -12,13 +12,6 @@
 #include "TLabel.h"
 #include "TPanel.h"
 #include "TTabSheet98.h"
-
-using krd52100::DisplayOnly;
-using krd52100::GrowAcross;
-using krd52100::GrowAcrossAndDown;
-using krd52100::InputColour;
-using krd52100::MakeBold;
-using krd52100::Place;
 
 namespace {
 

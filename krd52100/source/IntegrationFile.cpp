@@ -2,7 +2,7 @@
 // one-line summary of it shown beside the name.
 #include "screen/TfrmIntegraCardapio.h"
 
-#include "source/FocusBack.h"
+#include "FocusBack.h"
 #include "source/IntegrationFileHeader.h"
 
 #include "ErrorReporting.h"
@@ -80,7 +80,7 @@ void TfrmIntegraCardapio::Vd_Arquivo(bool flag) {
         if (!FileExists(name)) MensErro(msgPadrao->Msg("Arquivo_N_Exist"), true);
         Testa_Arquivo();
     } catch (...) {
-        krd52100::FocusBack(*medNmArquivo);
+        FocusBack(*medNmArquivo);
         throw;
     }
 }

@@ -21,7 +21,7 @@ protected:
     void SetUp() override {
         ServerFixture::SetUp();
         second_ = GetParam() == 2 ? MakeModule() : nullptr;
-        for (IntegraCardapioModule* module : {module_.get(), second_ ? second_.get() : module_.get()}) {
+        for (ApplicationServer* module : {module_.get(), second_ ? second_.get() : module_.get()}) {
             servers_.push_back(std::make_unique<HttpServer>(*module, HttpServerOptions{"127.0.0.1", 0, "", 1 << 20}));
             ports_.push_back(servers_.back()->Start());
         }
@@ -34,7 +34,7 @@ protected:
     int64_t Menus() { return Count("SELECT COUNT(*) FROM CARDAPIO WHERE CDFILIAL = '0001'"); }
     void Forget() { Execute("DELETE FROM CARDAPIO WHERE CDFILIAL = '0001'; DELETE FROM LOGIMPORTACAO"); }
 
-    std::unique_ptr<IntegraCardapioModule> second_;
+    std::unique_ptr<ApplicationServer> second_;
     std::vector<std::unique_ptr<HttpServer>> servers_;
     std::vector<int> ports_;
 };

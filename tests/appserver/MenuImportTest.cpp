@@ -65,9 +65,12 @@ TEST_F(MenuImportTest, ImportWritesExactlyTheMappedAndMarkedLines) {
                     "AND ((CDTIPOPRAT = '14' AND NRSEQCNFMES = 1) OR (CDTIPOPRAT = '09' AND NRSEQCNFMES = 2))"),
               7 * 2 * 2);
     // The rows are the file's: same days, dishes and diners as the demo origin wrote them.
-    EXPECT_EQ(Count("SELECT COUNT(DISTINCT DTCARDAPIO) FROM CARDAPIO"), 7);
-    EXPECT_EQ(Count("SELECT MIN(DTCARDAPIO) = '2025-03-03' AND MAX(DTCARDAPIO) = '2025-03-09' FROM CARDAPIO"), 1);
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM CARDAPIO c JOIN PRATO p ON p.CDFILIAL = c.CDFILIAL AND p.CDPRATO = c.CDPRATO"),
+    EXPECT_EQ(Count("SELECT COUNT(DISTINCT DTCARDAPIO) FROM CARDAPIO WHERE CDFILIAL = '0003'"), 7);
+    EXPECT_EQ(Count("SELECT MIN(DTCARDAPIO) = '2025-03-03' AND MAX(DTCARDAPIO) = '2025-03-09' FROM CARDAPIO "
+                    "WHERE CDFILIAL = '0003'"),
+              1);
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM CARDAPIO c JOIN PRATO p ON p.CDFILIAL = c.CDFILIAL AND p.CDPRATO = c.CDPRATO "
+                    "WHERE c.CDFILIAL = '0003'"),
               7 * 2 * 2);
 }
 

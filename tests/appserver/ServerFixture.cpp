@@ -23,8 +23,10 @@ void ServerFixture::TearDown() {
     std::filesystem::remove_all(dir_);
 }
 
-std::unique_ptr<IntegraCardapioModule> ServerFixture::MakeModule(std::shared_ptr<const FileAccess> files) {
-    return std::make_unique<IntegraCardapioModule>(ServerConfig{dbPath_, {dir_}}, std::move(files), clock_);
+std::unique_ptr<ApplicationServer> ServerFixture::MakeModule(std::shared_ptr<const FileAccess> files) {
+    ServerConfig config{dbPath_, {dir_}};
+    config.exportRoots = {dir_};
+    return std::make_unique<ApplicationServer>(config, std::move(files), clock_);
 }
 
 Answer ServerFixture::Call(const std::string& method, const Variant::Array& args) {

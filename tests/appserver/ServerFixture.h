@@ -5,7 +5,7 @@
 #include "Clock.h"
 #include "DataPacket.h"
 #include "DemoCompany.h"
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 #include "IntegrationFile.h"
 #include "SqliteDatabase.h"
 
@@ -32,7 +32,7 @@ protected:
 
     // Builds a module over the fixture's database with the given file access (the real one
     // when null).
-    std::unique_ptr<IntegraCardapioModule> MakeModule(std::shared_ptr<const FileAccess> files = nullptr);
+    std::unique_ptr<ApplicationServer> MakeModule(std::shared_ptr<const FileAccess> files = nullptr);
 
     // Calls a method and expects a well-formed answer.
     Answer Call(const std::string& method, const Variant::Array& args);
@@ -66,7 +66,7 @@ protected:
     std::filesystem::path dir_;
     std::string dbPath_;
     std::shared_ptr<PinnedClock> clock_ = std::make_shared<PinnedClock>();
-    std::unique_ptr<IntegraCardapioModule> module_;
+    std::unique_ptr<ApplicationServer> module_;
 };
 
 // A change log of the remembered-directory packet (SetDiretorio's argument) with one row.

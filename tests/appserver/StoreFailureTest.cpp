@@ -61,7 +61,7 @@ protected:
     int WritesOfTheImport(FailingDisk& disk) {
         const std::string copy = (dir_ / "ensaio.db").string();
         std::filesystem::copy_file(dbPath_, copy);
-        IntegraCardapioModule trial(ServerConfig{copy, {dir_}}, nullptr, clock_);
+        ApplicationServer trial(ServerConfig{copy, {dir_}}, nullptr, clock_);
         const Variant load = Answer::Read(trial.Dispatch("ImportaCardapio", {"cardapio-demo.txt", "OPER", "0001",
                                                                              Variant(), Variant(), Variant()}))
                                  ->payload;
@@ -117,7 +117,7 @@ TEST_F(StoreFailureTest, AStoreHeldByAnotherConnectionFailsTheImportUntilItIsRel
     KeepAnEarlierMenu();
     const Variant load = Load("0001");
     const std::string before = Snapshot();
-    module_ = std::make_unique<IntegraCardapioModule>(ServerConfig{dbPath_, {dir_}, 50}, nullptr, clock_);
+    module_ = std::make_unique<ApplicationServer>(ServerConfig{dbPath_, {dir_}, 50}, nullptr, clock_);
     {
         SqliteDatabase holder(dbPath_);
         holder.Execute("BEGIN EXCLUSIVE");

@@ -26,6 +26,7 @@ void ClientWindowFixture::TearDown() {
 void ClientWindowFixture::StartClient(ClientOptions options) {
     options.database = folder_ / "empresa.db";
     options.modulePath = KRD52100_MODULE_PATH;
+    options.exportModulePath = KRD52200_MODULE_PATH;
     options.startDialog = false;
     host_ = std::make_unique<ClientHost>(options);
     window_ = std::make_unique<MainWindow>(*host_);
@@ -36,8 +37,9 @@ void ClientWindowFixture::StartClient(ClientOptions options) {
 }
 
 std::string ClientWindowFixture::ServeOverHttp() {
-    server_ = std::make_unique<appserver::IntegraCardapioModule>(
-        appserver::ServerConfig{(folder_ / "empresa.db").string(), {folder_}});
+    appserver::ServerConfig config{(folder_ / "empresa.db").string(), {folder_}};
+    config.exportRoots = {folder_};
+    server_ = std::make_unique<appserver::ApplicationServer>(config);
     httpServer_ = std::make_unique<appserver::HttpServer>(*server_, appserver::HttpServerOptions{});
     return "http://127.0.0.1:" + std::to_string(httpServer_->Start());
 }

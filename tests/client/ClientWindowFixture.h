@@ -4,7 +4,7 @@
 // modal boxes and lists the screen opens while a gesture is under way.
 #include "ClientHost.h"
 #include "HttpServer.h"
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 #include "MainWindow.h"
 #include "ScreenWindow.h"
 
@@ -48,7 +48,7 @@ protected:
 
 private:
     std::filesystem::path folder_;
-    std::unique_ptr<appserver::IntegraCardapioModule> server_;
+    std::unique_ptr<appserver::ApplicationServer> server_;
     std::unique_ptr<appserver::HttpServer> httpServer_;
     std::unique_ptr<ClientHost> host_;
     std::unique_ptr<MainWindow> window_;

@@ -11,7 +11,7 @@
 #include "DataPacket.h"
 #include "DemoCompany.h"
 #include "HttpCall.h"
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -36,7 +36,7 @@ public:
         fs::remove_all(folder_);
         fs::create_directories(folder_ / "importacao");
         appserver::DemoCompany::Create(Store().string(), folder_ / "importacao" / "cardapio-demo.txt");
-        module_ = std::make_unique<appserver::IntegraCardapioModule>(
+        module_ = std::make_unique<appserver::ApplicationServer>(
             appserver::ServerConfig{Store().string(), {folder_ / "importacao"}}, nullptr,
             std::make_shared<DemoWeekClock>());
         fs::copy_file(Store(), Pristine());
@@ -61,7 +61,7 @@ private:
     }
 
     fs::path folder_;
-    std::unique_ptr<appserver::IntegraCardapioModule> module_;
+    std::unique_ptr<appserver::ApplicationServer> module_;
 };
 
 DemoServer& Server() {

@@ -2,6 +2,7 @@
 // on a demonstration database.
 #include "DataPacket.h"
 #include "DemoCompany.h"
+#include "ApplicationServer.h"
 #include "EmbeddedTransport.h"
 #include "ErrorReporting.h"
 #include "HttpServer.h"
@@ -26,7 +27,7 @@ protected:
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         appserver::DemoCompany::Create((folder_ / "company.db").string(), folder_ / "demo.txt");
-        module_ = std::make_unique<appserver::IntegraCardapioModule>(
+        module_ = std::make_unique<appserver::ApplicationServer>(
             appserver::ServerConfig{(folder_ / "company.db").string(), {folder_}});
         connection_.ServerName = appserver::IntegraCardapioModule::kName;
         connection_.BeforeConnect = [this](TComponent*) {
@@ -57,7 +58,7 @@ protected:
     }
 
     std::filesystem::path folder_;
-    std::unique_ptr<appserver::IntegraCardapioModule> module_;
+    std::unique_ptr<appserver::ApplicationServer> module_;
     std::unique_ptr<appserver::HttpServer> server_;
     TNetConnection connection_;
 };

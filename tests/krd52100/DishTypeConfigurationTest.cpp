@@ -6,7 +6,7 @@
 #include "Answer.h"
 #include "ControlRoutines.h"
 #include "EmbeddedTransport.h"
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 #include "Keys.h"
 #include "TDateEditPlus.h"
 #include "TEdit.h"
@@ -36,7 +36,7 @@ protected:
     }
     std::string Current(const char* field) { return Frm().cdsServicos->FieldByName(field)->AsString(); }
 
-    std::unique_ptr<appserver::IntegraCardapioModule> failingServer_;
+    std::unique_ptr<appserver::ApplicationServer> failingServer_;
 };
 
 TEST_F(DishTypeConfigurationTest, WeekdayIsTheSessionsAbbreviatedNameNotTheDateEdits) {
@@ -142,7 +142,7 @@ TEST_F(DishTypeConfigurationTest, FailingConfigurationCallStopsAtItsServiceWithE
     for (const char* service : {kHospitalThere, kLunchThere, kDinnerThere}) RenameConfiguration(service, "14", "Outro");
     RenameConfiguration("00060", "18", "Outro");
     // The real server on the same store, with the call for the dinner service failing.
-    failingServer_ = std::make_unique<appserver::IntegraCardapioModule>(
+    failingServer_ = std::make_unique<appserver::ApplicationServer>(
         appserver::ServerConfig{(Folder() / "empresa.db").string(), {Folder()}});
     InstallEmbeddedDispatcher([this](const std::string& method, const Variant::Array& args) {
         if (method == "GetPesqTipoPrat" && args[1].AsString() == kDinnerThere)

@@ -139,7 +139,7 @@ class HostileServerFixture : public ScreenFixture {
 protected:
     void SetUp() override {
         ScreenFixture::SetUp();
-        real_ = std::make_unique<appserver::IntegraCardapioModule>(
+        real_ = std::make_unique<appserver::ApplicationServer>(
             appserver::ServerConfig{(Folder() / "empresa.db").string(), {Folder()}});
         StartServer(0);
         Session::Current().ServerAnswerSeconds = kAnswerSeconds;
@@ -218,7 +218,7 @@ protected:
         }
     }
 
-    std::unique_ptr<appserver::IntegraCardapioModule> real_;
+    std::unique_ptr<appserver::ApplicationServer> real_;
     std::unique_ptr<HostileServer> hostile_;
 };
 
@@ -338,7 +338,7 @@ TEST_F(AlteredLoadTest, AWrongFieldTypeInOneTableLeavesEveryTableAsItWas) {
 // Opening the screen reads the remembered file and the integration parameters from the server:
 // a server that answers garbage there gives one message and a screen that closes itself.
 TEST_F(ScreenFixture, OpeningAgainstAGarbageServerShowsOneMessageAndClosesTheScreen) {
-    appserver::IntegraCardapioModule real(appserver::ServerConfig{(Folder() / "empresa.db").string(), {Folder()}});
+    appserver::ApplicationServer real(appserver::ServerConfig{(Folder() / "empresa.db").string(), {Folder()}});
     HostileServer hostile([&real](const std::string& method, const Variant::Array& args) {
         return real.Dispatch(method, args);
     });

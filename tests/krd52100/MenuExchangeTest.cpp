@@ -8,7 +8,7 @@
 #include "ControlRoutines.h"
 #include "DataPacket.h"
 #include "EmbeddedTransport.h"
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 #include "TApplication.h"
 #include "TBtnPesquisa.h"
 #include "TClientDataSet.h"
@@ -251,7 +251,7 @@ TEST_F(MenuExchangeTest, NameTheServerCannotRememberStopsTheLoadAndGoesAgainNext
 // An answer that says "OK" but lacks the tables is an error shown once; the controls still come
 // back, so the user can choose another file or branch.
 TEST_F(MenuExchangeTest, LoadAnswerWithoutItsTablesLeavesTheControlsUsable) {
-    appserver::IntegraCardapioModule server(appserver::ServerConfig{(Folder() / "empresa.db").string(), {Folder()}});
+    appserver::ApplicationServer server(appserver::ServerConfig{(Folder() / "empresa.db").string(), {Folder()}});
     InstallEmbeddedDispatcher([&server](const std::string& method, const Variant::Array& args) {
         if (method == "ImportaCardapio") return appserver::Answer::Success(VarArrayOf({"OK", Variant()}));
         return server.Dispatch(method, args);

@@ -2,7 +2,7 @@
 // company's database and the exit status a script sees.
 #include "DemoCompany.h"
 #include "HttpServer.h"
-#include "IntegraCardapioModule.h"
+#include "ApplicationServer.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
 
@@ -102,7 +102,7 @@ TEST_F(KrdImportTest, ImportWritesTheMenusOfTheDestinationBranchInEitherHostMode
 
 TEST_F(KrdImportTest, ImportOverHttpWritesThroughTheServingProcessWithTheChosenDate) {
     CreateDemo();
-    appserver::IntegraCardapioModule module(appserver::ServerConfig{Database().string(), {dir_}});
+    appserver::ApplicationServer module(appserver::ServerConfig{Database().string(), {dir_}});
     appserver::HttpServer server(module, appserver::HttpServerOptions{});
     const int port = server.Start();
     const ToolRun run = Import(ImportDemo("0001", "--server http://127.0.0.1:" + std::to_string(port) + " --date 2025-03-07"));

@@ -2,10 +2,10 @@
 
 #include "screen/TfrmIntegraCardapio.h"
 
+#include "ApplicationServer.h"
 #include "EmbeddedTransport.h"
 #include "HttpTransport.h"
 #include "HistoryReport.h"
-#include "IntegraCardapioModule.h"
 #include "ImportHistoryCalls.h"
 #include "MappingTables.h"
 #include "Package.h"
@@ -109,7 +109,7 @@ void HeadlessImport::SetUpHost() {
     if (session.ServerHost() == "embedded") {
         // The in-process server reads integration files only below the file's own folder.
         const std::filesystem::path root = std::filesystem::absolute(options_.file).parent_path();
-        server_ = std::make_unique<appserver::IntegraCardapioModule>(
+        server_ = std::make_unique<appserver::ApplicationServer>(
             appserver::ServerConfig{options_.database.string(), {root}});
         InstallEmbeddedDispatcher([server = server_.get()](const std::string& method, const Variant::Array& args) {
             return server->Dispatch(method, args);

@@ -31,7 +31,7 @@ class Package;
 class TfrmIntegraCardapio;
 
 namespace appserver {
-class IntegraCardapioModule;
+class ApplicationServer;
 }
 
 namespace krdimport {
@@ -94,7 +94,7 @@ private:
     bool failed_ = false;
     bool refused_ = false;
     int refusalsBefore_ = 0;  // boxes shown before this import
-    std::unique_ptr<appserver::IntegraCardapioModule> server_;
+    std::unique_ptr<appserver::ApplicationServer> server_;
     std::unique_ptr<Package> package_;
 };
 

@@ -5,10 +5,6 @@
 // error box of its own on top of the refusal already shown.
 #include "TWinControl.h"
 
-namespace krd52100 {
-
 inline void FocusBack(TWinControl& control) {
     if (control.CanFocus()) control.SetFocus();
 }
-
-}  // namespace krd52100

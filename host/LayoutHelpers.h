@@ -4,8 +4,6 @@
 #include "TControl.h"
 #include "TWinControl.h"
 
-namespace krd52100 {
-
 template <typename Control>
 Control* Place(TComponent* owner, TWinControl* parent, const char* name, int left, int top, int width, int height) {
     auto* control = new Control(owner);
@@ -36,5 +34,3 @@ inline void DisplayOnly(TControl* edit) {
     edit->SetEnabled(false);
     edit->SetColor(clBtnFace);
 }
-
-}  // namespace krd52100

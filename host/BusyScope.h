@@ -8,8 +8,6 @@
 
 class TComponent;
 
-namespace krd52100 {
-
 class BusyScope {
 public:
     // The animation the screens use while they wait for the application server.
@@ -25,5 +23,3 @@ public:
 private:
     TComponent* over_;
 };
-
-}  // namespace krd52100

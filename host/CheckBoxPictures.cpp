@@ -1,6 +1,6 @@
-#include "screen/CheckBoxPictures.h"
+#include "CheckBoxPictures.h"
 
-namespace krd52100 {
+#include "TCanvas.h"
 
 namespace {
 
@@ -36,4 +36,10 @@ TBitmap CheckBoxPicture(bool checked) {
     return picture;
 }
 
-}  // namespace krd52100
+void PaintCheckBox(TCanvas& canvas, const TRect& rect, const TBitmap& picture) {
+    const TBitmap bitmap(picture);
+    canvas.FillRect(rect);
+    const int left = rect.Left + (rect.Width() - bitmap.Width()) / 2;
+    canvas.BrushCopy(Bounds(left, rect.Top, bitmap.Width(), rect.Height()), bitmap,
+                     Bounds(0, 0, bitmap.Width(), rect.Height()), clOlive);
+}

@@ -1,7 +1,5 @@
 #include "LookupPicture.h"
 
-namespace krd52100 {
-
 TBitmap LookupPicture() {
     constexpr int kSize = 16;
     TBitmap picture(kSize, kSize);
@@ -23,5 +21,3 @@ TBitmap LookupPicture() {
     }
     return picture;
 }
-
-}  // namespace krd52100
