@@ -209,7 +209,7 @@ void TClientDataSet::MergeChangeLog() {
 
 // ---- records
 
-const std::vector<Variant>& TClientDataSet::ViewRow(int position) const { return records_[view_[position]].values; }
+const std::vector<Variant>& TClientDataSet::ViewRow(int position) const { return records_[view_[position].id].values; }
 
 std::vector<Variant> TClientDataSet::BlankRecord() const { return std::vector<Variant>(columns_.size()); }
 
@@ -217,14 +217,14 @@ int TClientDataSet::StoreRecord(std::vector<Variant> values, bool inserting, int
     RecordId id;
     if (inserting) {
         id = static_cast<RecordId>(records_.size());
-        size_t place = static_cast<size_t>(position) < view_.size() ? OrderPosition(view_[position]) : order_.size();
+        size_t place = static_cast<size_t>(position) < view_.size() ? OrderPosition(view_[position].id) : order_.size();
         uint64_t sequence = SequenceBefore(place);
         records_.push_back(Record{std::move(values), {}, sequence, Status::Inserted});
         order_.insert(order_.begin() + static_cast<ptrdiff_t>(place), id);
         changes_.push_back(id);
         indexedCurrent_ = false;
     } else {
-        id = view_[position];
+        id = view_[position].id;
         Record& record = records_[id];
         if (indexKey_.Compare(record.values, values) != 0) indexedCurrent_ = false;
         if (record.status == Status::Unmodified) {
@@ -237,16 +237,17 @@ int TClientDataSet::StoreRecord(std::vector<Variant> values, bool inserting, int
     }
     // A record that no longer passes the filter leaves the view; its neighbour becomes current.
     if (!Passes(id)) return std::min(position, static_cast<int>(view_.size()) - 1);
+    Slot slot = SlotOf(id);
     auto place = indexKey_.Empty() ? view_.begin() + position
-                                   : std::lower_bound(view_.begin(), view_.end(), id,
-                                                      [this](RecordId a, RecordId b) { return Before(a, b); });
+                                   : std::lower_bound(view_.begin(), view_.end(), slot,
+                                                      [this](const Slot& a, const Slot& b) { return Before(a, b); });
     // The insert may move the view's storage: measure from the beginning only after it.
-    auto stored = view_.insert(place, id);
+    auto stored = view_.insert(place, slot);
     return static_cast<int>(stored - view_.begin());
 }
 
 void TClientDataSet::RemoveRecord(int position) {
-    RecordId id = view_[position];
+    RecordId id = view_[position].id;
     view_.erase(view_.begin() + position);
     indexedCurrent_ = false;
     order_.erase(order_.begin() + static_cast<ptrdiff_t>(OrderPosition(id)));
@@ -307,9 +308,17 @@ bool TClientDataSet::Passes(RecordId id) const {
     return !filterExpression_ || filterExpression_->Accepts(records_[id].values);
 }
 
-bool TClientDataSet::Before(RecordId a, RecordId b) const {
-    int c = indexKey_.Compare(records_[a].values, records_[b].values);
-    return c != 0 ? c < 0 : records_[a].sequence < records_[b].sequence;
+TClientDataSet::Slot TClientDataSet::SlotOf(RecordId id) const {
+    return Slot{id, indexKey_.Fold(records_[id].values.data())};
+}
+
+bool TClientDataSet::Before(const Slot& a, const Slot& b) const {
+    int c = a.key.Against(b.key);
+    if (c != dataset::FoldedKey::kUndecided && c != 0) return c < 0;
+    const Record& x = records_[a.id];
+    const Record& y = records_[b.id];
+    c = indexKey_.Compare(x.values, y.values);
+    return c != 0 ? c < 0 : x.sequence < y.sequence;
 }
 
 void TClientDataSet::RebuildView() {
@@ -317,7 +326,7 @@ void TClientDataSet::RebuildView() {
     if (RebuildViewFromIndex()) return;
     view_.reserve(order_.size());
     for (RecordId id : order_)
-        if (Passes(id)) view_.push_back(id);
+        if (Passes(id)) view_.push_back(SlotOf(id));
     if (!indexKey_.Empty()) SortByIndex(view_);  // else already in default order
     RememberIndexedOrder();
 }
@@ -337,42 +346,42 @@ bool TClientDataSet::RebuildViewFromIndex() {
     const dataset::KeyPart& leading = indexKey_.Parts().front();
     const Variant* value = filterExpression_->RequiredEqual(leading.column);
     if (!value) return false;
-    const std::vector<RecordId>& all = IndexedRecords();
-    auto compare = [&](RecordId id) {
-        int c = dataset::CompareFolded(records_[id].values[leading.column], *value);
+    dataset::FoldedKey search;
+    search.Append(*value, leading.type, leading.descending);
+    auto compare = [&](const Slot& slot) {
+        int c = slot.key.Against(search);
+        if (c != dataset::FoldedKey::kUndecided) return c;
+        c = dataset::CompareFolded(records_[slot.id].values[leading.column], *value);
         return leading.descending ? -c : c;
     };
-    auto it = std::partition_point(all.begin(), all.end(), [&](RecordId id) { return compare(id) < 0; });
+    // A filter that is the equality alone accepts what the folded bytes prove equal, when its
+    // case does not matter or neither side has any case to fold.
+    auto equality = filterExpression_->SoleEquality(leading.column);
+    auto proven = [&](const Slot& slot) {
+        using Equality = dataset::FilterExpression::Equality;
+        bool caseMet = equality == Equality::IgnoringCase || (slot.key.CaseExact() && search.CaseExact());
+        return equality != Equality::None && caseMet && slot.key.Covers(search);
+    };
+    const std::vector<Slot>& all = IndexedRecords();
+    auto it = std::partition_point(all.begin(), all.end(), [&](const Slot& slot) { return compare(slot) < 0; });
     for (; it != all.end() && compare(*it) == 0; ++it)
-        if (Passes(*it)) view_.push_back(*it);
+        if (proven(*it) || Passes(it->id)) view_.push_back(*it);
     return true;
 }
 
-const std::vector<TClientDataSet::RecordId>& TClientDataSet::IndexedRecords() {
+const std::vector<TClientDataSet::Slot>& TClientDataSet::IndexedRecords() {
     if (!indexedCurrent_) {
-        indexed_ = order_;
+        indexed_.clear();
+        indexed_.reserve(order_.size());
+        for (RecordId id : order_) indexed_.push_back(SlotOf(id));
         SortByIndex(indexed_);
         indexedCurrent_ = true;
     }
     return indexed_;
 }
 
-// Sorts entries that carry what the comparison reads, so that it does not have to reach
-// through records_ for every comparison (the sort's cost at a million records is cache misses).
-void TClientDataSet::SortByIndex(std::vector<RecordId>& ids) const {
-    struct Entry {
-        const Variant* values;
-        uint64_t sequence;
-        RecordId id;
-    };
-    std::vector<Entry> entries;
-    entries.reserve(ids.size());
-    for (RecordId id : ids) entries.push_back(Entry{records_[id].values.data(), records_[id].sequence, id});
-    std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
-        int c = indexKey_.Compare(a.values, b.values);
-        return c != 0 ? c < 0 : a.sequence < b.sequence;
-    });
-    for (size_t i = 0; i < entries.size(); ++i) ids[i] = entries[i].id;
+void TClientDataSet::SortByIndex(std::vector<Slot>& slots) const {
+    std::sort(slots.begin(), slots.end(), [this](const Slot& a, const Slot& b) { return Before(a, b); });
 }
 
 dataset::IndexKey TClientDataSet::BuildIndexKey(const std::string& indexName, const std::string& fieldNames) const {
@@ -388,7 +397,8 @@ dataset::IndexKey TClientDataSet::BuildIndexKey(const std::string& indexName, co
     for (const std::string& name : SplitNames(names)) {
         int column = ColumnOf(name);
         if (column < 0) throw EDatabaseError(Format(dbconsts::FieldNotFound, {name}));
-        parts.push_back(dataset::KeyPart{column, (options & ixDescending) != 0, (options & ixCaseInsensitive) != 0});
+        parts.push_back(dataset::KeyPart{column, columns_[column].Type, (options & ixDescending) != 0,
+                                         (options & ixCaseInsensitive) != 0});
     }
     return dataset::IndexKey(std::move(parts));
 }
@@ -407,11 +417,16 @@ void TClientDataSet::ChangeIndex(const std::string& indexName, const std::string
     indexFieldNames_ = fieldNames;
     indexKey_ = std::move(key);
     std::optional<RecordId> current;
-    if (Cursor() >= 0) current = view_[Cursor()];
+    if (Cursor() >= 0) current = view_[Cursor()].id;
     indexedCurrent_ = false;
+    for (Slot& slot : view_) slot = SlotOf(slot.id);
     SortByIndex(view_);
     RememberIndexedOrder();
-    int position = current ? static_cast<int>(std::find(view_.begin(), view_.end(), *current) - view_.begin()) : 0;
+    int position = 0;
+    if (current) {
+        auto found = std::find_if(view_.begin(), view_.end(), [&](const Slot& slot) { return slot.id == *current; });
+        position = static_cast<int>(found - view_.begin());
+    }
     Resync(position);
 }
 
@@ -465,26 +480,39 @@ bool TClientDataSet::Matches(RecordId id, const std::vector<Condition>& conditio
 // The view position of the first record matching every condition, or -1. The leading index
 // fields that conditions cover narrow the view by bisection (the view is ordered on them,
 // case-folded first) to the first record of their range; the range is then checked record by
-// record. Without such fields the range is the whole view.
+// record. Without such fields the range is the whole view. Where every condition narrowed the
+// range and the folded keys prove the record's values equal (exactly, where case matters), the
+// record is taken without reading it.
 int TClientDataSet::Search(const std::vector<Condition>& conditions) const {
     std::vector<std::pair<const Condition*, bool>> bisected;  // condition, descending
+    dataset::FoldedKey search;
+    bool caseMatters = false;
     for (const dataset::KeyPart& part : indexKey_.Parts()) {
         auto found = std::find_if(conditions.begin(), conditions.end(),
                                   [&](const Condition& c) { return c.column == part.column; });
         if (found == conditions.end()) break;
         bisected.emplace_back(&*found, part.descending);
+        search.Append(found->key, part.type, part.descending, found->partial);
+        caseMatters = caseMatters || (!found->caseInsensitive && found->key.StringPtr());
         if (found->partial) break;
     }
-    auto compare = [&](RecordId id) {
+    auto compare = [&](const Slot& slot) {
+        int c = slot.key.Against(search);
+        if (c != dataset::FoldedKey::kUndecided) return c;
         for (auto [condition, descending] : bisected) {
-            int c = dataset::CompareToKey(records_[id].values[condition->column], condition->key, condition->partial);
+            c = dataset::CompareToKey(records_[slot.id].values[condition->column], condition->key, condition->partial);
             if (c != 0) return descending ? -c : c;
         }
         return 0;
     };
-    auto it = std::partition_point(view_.begin(), view_.end(), [&](RecordId id) { return compare(id) < 0; });
+    bool allBisected = bisected.size() == conditions.size();
+    auto proven = [&](const Slot& slot) {
+        bool caseMet = !caseMatters || (slot.key.CaseExact() && search.CaseExact());
+        return allBisected && caseMet && slot.key.Covers(search);
+    };
+    auto it = std::partition_point(view_.begin(), view_.end(), [&](const Slot& slot) { return compare(slot) < 0; });
     for (; it != view_.end() && compare(*it) == 0; ++it)
-        if (Matches(*it, conditions)) return static_cast<int>(it - view_.begin());
+        if (proven(*it) || Matches(it->id, conditions)) return static_cast<int>(it - view_.begin());
     return -1;
 }
 

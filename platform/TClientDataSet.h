@@ -13,6 +13,9 @@
 //   dropped when a change could disorder it. A filter that requires the index's leading field
 //   to equal a value takes its candidates from there by bisection, so switching between the
 //   groups of a large dataset costs the size of the group, not of the dataset.
+// - each entry of view_ and indexed_ carries its record's key folded (FoldedKey.h), so that
+//   sorting and bisecting compare flat bytes next to each other and reach for the record only
+//   where those bytes cannot tell; where they also prove a match, the record is not read.
 //
 // Data and change log (a simplification of the platform, kept on purpose): Data is the current
 // records in default order, all of kind Unmodified; the change log travels only as Delta, which
@@ -113,6 +116,10 @@ private:
         bool partial;
     };
     using RecordId = uint32_t;
+    struct Slot {
+        RecordId id;
+        dataset::FoldedKey key;  // under the active index
+    };
 
     int ColumnOf(std::string_view name) const;
     void CreateFields();
@@ -124,12 +131,13 @@ private:
     std::optional<dataset::FilterExpression> BuildFilter(const std::string& text, bool filtered,
                                                          TFilterOptions options) const;
     bool Passes(RecordId id) const;
-    bool Before(RecordId a, RecordId b) const;
+    Slot SlotOf(RecordId id) const;
+    bool Before(const Slot& a, const Slot& b) const;
     void RebuildView();
     bool RebuildViewFromIndex();
     void RememberIndexedOrder();
-    const std::vector<RecordId>& IndexedRecords();
-    void SortByIndex(std::vector<RecordId>& ids) const;
+    const std::vector<Slot>& IndexedRecords();
+    void SortByIndex(std::vector<Slot>& slots) const;
     uint64_t SequenceBefore(size_t orderPosition);
     void Renumber(size_t place);
     size_t OrderPosition(RecordId id) const;
@@ -150,8 +158,8 @@ private:
     std::vector<FieldDef> columns_;
     std::vector<Record> records_;
     std::vector<RecordId> order_;
-    std::vector<RecordId> view_;
-    std::vector<RecordId> indexed_;
+    std::vector<Slot> view_;
+    std::vector<Slot> indexed_;
     bool indexedCurrent_ = false;
     std::vector<RecordId> changes_;  // ids in the order they first changed
     dataset::IndexKey indexKey_;
