@@ -2,10 +2,8 @@
 
 #include "Text.h"
 
-#include <algorithm>
 #include <bit>
 #include <cmath>
-#include <cstring>
 
 namespace dataset {
 namespace {
@@ -85,20 +83,5 @@ void FoldedKey::AppendNumber(double value) {
     for (int shift = 56; shift >= 0; shift -= 8) Put(static_cast<uint8_t>(bits >> shift));
 }
 
-void FoldedKey::Put(uint8_t byte) {
-    if (!complete_) return;
-    if (length_ == kCapacity) return Stop();
-    bytes_[length_++] = byte ^ invert_;
-}
-
-int FoldedKey::Against(const FoldedKey& other) const {
-    int c = std::memcmp(bytes_, other.bytes_, std::min(length_, other.length_));
-    if (c != 0) return c < 0 ? -1 : 1;
-    return Covers(other) ? 0 : kUndecided;
-}
-
-bool FoldedKey::Covers(const FoldedKey& search) const {
-    return search.complete_ && length_ >= search.length_ && std::memcmp(bytes_, search.bytes_, search.length_) == 0;
-}
 
 } // namespace dataset

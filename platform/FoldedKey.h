@@ -15,7 +15,9 @@
 // an order-preserving image of its double; a boolean as one byte.
 #include "DataPacket.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace dataset {
 
@@ -29,9 +31,15 @@ public:
     // How this key orders against `other`: <0 or >0 where they differ within their common
     // length; 0 where this key begins with every part of `other`, which is complete (the folded
     // comparison over those parts finds them equal); kUndecided where only the values can tell.
-    int Against(const FoldedKey& other) const;
+    int Against(const FoldedKey& other) const {
+        int c = std::memcmp(bytes_, other.bytes_, std::min(length_, other.length_));
+        if (c != 0) return c < 0 ? -1 : 1;
+        return Covers(other) ? 0 : kUndecided;
+    }
     // Whether this key begins with every part of `search`, complete.
-    bool Covers(const FoldedKey& search) const;
+    bool Covers(const FoldedKey& search) const {
+        return search.complete_ && length_ >= search.length_ && std::memcmp(bytes_, search.bytes_, search.length_) == 0;
+    }
     // Whether folding changed none of the bytes held, so that where they are equal the texts
     // are equal exactly, too.
     bool CaseExact() const { return caseExact_; }
@@ -42,7 +50,10 @@ private:
 
     void AppendText(const std::string& text, bool partial);
     void AppendNumber(double value);
-    void Put(uint8_t byte);
+    void Put(uint8_t byte) {
+        if (length_ == kCapacity) complete_ = false;
+        if (complete_) bytes_[length_++] = byte ^ invert_;
+    }
     void Stop() { complete_ = false; }
 
     uint8_t length_ = 0;

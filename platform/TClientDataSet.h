@@ -127,7 +127,6 @@ private:
     dataset::IndexKey BuildIndexKey(const std::string& indexName, const std::string& fieldNames) const;
     void ChangeIndex(const std::string& indexName, const std::string& fieldNames);
     void ChangeFilter(const std::string& text, bool filtered, TFilterOptions options);
-    TField* FieldOfColumn(int column) const;
     std::optional<dataset::FilterExpression> BuildFilter(const std::string& text, bool filtered,
                                                          TFilterOptions options) const;
     bool Passes(RecordId id) const;
