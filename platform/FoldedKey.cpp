@@ -2,6 +2,7 @@
 
 #include "Text.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 
@@ -48,16 +49,18 @@ void FoldedKey::Append(const Variant& value, FieldType type, bool descending, bo
 // Plain ASCII folds byte by byte; from the first other byte on, the rest is folded as
 // AnsiCompareText folds it (which keeps ASCII bytes below and other characters above 0x80).
 void FoldedKey::AppendText(const std::string& text, bool partial) {
+    // Bytes that fit are stored straight; Put sees the one that does not.
+    size_t room = std::min<size_t>(text.size(), kCapacity - length_);
     size_t ascii = 0;
-    for (; ascii < text.size() && complete_; ++ascii) {
+    for (; ascii < room; ++ascii) {
         auto byte = static_cast<uint8_t>(text[ascii]);
-        if (byte >= 0x80) break;
-        if (byte == 0) return Stop();
+        if (byte >= 0x80 || byte == 0) break;
         uint8_t folded = byte >= 'a' && byte <= 'z' ? static_cast<uint8_t>(byte - 32) : byte;
         caseExact_ = caseExact_ && folded == byte;
-        Put(folded);
+        bytes_[length_++] = folded ^ invert_;
     }
-    if (!complete_) return;
+    if (ascii < text.size() && text[ascii] == 0) return Stop();
+    if (ascii == room && room < text.size()) return Stop();
     if (ascii < text.size()) {
         // A partial key is cut by characters, and characters of another case may differ in
         // bytes: its bytes could not tell where the cut falls.

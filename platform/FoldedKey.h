@@ -16,6 +16,7 @@
 #include "DataPacket.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -32,8 +33,16 @@ public:
     // length; 0 where this key begins with every part of `other`, which is complete (the folded
     // comparison over those parts finds them equal); kUndecided where only the values can tell.
     int Against(const FoldedKey& other) const {
-        int c = std::memcmp(bytes_, other.bytes_, std::min(length_, other.length_));
-        if (c != 0) return c < 0 ? -1 : 1;
+        // Eight bytes at a time, as big-endian words: a look-up makes a score of these calls.
+        size_t common = std::min(length_, other.length_);
+        for (size_t at = 0; at < common; at += 8) {
+            uint64_t mine = Word(at), theirs = other.Word(at);
+            if (size_t past = at + 8; past > common) {
+                mine >>= (past - common) * 8;
+                theirs >>= (past - common) * 8;
+            }
+            if (mine != theirs) return mine < theirs ? -1 : 1;
+        }
         return Covers(other) ? 0 : kUndecided;
     }
     // Whether this key begins with every part of `search`, complete.
@@ -46,10 +55,15 @@ public:
     bool Complete() const { return complete_; }
 
 private:
-    static constexpr uint8_t kCapacity = 24;
+    static constexpr uint8_t kCapacity = 24;  // whole words, for Against
 
     void AppendText(const std::string& text, bool partial);
     void AppendNumber(double value);
+    uint64_t Word(size_t at) const {
+        uint64_t word;
+        std::memcpy(&word, bytes_ + at, sizeof word);
+        return std::endian::native == std::endian::little ? __builtin_bswap64(word) : word;
+    }
     void Put(uint8_t byte) {
         if (length_ == kCapacity) complete_ = false;
         if (complete_) bytes_[length_++] = byte ^ invert_;
@@ -60,7 +74,7 @@ private:
     bool complete_ = true;
     bool caseExact_ = true;
     uint8_t invert_ = 0;  // 0xFF while appending a descending part
-    uint8_t bytes_[kCapacity];
+    uint8_t bytes_[kCapacity] = {};
 };
 
 } // namespace dataset

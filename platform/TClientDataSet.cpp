@@ -16,6 +16,10 @@
 
 namespace {
 
+// A look-up bisects every kSampleStep-th entry of the view first: that array is small enough to
+// stay in the cache, and then only a short run of the view is read.
+constexpr size_t kSampleStep = 16;
+
 // Room between consecutive sequence numbers, so that an Insert rarely has to renumber.
 constexpr uint64_t kSequenceGap = uint64_t{1} << 20;
 
@@ -166,6 +170,7 @@ void TClientDataSet::CloseCursor() {
     records_.clear();
     order_.clear();
     view_.clear();
+    samplesCurrent_ = false;
     indexed_.clear();
     indexedCurrent_ = false;
     changes_.clear();
@@ -235,6 +240,7 @@ const std::vector<Variant>& TClientDataSet::ViewRow(int position) const { return
 std::vector<Variant> TClientDataSet::BlankRecord() const { return std::vector<Variant>(columns_.size()); }
 
 int TClientDataSet::StoreRecord(std::vector<Variant> values, bool inserting, int position) {
+    samplesCurrent_ = false;
     RecordId id;
     if (inserting) {
         id = static_cast<RecordId>(records_.size());
@@ -270,6 +276,7 @@ int TClientDataSet::StoreRecord(std::vector<Variant> values, bool inserting, int
 void TClientDataSet::RemoveRecord(int position) {
     RecordId id = view_[position].id;
     view_.erase(view_.begin() + position);
+    samplesCurrent_ = false;
     indexedCurrent_ = false;
     order_.erase(order_.begin() + static_cast<ptrdiff_t>(OrderPosition(id)));
     Record& record = records_[id];
@@ -344,6 +351,7 @@ bool TClientDataSet::Before(const Slot& a, const Slot& b) const {
 
 void TClientDataSet::RebuildView() {
     view_.clear();
+    samplesCurrent_ = false;
     if (RebuildViewFromIndex()) return;
     view_.reserve(order_.size());
     for (RecordId id : order_)
@@ -388,6 +396,15 @@ bool TClientDataSet::RebuildViewFromIndex() {
     for (; it != all.end() && compare(*it) == 0; ++it)
         if (proven(*it) || Passes(it->id)) view_.push_back(*it);
     return true;
+}
+
+const std::vector<TClientDataSet::Slot>& TClientDataSet::ViewSamples() {
+    if (!samplesCurrent_) {
+        samples_.clear();
+        for (size_t i = 0; i < view_.size(); i += kSampleStep) samples_.push_back(view_[i]);
+        samplesCurrent_ = true;
+    }
+    return samples_;
 }
 
 const std::vector<TClientDataSet::Slot>& TClientDataSet::IndexedRecords() {
@@ -442,6 +459,7 @@ void TClientDataSet::ChangeIndex(const std::string& indexName, const std::string
     indexedCurrent_ = false;
     for (Slot& slot : view_) slot = SlotOf(slot.id);
     SortByIndex(view_);
+    samplesCurrent_ = false;
     RememberIndexedOrder();
     int position = 0;
     if (current) {
@@ -504,7 +522,7 @@ bool TClientDataSet::Matches(RecordId id, const std::vector<Condition>& conditio
 // record. Without such fields the range is the whole view. Where every condition narrowed the
 // range and the folded keys prove the record's values equal (exactly, where case matters), the
 // record is taken without reading it.
-int TClientDataSet::Search(const std::vector<Condition>& conditions) const {
+int TClientDataSet::Search(const std::vector<Condition>& conditions) {
     std::vector<std::pair<const Condition*, bool>> bisected;  // condition, descending
     bisected.reserve(conditions.size());
     dataset::FoldedKey search;
@@ -532,7 +550,15 @@ int TClientDataSet::Search(const std::vector<Condition>& conditions) const {
         bool caseMet = !caseMatters || (slot.key.CaseExact() && search.CaseExact());
         return allBisected && caseMet && slot.key.Covers(search);
     };
-    auto it = Bisect(view_, [&](const Slot& slot) { return compare(slot) < 0; });
+    auto before = [&](const Slot& slot) { return compare(slot) < 0; };
+    const std::vector<Slot>& samples = ViewSamples();
+    auto sampled = static_cast<size_t>(Bisect(samples, before) - samples.begin());
+    // Sample sampled-1 lies before the key and sample `sampled` does not: the first record at or
+    // after the key is in the run between them.
+    size_t low = sampled == 0 ? 0 : (sampled - 1) * kSampleStep + 1;
+    size_t high = std::min(view_.size(), sampled * kSampleStep);
+    auto it = std::partition_point(view_.begin() + static_cast<ptrdiff_t>(low),
+                                   view_.begin() + static_cast<ptrdiff_t>(high), before);
     for (; it != view_.end() && compare(*it) == 0; ++it)
         if (proven(*it) || Matches(it->id, conditions)) return static_cast<int>(it - view_.begin());
     return -1;

@@ -15,7 +15,9 @@
 //   groups of a large dataset costs the size of the group, not of the dataset.
 // - each entry of view_ and indexed_ carries its record's key folded (FoldedKey.h), so that
 //   sorting and bisecting compare flat bytes next to each other and reach for the record only
-//   where those bytes cannot tell; where they also prove a match, the record is not read.
+//   where those bytes cannot tell; where they also prove a match, the record is not read. A
+//   sample of view_ (every 16th entry), kept until the view changes, lets a look-up bisect a
+//   small array first and then one short run of the view.
 //
 // Data and change log (a simplification of the platform, kept on purpose): Data is the current
 // records in default order, all of kind Unmodified; the change log travels only as Delta, which
@@ -141,7 +143,8 @@ private:
     void Renumber(size_t place);
     size_t OrderPosition(RecordId id) const;
     void LogChange(RecordId id, Status from);
-    int Search(const std::vector<Condition>& conditions) const;
+    int Search(const std::vector<Condition>& conditions);
+    const std::vector<Slot>& ViewSamples();
     bool Matches(RecordId id, const std::vector<Condition>& conditions) const;
     std::vector<Condition> LocateConditions(std::string_view keyFields, const Variant& keyValues,
                                             TLocateOptions options) const;
@@ -159,6 +162,8 @@ private:
     std::vector<RecordId> order_;
     std::vector<Slot> view_;
     std::vector<Slot> indexed_;
+    std::vector<Slot> samples_;  // every kSampleStep-th entry of view_, for look-ups
+    bool samplesCurrent_ = false;
     bool indexedCurrent_ = false;
     std::vector<RecordId> changes_;  // ids in the order they first changed
     dataset::IndexKey indexKey_;

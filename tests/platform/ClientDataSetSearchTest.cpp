@@ -242,6 +242,27 @@ TEST(ClientDataSetSearch, FindKeyUsesTheActiveIndexAfterASwitch) {
     EXPECT_EQ(d.name->AsString(), "ração");
 }
 
+// Look-ups bisect a sample of the view first: deletes and inserts that shift every position
+// must not leave a look-up reading where the records were.
+TEST(ClientDataSetSearch, FindKeyFindsEveryRecordAfterTheViewShifts) {
+    DishTypes d;
+    d.cds.SetIndexFieldNames("NRSEQ");
+    for (int i = 0; i < 100; ++i) d.Add("00001", i, "01", "n");
+    auto foundFrom20To99 = [&] {
+        int found = 0;
+        for (int i = 20; i < 100; ++i) found += d.cds.FindKey({i}) && d.seq->AsInteger() == i;
+        return found;
+    };
+    EXPECT_EQ(foundFrom20To99(), 80);
+    for (int i = 0; i < 20; ++i) {
+        d.cds.First();
+        d.cds.Delete();
+    }
+    EXPECT_EQ(foundFrom20To99(), 80);
+    for (int i = 1; i <= 40; ++i) d.Add("00001", -i, "01", "n");
+    EXPECT_EQ(foundFrom20To99(), 80);
+}
+
 TEST(ClientDataSetSearch, FindKeyAfterDeletesAndInsertsSeesTheCurrentRecords) {
     DishTypes d;
     d.cds.SetIndexName("BYSEQ");
