@@ -523,29 +523,36 @@ bool TClientDataSet::Matches(RecordId id, const std::vector<Condition>& conditio
 // range and the folded keys prove the record's values equal (exactly, where case matters), the
 // record is taken without reading it.
 int TClientDataSet::Search(const std::vector<Condition>& conditions) {
-    std::vector<std::pair<const Condition*, bool>> bisected;  // condition, descending
-    bisected.reserve(conditions.size());
+    const std::vector<dataset::KeyPart>& parts = indexKey_.Parts();
+    auto conditionOn = [&](const dataset::KeyPart& part) {
+        return std::find_if(conditions.begin(), conditions.end(),
+                            [&](const Condition& c) { return c.column == part.column; });
+    };
+    size_t bisected = 0;  // leading index parts that conditions cover
     dataset::FoldedKey search;
     bool caseMatters = false;
-    for (const dataset::KeyPart& part : indexKey_.Parts()) {
-        auto found = std::find_if(conditions.begin(), conditions.end(),
-                                  [&](const Condition& c) { return c.column == part.column; });
+    for (; bisected < parts.size(); ++bisected) {
+        const dataset::KeyPart& part = parts[bisected];
+        auto found = conditionOn(part);
         if (found == conditions.end()) break;
-        bisected.emplace_back(&*found, part.descending);
         search.Append(found->key, part.type, part.descending, found->partial);
         caseMatters = caseMatters || (!found->caseInsensitive && found->key.StringPtr());
-        if (found->partial) break;
+        if (found->partial) {
+            ++bisected;
+            break;
+        }
     }
     auto compare = [&](const Slot& slot) {
         int c = slot.key.Against(search);
         if (c != dataset::FoldedKey::kUndecided) return c;
-        for (auto [condition, descending] : bisected) {
-            c = dataset::CompareToKey(records_[slot.id].values[condition->column], condition->key, condition->partial);
-            if (c != 0) return descending ? -c : c;
+        for (size_t i = 0; i < bisected; ++i) {
+            const Condition& condition = *conditionOn(parts[i]);
+            c = dataset::CompareToKey(records_[slot.id].values[condition.column], condition.key, condition.partial);
+            if (c != 0) return parts[i].descending ? -c : c;
         }
         return 0;
     };
-    bool allBisected = bisected.size() == conditions.size();
+    bool allBisected = bisected == conditions.size();
     auto proven = [&](const Slot& slot) {
         bool caseMet = !caseMatters || (slot.key.CaseExact() && search.CaseExact());
         return allBisected && caseMet && slot.key.Covers(search);

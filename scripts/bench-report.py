@@ -93,7 +93,7 @@ def main():
                      f"rebuild per row, {small_rows:.0f} to {large_rows:.0f} rows",
                      f"{fmt_time(small)} / {fmt_time(large)}", "-"))
 
-    load = os.getloadavg()
+    loadavg = os.getloadavg()
     with open(os.path.join(out, "report.md"), "w") as f:
         f.write("| Ratio | Target | Met | Work | Ours | Reference |\n|---|---|---|---|---|---|\n")
         for ratio, target, met, work, our, ref in rows:
@@ -101,7 +101,7 @@ def main():
         f.write(f"\nMachine: {platform.processor() or platform.machine()}, {context.get('num_cpus')} CPUs at "
                 f"{context.get('mhz_per_cpu')} MHz, caches "
                 + ", ".join(f"L{c['level']} {c['size'] // 1024} KiB" for c in context.get("caches", []) if c["type"] != "Instruction")
-                + f"; {context.get('date')}; load average at the end {load[0]:.1f} "
+                + f"; {context.get('date')}; load average at the end {loadavg[0]:.1f} "
                 f"(above 1 means the other core was busy).\n"
                 "Ratios are ours over the reference's time (throughput for the file read). Times are processor "
                 "times of the benchmark process, but the import's are wall times.\n")
