@@ -13,11 +13,12 @@
 //   dropped when a change could disorder it. A filter that requires the index's leading field
 //   to equal a value takes its candidates from there by bisection, so switching between the
 //   groups of a large dataset costs the size of the group, not of the dataset.
-// - each entry of view_ and indexed_ carries its record's key folded (FoldedKey.h), so that
-//   sorting and bisecting compare flat bytes next to each other and reach for the record only
-//   where those bytes cannot tell; where they also prove a match, the record is not read. A
-//   sample of view_ (every 16th entry), kept until the view changes, lets a look-up bisect a
-//   small array first and then one short run of the view.
+// - keys_ holds each record's key under the active index, folded (FoldedKey.h), so that sorting
+//   and bisecting compare flat bytes and reach for the record only where those bytes cannot
+//   tell; where they also prove a match, the record is not read. A sample of view_ (every 16th
+//   entry with its key, next to each other), kept until the view changes, lets a look-up bisect
+//   a small array first and then one short run of the view. view_ itself stays a list of ids,
+//   so that a delete or an insert in a large view moves little memory.
 //
 // Data and change log (a simplification of the platform, kept on purpose): Data is the current
 // records in default order, all of kind Unmodified; the change log travels only as Delta, which
@@ -132,13 +133,15 @@ private:
     std::optional<dataset::FilterExpression> BuildFilter(const std::string& text, bool filtered,
                                                          TFilterOptions options) const;
     bool Passes(RecordId id) const;
-    Slot SlotOf(RecordId id) const;
+    void FoldKey(RecordId id);
+    void FoldKeys();
     bool Before(const Slot& a, const Slot& b) const;
+    bool Before(RecordId a, RecordId b) const { return Before(Slot{a, keys_[a]}, Slot{b, keys_[b]}); }
     void RebuildView();
     bool RebuildViewFromIndex();
     void RememberIndexedOrder();
-    const std::vector<Slot>& IndexedRecords();
-    void SortByIndex(std::vector<Slot>& slots) const;
+    const std::vector<RecordId>& IndexedRecords();
+    void SortByIndex(std::vector<RecordId>& ids) const;
     uint64_t SequenceBefore(size_t orderPosition);
     void Renumber(size_t place);
     size_t OrderPosition(RecordId id) const;
@@ -160,8 +163,9 @@ private:
     std::vector<FieldDef> columns_;
     std::vector<Record> records_;
     std::vector<RecordId> order_;
-    std::vector<Slot> view_;
-    std::vector<Slot> indexed_;
+    std::vector<RecordId> view_;
+    std::vector<RecordId> indexed_;
+    std::vector<dataset::FoldedKey> keys_;  // by record id, under the active index
     std::vector<Slot> samples_;  // every kSampleStep-th entry of view_, for look-ups
     bool samplesCurrent_ = false;
     bool indexedCurrent_ = false;
