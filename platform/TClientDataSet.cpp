@@ -19,6 +19,10 @@ namespace {
 // A look-up bisects every kSampleStep-th entry of the view first: that array is small enough to
 // stay in the cache, and then only a short run of the view is read.
 constexpr size_t kSampleStep = 16;
+// Taking the sample costs a pass over the view. A register edited between its look-ups would pay
+// that pass at every look-up, so a changed view is sampled again only every so many look-ups, and
+// bisected whole until then.
+constexpr size_t kLookupsPerSampling = 64;
 
 // Room between consecutive sequence numbers, so that an Insert rarely has to renumber.
 constexpr uint64_t kSequenceGap = uint64_t{1} << 20;
@@ -404,13 +408,15 @@ bool TClientDataSet::RebuildViewFromIndex() {
     return true;
 }
 
-const std::vector<TClientDataSet::Slot>& TClientDataSet::ViewSamples() {
+const std::vector<TClientDataSet::Slot>* TClientDataSet::ViewSamples() {
     if (!samplesCurrent_) {
+        if (++unsampledLookups_ < kLookupsPerSampling) return nullptr;
+        unsampledLookups_ = 0;
         samples_.clear();
         for (size_t i = 0; i < view_.size(); i += kSampleStep) samples_.push_back(Slot{view_[i], keys_[view_[i]]});
         samplesCurrent_ = true;
     }
-    return samples_;
+    return &samples_;
 }
 
 const std::vector<TClientDataSet::RecordId>& TClientDataSet::IndexedRecords() {
@@ -567,15 +573,17 @@ int TClientDataSet::Search(const std::vector<Condition>& conditions) {
         return allBisected && caseMet && keys_[id].Covers(search);
     };
     auto before = [&](RecordId id) { return compare(keys_[id], id) < 0; };
-    const std::vector<Slot>& samples = ViewSamples();
-    auto sampled = static_cast<size_t>(
-        Bisect(samples, [&](const Slot& slot) { return compare(slot.key, slot.id) < 0; }) - samples.begin());
-    // Sample sampled-1 lies before the key and sample `sampled` does not: the first record at or
-    // after the key is in the run between them. Its keys lie all over keys_: ask for them all at
-    // once, so that memory fetches them side by side.
-    size_t low = sampled == 0 ? 0 : (sampled - 1) * kSampleStep + 1;
-    size_t high = std::min(view_.size(), sampled * kSampleStep);
-    for (size_t i = low; i < high; ++i) __builtin_prefetch(&keys_[view_[i]]);
+    size_t low = 0, high = view_.size();
+    if (const std::vector<Slot>* samples = ViewSamples()) {
+        auto sampled = static_cast<size_t>(
+            Bisect(*samples, [&](const Slot& slot) { return compare(slot.key, slot.id) < 0; }) - samples->begin());
+        // Sample sampled-1 lies before the key and sample `sampled` does not: the first record at or
+        // after the key is in the run between them. Its keys lie all over keys_: ask for them all at
+        // once, so that memory fetches them side by side.
+        low = sampled == 0 ? 0 : (sampled - 1) * kSampleStep + 1;
+        high = std::min(view_.size(), sampled * kSampleStep);
+        for (size_t i = low; i < high; ++i) __builtin_prefetch(&keys_[view_[i]]);
+    }
     auto it = std::partition_point(view_.begin() + static_cast<ptrdiff_t>(low),
                                    view_.begin() + static_cast<ptrdiff_t>(high), before);
     for (; it != view_.end() && compare(keys_[*it], *it) == 0; ++it)

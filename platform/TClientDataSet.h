@@ -147,7 +147,7 @@ private:
     size_t OrderPosition(RecordId id) const;
     void LogChange(RecordId id, Status from);
     int Search(const std::vector<Condition>& conditions);
-    const std::vector<Slot>& ViewSamples();
+    const std::vector<Slot>* ViewSamples();
     bool Matches(RecordId id, const std::vector<Condition>& conditions) const;
     std::vector<Condition> LocateConditions(std::string_view keyFields, const Variant& keyValues,
                                             TLocateOptions options) const;
@@ -168,6 +168,7 @@ private:
     std::vector<dataset::FoldedKey> keys_;  // by record id, under the active index
     std::vector<Slot> samples_;  // every kSampleStep-th entry of view_, for look-ups
     bool samplesCurrent_ = false;
+    size_t unsampledLookups_ = 0;  // look-ups since the view changed, while unsampled
     bool indexedCurrent_ = false;
     std::vector<RecordId> changes_;  // ids in the order they first changed
     dataset::IndexKey indexKey_;
