@@ -339,4 +339,9 @@ bool FilterExpression::Accepts(const std::vector<Variant>& record) const { retur
 
 const Variant* FilterExpression::RequiredEqual(int column) const { return EqualityRequired(*root_, column); }
 
+FilterExpression::Equality FilterExpression::SoleEquality(int column) const {
+    if (root_->op != Op::Equal || !EqualityRequired(*root_, column)) return Equality::None;
+    return root_->caseInsensitive ? Equality::IgnoringCase : Equality::ExactCase;
+}
+
 } // namespace dataset

@@ -40,6 +40,10 @@ public:
     // alone. Lets a dataset look up the candidates in an index on that column instead of
     // testing every record. Null when the expression requires no such equality.
     const Variant* RequiredEqual(int column) const;
+    enum class Equality { None, ExactCase, IgnoringCase };
+    // Whether the expression is that equality and nothing more, so that it accepts exactly the
+    // records whose value equals the literal, and how it compares text.
+    Equality SoleEquality(int column) const;
 
     struct Node;
 

@@ -17,4 +17,10 @@ int IndexKey::Compare(const Variant* a, const Variant* b) const {
     return 0;
 }
 
+FoldedKey IndexKey::Fold(const Variant* row) const {
+    FoldedKey key;
+    for (const KeyPart& part : parts_) key.Append(row[part.column], part.type, part.descending);
+    return key;
+}
+
 } // namespace dataset

@@ -3,7 +3,7 @@
 // descending, case-sensitive or not. Records compare case-folded over all parts first and only
 // then, for case-sensitive parts, by exact text (see ValueCompare.h); equal keys are left to
 // the caller (the client dataset breaks ties by insertion order).
-#include "Variant.h"
+#include "FoldedKey.h"
 
 #include <vector>
 
@@ -11,6 +11,7 @@ namespace dataset {
 
 struct KeyPart {
     int column = 0;
+    FieldType type = FieldType::String;  // the column's
     bool descending = false;
     bool caseInsensitive = false;
 };
@@ -27,6 +28,8 @@ public:
         return Compare(a.data(), b.data());
     }
     int Compare(const Variant* a, const Variant* b) const;
+    // The record's key, folded: what Compare's case-folded pass compares.
+    FoldedKey Fold(const Variant* row) const;
 
 private:
     std::vector<KeyPart> parts_;

@@ -12,22 +12,55 @@
 #include "ValueCompare.h"
 
 #include <algorithm>
+#include <span>
 
 namespace {
+
+// A look-up bisects every kSampleStep-th entry of the view first: that array is small enough to
+// stay in the cache, and then only a short run of the view is read.
+constexpr size_t kSampleStep = 16;
+// Taking the sample costs a pass over the view. A register edited between its look-ups would pay
+// that pass at every look-up, so a changed view is sampled again only every so many look-ups, and
+// bisected whole until then.
+constexpr size_t kLookupsPerSampling = 64;
 
 // Room between consecutive sequence numbers, so that an Insert rarely has to renumber.
 constexpr uint64_t kSequenceGap = uint64_t{1} << 20;
 
-std::vector<std::string> SplitNames(std::string_view names) {
-    std::vector<std::string> result;
+// Names separated by ';', blanks around them dropped; views into `names`.
+std::vector<std::string_view> SplitNames(std::string_view names) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    std::vector<std::string_view> result;
     size_t begin = 0;
     while (begin <= names.size()) {
         size_t end = std::min(names.find(';', begin), names.size());
-        std::string name = Trim(names.substr(begin, end - begin));
-        if (!name.empty()) result.push_back(std::move(name));
+        std::string_view name = names.substr(begin, end - begin);
+        size_t first = name.find_first_not_of(kBlanks);
+        if (first != std::string_view::npos) result.push_back(name.substr(first, name.find_last_not_of(kBlanks) + 1 - first));
         begin = end + 1;
     }
     return result;
+}
+
+// The position of the first slot for which `before` is false, as std::partition_point, but
+// fetching both places the next halving may look at while the current comparison runs: in a
+// view of a million records a look-up's cost is waiting for memory, not comparing.
+template <typename Slot, typename Before>
+typename std::vector<Slot>::const_iterator Bisect(const std::vector<Slot>& slots, Before before) {
+    const Slot* base = slots.data();
+    size_t count = slots.size();
+    while (count > 0) {
+        size_t half = count / 2;
+        __builtin_prefetch(base + half / 2);
+        __builtin_prefetch(base + half + 1 + (count - half - 1) / 2);
+        if (before(base[half])) {
+            base += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    return slots.begin() + (base - slots.data());
 }
 
 TField* CreateField(TDataSet* dataSet, const FieldDef& def) {
@@ -90,6 +123,7 @@ void TClientDataSet::OpenCursor() {
     indexKey_ = BuildIndexKey(indexName_, indexFieldNames_);
     filterExpression_ = BuildFilter(filter_, filtered_, filterOptions_);
     LoadRecords(*packet);
+    FoldKeys();
     indexedCurrent_ = false;
     RebuildView();
 }
@@ -141,7 +175,9 @@ void TClientDataSet::CloseCursor() {
     records_.clear();
     order_.clear();
     view_.clear();
+    samplesCurrent_ = false;
     indexed_.clear();
+    keys_.clear();
     indexedCurrent_ = false;
     changes_.clear();
     filterExpression_.reset();
@@ -151,10 +187,6 @@ int TClientDataSet::ColumnOf(std::string_view name) const {
     for (size_t i = 0; i < columns_.size(); ++i)
         if (AnsiSameText(columns_[i].Name, name)) return static_cast<int>(i);
     return -1;
-}
-
-TField* TClientDataSet::FieldOfColumn(int column) const {
-    return FindField(columns_[column].Name);
 }
 
 // ---- data and change log
@@ -214,12 +246,14 @@ const std::vector<Variant>& TClientDataSet::ViewRow(int position) const { return
 std::vector<Variant> TClientDataSet::BlankRecord() const { return std::vector<Variant>(columns_.size()); }
 
 int TClientDataSet::StoreRecord(std::vector<Variant> values, bool inserting, int position) {
+    samplesCurrent_ = false;
     RecordId id;
     if (inserting) {
         id = static_cast<RecordId>(records_.size());
         size_t place = static_cast<size_t>(position) < view_.size() ? OrderPosition(view_[position]) : order_.size();
         uint64_t sequence = SequenceBefore(place);
         records_.push_back(Record{std::move(values), {}, sequence, Status::Inserted});
+        keys_.resize(records_.size());
         order_.insert(order_.begin() + static_cast<ptrdiff_t>(place), id);
         changes_.push_back(id);
         indexedCurrent_ = false;
@@ -235,6 +269,7 @@ int TClientDataSet::StoreRecord(std::vector<Variant> values, bool inserting, int
         record.values = std::move(values);
         view_.erase(view_.begin() + position);
     }
+    FoldKey(id);
     // A record that no longer passes the filter leaves the view; its neighbour becomes current.
     if (!Passes(id)) return std::min(position, static_cast<int>(view_.size()) - 1);
     auto place = indexKey_.Empty() ? view_.begin() + position
@@ -248,6 +283,7 @@ int TClientDataSet::StoreRecord(std::vector<Variant> values, bool inserting, int
 void TClientDataSet::RemoveRecord(int position) {
     RecordId id = view_[position];
     view_.erase(view_.begin() + position);
+    samplesCurrent_ = false;
     indexedCurrent_ = false;
     order_.erase(order_.begin() + static_cast<ptrdiff_t>(OrderPosition(id)));
     Record& record = records_[id];
@@ -307,13 +343,25 @@ bool TClientDataSet::Passes(RecordId id) const {
     return !filterExpression_ || filterExpression_->Accepts(records_[id].values);
 }
 
-bool TClientDataSet::Before(RecordId a, RecordId b) const {
-    int c = indexKey_.Compare(records_[a].values, records_[b].values);
-    return c != 0 ? c < 0 : records_[a].sequence < records_[b].sequence;
+void TClientDataSet::FoldKey(RecordId id) { keys_[id] = indexKey_.Fold(records_[id].values.data()); }
+
+void TClientDataSet::FoldKeys() {
+    keys_.assign(records_.size(), {});
+    for (RecordId id : order_) FoldKey(id);
+}
+
+bool TClientDataSet::Before(const Slot& a, const Slot& b) const {
+    int c = a.key.Against(b.key);
+    if (c != dataset::FoldedKey::kUndecided && c != 0) return c < 0;
+    const Record& x = records_[a.id];
+    const Record& y = records_[b.id];
+    c = indexKey_.Compare(x.values, y.values);
+    return c != 0 ? c < 0 : x.sequence < y.sequence;
 }
 
 void TClientDataSet::RebuildView() {
     view_.clear();
+    samplesCurrent_ = false;
     if (RebuildViewFromIndex()) return;
     view_.reserve(order_.size());
     for (RecordId id : order_)
@@ -337,15 +385,38 @@ bool TClientDataSet::RebuildViewFromIndex() {
     const dataset::KeyPart& leading = indexKey_.Parts().front();
     const Variant* value = filterExpression_->RequiredEqual(leading.column);
     if (!value) return false;
-    const std::vector<RecordId>& all = IndexedRecords();
+    dataset::FoldedKey search;
+    search.Append(*value, leading.type, leading.descending);
     auto compare = [&](RecordId id) {
-        int c = dataset::CompareFolded(records_[id].values[leading.column], *value);
+        int c = keys_[id].Against(search);
+        if (c != dataset::FoldedKey::kUndecided) return c;
+        c = dataset::CompareFolded(records_[id].values[leading.column], *value);
         return leading.descending ? -c : c;
     };
-    auto it = std::partition_point(all.begin(), all.end(), [&](RecordId id) { return compare(id) < 0; });
+    // A filter that is the equality alone accepts what the folded bytes prove equal, when its
+    // case does not matter or neither side has any case to fold.
+    auto equality = filterExpression_->SoleEquality(leading.column);
+    auto proven = [&](RecordId id) {
+        using Equality = dataset::FilterExpression::Equality;
+        bool caseMet = equality == Equality::IgnoringCase || (keys_[id].CaseExact() && search.CaseExact());
+        return equality != Equality::None && caseMet && keys_[id].Covers(search);
+    };
+    const std::vector<RecordId>& all = IndexedRecords();
+    auto it = Bisect(all, [&](RecordId id) { return compare(id) < 0; });
     for (; it != all.end() && compare(*it) == 0; ++it)
-        if (Passes(*it)) view_.push_back(*it);
+        if (proven(*it) || Passes(*it)) view_.push_back(*it);
     return true;
+}
+
+const std::vector<TClientDataSet::Slot>* TClientDataSet::ViewSamples() {
+    if (!samplesCurrent_) {
+        if (++unsampledLookups_ < kLookupsPerSampling) return nullptr;
+        unsampledLookups_ = 0;
+        samples_.clear();
+        for (size_t i = 0; i < view_.size(); i += kSampleStep) samples_.push_back(Slot{view_[i], keys_[view_[i]]});
+        samplesCurrent_ = true;
+    }
+    return &samples_;
 }
 
 const std::vector<TClientDataSet::RecordId>& TClientDataSet::IndexedRecords() {
@@ -357,22 +428,14 @@ const std::vector<TClientDataSet::RecordId>& TClientDataSet::IndexedRecords() {
     return indexed_;
 }
 
-// Sorts entries that carry what the comparison reads, so that it does not have to reach
-// through records_ for every comparison (the sort's cost at a million records is cache misses).
+// Sorts entries that carry the folded keys, so that the comparisons read memory next to each
+// other rather than all over keys_.
 void TClientDataSet::SortByIndex(std::vector<RecordId>& ids) const {
-    struct Entry {
-        const Variant* values;
-        uint64_t sequence;
-        RecordId id;
-    };
-    std::vector<Entry> entries;
-    entries.reserve(ids.size());
-    for (RecordId id : ids) entries.push_back(Entry{records_[id].values.data(), records_[id].sequence, id});
-    std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
-        int c = indexKey_.Compare(a.values, b.values);
-        return c != 0 ? c < 0 : a.sequence < b.sequence;
-    });
-    for (size_t i = 0; i < entries.size(); ++i) ids[i] = entries[i].id;
+    std::vector<Slot> slots;
+    slots.reserve(ids.size());
+    for (RecordId id : ids) slots.push_back(Slot{id, keys_[id]});
+    std::sort(slots.begin(), slots.end(), [this](const Slot& a, const Slot& b) { return Before(a, b); });
+    for (size_t i = 0; i < slots.size(); ++i) ids[i] = slots[i].id;
 }
 
 dataset::IndexKey TClientDataSet::BuildIndexKey(const std::string& indexName, const std::string& fieldNames) const {
@@ -385,10 +448,11 @@ dataset::IndexKey TClientDataSet::BuildIndexKey(const std::string& indexName, co
         options = def->Options;
     }
     std::vector<dataset::KeyPart> parts;
-    for (const std::string& name : SplitNames(names)) {
+    for (std::string_view name : SplitNames(names)) {
         int column = ColumnOf(name);
-        if (column < 0) throw EDatabaseError(Format(dbconsts::FieldNotFound, {name}));
-        parts.push_back(dataset::KeyPart{column, (options & ixDescending) != 0, (options & ixCaseInsensitive) != 0});
+        if (column < 0) throw EDatabaseError(Format(dbconsts::FieldNotFound, {std::string(name)}));
+        parts.push_back(dataset::KeyPart{column, columns_[column].Type, (options & ixDescending) != 0,
+                                         (options & ixCaseInsensitive) != 0});
     }
     return dataset::IndexKey(std::move(parts));
 }
@@ -409,9 +473,14 @@ void TClientDataSet::ChangeIndex(const std::string& indexName, const std::string
     std::optional<RecordId> current;
     if (Cursor() >= 0) current = view_[Cursor()];
     indexedCurrent_ = false;
+    FoldKeys();
     SortByIndex(view_);
+    samplesCurrent_ = false;
     RememberIndexedOrder();
-    int position = current ? static_cast<int>(std::find(view_.begin(), view_.end(), *current) - view_.begin()) : 0;
+    int position = 0;
+    if (current) {
+        position = static_cast<int>(std::find(view_.begin(), view_.end(), *current) - view_.begin());
+    }
     Resync(position);
 }
 
@@ -465,38 +534,73 @@ bool TClientDataSet::Matches(RecordId id, const std::vector<Condition>& conditio
 // The view position of the first record matching every condition, or -1. The leading index
 // fields that conditions cover narrow the view by bisection (the view is ordered on them,
 // case-folded first) to the first record of their range; the range is then checked record by
-// record. Without such fields the range is the whole view.
-int TClientDataSet::Search(const std::vector<Condition>& conditions) const {
-    std::vector<std::pair<const Condition*, bool>> bisected;  // condition, descending
-    for (const dataset::KeyPart& part : indexKey_.Parts()) {
-        auto found = std::find_if(conditions.begin(), conditions.end(),
-                                  [&](const Condition& c) { return c.column == part.column; });
+// record. Without such fields the range is the whole view. Where every condition narrowed the
+// range and the folded keys prove the record's values equal (exactly, where case matters), the
+// record is taken without reading it.
+int TClientDataSet::Search(const std::vector<Condition>& conditions) {
+    const std::vector<dataset::KeyPart>& parts = indexKey_.Parts();
+    auto conditionOn = [&](const dataset::KeyPart& part) {
+        return std::find_if(conditions.begin(), conditions.end(),
+                            [&](const Condition& c) { return c.column == part.column; });
+    };
+    size_t bisected = 0;  // leading index parts that conditions cover
+    dataset::FoldedKey search;
+    bool caseMatters = false;
+    for (; bisected < parts.size(); ++bisected) {
+        const dataset::KeyPart& part = parts[bisected];
+        auto found = conditionOn(part);
         if (found == conditions.end()) break;
-        bisected.emplace_back(&*found, part.descending);
-        if (found->partial) break;
+        search.Append(found->key, part.type, part.descending, found->partial);
+        caseMatters = caseMatters || (!found->caseInsensitive && found->key.StringPtr());
+        if (found->partial) {
+            ++bisected;
+            break;
+        }
     }
-    auto compare = [&](RecordId id) {
-        for (auto [condition, descending] : bisected) {
-            int c = dataset::CompareToKey(records_[id].values[condition->column], condition->key, condition->partial);
-            if (c != 0) return descending ? -c : c;
+    auto compare = [&](const dataset::FoldedKey& key, RecordId id) {
+        int c = key.Against(search);
+        if (c != dataset::FoldedKey::kUndecided) return c;
+        for (size_t i = 0; i < bisected; ++i) {
+            const Condition& condition = *conditionOn(parts[i]);
+            c = dataset::CompareToKey(records_[id].values[condition.column], condition.key, condition.partial);
+            if (c != 0) return parts[i].descending ? -c : c;
         }
         return 0;
     };
-    auto it = std::partition_point(view_.begin(), view_.end(), [&](RecordId id) { return compare(id) < 0; });
-    for (; it != view_.end() && compare(*it) == 0; ++it)
-        if (Matches(*it, conditions)) return static_cast<int>(it - view_.begin());
+    bool allBisected = bisected == conditions.size();
+    auto proven = [&](RecordId id) {
+        bool caseMet = !caseMatters || (keys_[id].CaseExact() && search.CaseExact());
+        return allBisected && caseMet && keys_[id].Covers(search);
+    };
+    auto before = [&](RecordId id) { return compare(keys_[id], id) < 0; };
+    size_t low = 0, high = view_.size();
+    if (const std::vector<Slot>* samples = ViewSamples()) {
+        auto sampled = static_cast<size_t>(
+            Bisect(*samples, [&](const Slot& slot) { return compare(slot.key, slot.id) < 0; }) - samples->begin());
+        // Sample sampled-1 lies before the key and sample `sampled` does not: the first record at or
+        // after the key is in the run between them. Its keys lie all over keys_: ask for them all at
+        // once, so that memory fetches them side by side.
+        low = sampled == 0 ? 0 : (sampled - 1) * kSampleStep + 1;
+        high = std::min(view_.size(), sampled * kSampleStep);
+        for (size_t i = low; i < high; ++i) __builtin_prefetch(&keys_[view_[i]]);
+    }
+    auto it = std::partition_point(view_.begin() + static_cast<ptrdiff_t>(low),
+                                   view_.begin() + static_cast<ptrdiff_t>(high), before);
+    for (; it != view_.end() && compare(keys_[*it], *it) == 0; ++it)
+        if (proven(*it) || Matches(*it, conditions)) return static_cast<int>(it - view_.begin());
     return -1;
 }
 
 std::vector<TClientDataSet::Condition> TClientDataSet::LocateConditions(std::string_view keyFields,
                                                                         const Variant& keyValues,
                                                                         TLocateOptions options) const {
-    std::vector<std::string> names = SplitNames(keyFields);
-    std::vector<Variant> values = keyValues.IsArray() ? keyValues.AsArray() : std::vector<Variant>{keyValues};
+    std::vector<std::string_view> names = SplitNames(keyFields);
+    std::span<const Variant> values = keyValues.IsArray() ? std::span(keyValues.AsArray()) : std::span(&keyValues, 1);
     if (names.empty() || names.size() != values.size())
         throw EDatabaseError("Locate: " + std::to_string(names.size()) + " key fields for " +
                              std::to_string(values.size()) + " values");
     std::vector<Condition> conditions;
+    conditions.reserve(names.size());
     for (size_t i = 0; i < names.size(); ++i) {
         TField* field = FieldByName(names[i]);
         // Text keys are not cut to the field's size: a longer key matches nothing.
@@ -524,6 +628,7 @@ bool TClientDataSet::FindKey(const std::vector<Variant>& keyValues) {
     if (parts.empty()) throw EDatabaseError(dbconsts::NoActiveIndex);
     if (keyValues.size() > parts.size()) throw EDatabaseError("FindKey: more values than index fields");
     std::vector<Condition> conditions;
+    conditions.reserve(keyValues.size());
     for (size_t i = 0; i < keyValues.size(); ++i) {
         TField* field = FieldOfColumn(parts[i].column);
         Variant key = field && !keyValues[i].IsNull() ? field->Convert(keyValues[i]) : keyValues[i];

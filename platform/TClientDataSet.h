@@ -13,6 +13,12 @@
 //   dropped when a change could disorder it. A filter that requires the index's leading field
 //   to equal a value takes its candidates from there by bisection, so switching between the
 //   groups of a large dataset costs the size of the group, not of the dataset.
+// - keys_ holds each record's key under the active index, folded (FoldedKey.h), so that sorting
+//   and bisecting compare flat bytes and reach for the record only where those bytes cannot
+//   tell; where they also prove a match, the record is not read. A sample of view_ (every 16th
+//   entry with its key, next to each other), kept until the view changes, lets a look-up bisect
+//   a small array first and then one short run of the view. view_ itself stays a list of ids,
+//   so that a delete or an insert in a large view moves little memory.
 //
 // Data and change log (a simplification of the platform, kept on purpose): Data is the current
 // records in default order, all of kind Unmodified; the change log travels only as Delta, which
@@ -113,6 +119,10 @@ private:
         bool partial;
     };
     using RecordId = uint32_t;
+    struct Slot {
+        RecordId id;
+        dataset::FoldedKey key;  // under the active index
+    };
 
     int ColumnOf(std::string_view name) const;
     void CreateFields();
@@ -120,11 +130,13 @@ private:
     dataset::IndexKey BuildIndexKey(const std::string& indexName, const std::string& fieldNames) const;
     void ChangeIndex(const std::string& indexName, const std::string& fieldNames);
     void ChangeFilter(const std::string& text, bool filtered, TFilterOptions options);
-    TField* FieldOfColumn(int column) const;
     std::optional<dataset::FilterExpression> BuildFilter(const std::string& text, bool filtered,
                                                          TFilterOptions options) const;
     bool Passes(RecordId id) const;
-    bool Before(RecordId a, RecordId b) const;
+    void FoldKey(RecordId id);
+    void FoldKeys();
+    bool Before(const Slot& a, const Slot& b) const;
+    bool Before(RecordId a, RecordId b) const { return Before(Slot{a, keys_[a]}, Slot{b, keys_[b]}); }
     void RebuildView();
     bool RebuildViewFromIndex();
     void RememberIndexedOrder();
@@ -134,7 +146,8 @@ private:
     void Renumber(size_t place);
     size_t OrderPosition(RecordId id) const;
     void LogChange(RecordId id, Status from);
-    int Search(const std::vector<Condition>& conditions) const;
+    int Search(const std::vector<Condition>& conditions);
+    const std::vector<Slot>* ViewSamples();
     bool Matches(RecordId id, const std::vector<Condition>& conditions) const;
     std::vector<Condition> LocateConditions(std::string_view keyFields, const Variant& keyValues,
                                             TLocateOptions options) const;
@@ -152,6 +165,10 @@ private:
     std::vector<RecordId> order_;
     std::vector<RecordId> view_;
     std::vector<RecordId> indexed_;
+    std::vector<dataset::FoldedKey> keys_;  // by record id, under the active index
+    std::vector<Slot> samples_;  // every kSampleStep-th entry of view_, for look-ups
+    bool samplesCurrent_ = false;
+    size_t unsampledLookups_ = 0;  // look-ups since the view changed, while unsampled
     bool indexedCurrent_ = false;
     std::vector<RecordId> changes_;  // ids in the order they first changed
     dataset::IndexKey indexKey_;

@@ -57,6 +57,11 @@ void TDataSet::RemoveField(TField* field) { std::erase(fields_, field); }
 
 void TDataSet::SetFieldColumn(TField* field, int column) { field->column_ = column; }
 
+TField* TDataSet::FieldOfColumn(int column) const {
+    auto found = std::find_if(fields_.begin(), fields_.end(), [&](TField* field) { return field->column_ == column; });
+    return found != fields_.end() ? *found : nullptr;
+}
+
 void TDataSet::AddDataSource(TDataSource* source) { dataSources_.push_back(source); }
 
 void TDataSet::RemoveDataSource(TDataSource* source) { std::erase(dataSources_, source); }

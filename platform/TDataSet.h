@@ -153,6 +153,8 @@ protected:
     void PlaceCursor(int position);
     int Cursor() const { return cursor_; }
     void SetFieldColumn(TField* field, int column);
+    // The field over that column of the records, or nullptr.
+    TField* FieldOfColumn(int column) const;
     bool DefaultFields() const { return defaultFields_; }
     void SetDefaultFields(bool value) { defaultFields_ = value; }
 

@@ -155,9 +155,16 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
     return c < 0 ? -1 : c > 0 ? 1 : 0;
 }
 
+// Field and index names are plain ASCII and are matched on every look-up: they compare byte by
+// byte, and only text from the first other byte on is folded into copies.
 bool AnsiSameText(std::string_view a, std::string_view b) {
-    if (a.size() == b.size() && a == b) return true;
-    return AnsiUpperCase(a) == AnsiUpperCase(b);
+    size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        if (x >= 0x80 || y >= 0x80) return AnsiUpperCase(a.substr(i)) == AnsiUpperCase(b.substr(i));
+        if (ToUpper(x) != ToUpper(y)) return false;
+    }
+    return a.size() == b.size();
 }
 
 std::string FoldForMatch(std::string_view text) {

@@ -113,6 +113,47 @@ TEST(ClientDataSetIndex, InsertWithoutIndexStaysBeforeTheCurrentRecord) {
     EXPECT_EQ(d.cds.RecNo(), 2);
 }
 
+// Index keys longer than the bytes the dataset folds for its quick comparisons, and numbers of
+// both signs: order and look-ups must follow the values wherever those bytes end.
+TEST(ClientDataSetIndex, LongKeysAndSignedNumbersOrderAndFindByTheirValues) {
+    DishTypes d;
+    d.cds.IndexDefs().Add("SEQDESC", "NRSEQ", ixDescending);
+    for (auto [code, seq] : {std::pair{"09", 5}, {"02", -3}, {"09", -7}, {"02", 0}, {"01", -1}})
+        d.Add("00001", seq, code, "Tipo de prato l");
+    auto sequences = [&] {
+        std::vector<int> result;
+        for (int row = 0; row < d.cds.DisplayRowCount(); ++row) {
+            TDataSet::RowScope scope(d.cds, row);
+            result.push_back(d.seq->AsInteger());
+        }
+        return result;
+    };
+    // The service and the whole name fill the folded bytes; code and sequence lie beyond them.
+    d.cds.SetIndexFieldNames("CDSERVFILI;NMTIPOPRAT;CDTIPOPRAT;NRSEQ");
+    EXPECT_EQ(sequences(), (std::vector<int>{-1, -3, 0, -7, 5}));
+    EXPECT_TRUE(d.cds.FindKey({"00001", "Tipo de prato l", "09", -7}));
+    EXPECT_EQ(d.seq->AsInteger(), -7);
+    EXPECT_FALSE(d.cds.FindKey({"00001", "Tipo de prato l", "09", 7}));
+    EXPECT_TRUE(d.cds.Locate("CDSERVFILI;NMTIPOPRAT;CDTIPOPRAT", VarArrayOf({"00001", "TIPO DE PRATO L", "02"}),
+                             loCaseInsensitive));
+    EXPECT_EQ(d.seq->AsInteger(), -3);
+    d.cds.SetIndexFieldNames("NRSEQ");
+    EXPECT_EQ(sequences(), (std::vector<int>{-7, -3, -1, 0, 5}));
+    d.cds.SetIndexName("SEQDESC");
+    EXPECT_EQ(sequences(), (std::vector<int>{5, 0, -1, -3, -7}));
+    EXPECT_TRUE(d.cds.FindKey({-3}));
+    EXPECT_EQ(d.code->AsString(), "02");
+}
+
+TEST(ClientDataSetSearch, FindKeyOnACaseSensitiveIndexTellsTheCaseOfPlainText) {
+    DishTypes d;
+    Fill(d);
+    d.cds.SetIndexFieldNames("NMTIPOPRAT;CDSERVFILI");
+    EXPECT_FALSE(d.cds.FindKey({"PRATO", "00001"}));
+    EXPECT_TRUE(d.cds.FindKey({"Prato", "00001"}));
+    EXPECT_EQ(d.code->AsString(), "03");
+}
+
 struct LocateCase {
     const char* name;
     const char* fields;
@@ -199,6 +240,27 @@ TEST(ClientDataSetSearch, FindKeyUsesTheActiveIndexAfterASwitch) {
     EXPECT_FALSE(d.cds.FindKey({"RAÇÃO"}));  // field-name indexes are case-sensitive
     EXPECT_TRUE(d.cds.FindKey({"ração"}));
     EXPECT_EQ(d.name->AsString(), "ração");
+}
+
+// Look-ups bisect a sample of the view first: deletes and inserts that shift every position
+// must not leave a look-up reading where the records were.
+TEST(ClientDataSetSearch, FindKeyFindsEveryRecordAfterTheViewShifts) {
+    DishTypes d;
+    d.cds.SetIndexFieldNames("NRSEQ");
+    for (int i = 0; i < 100; ++i) d.Add("00001", i, "01", "n");
+    auto foundFrom20To99 = [&] {
+        int found = 0;
+        for (int i = 20; i < 100; ++i) found += d.cds.FindKey({i}) && d.seq->AsInteger() == i;
+        return found;
+    };
+    EXPECT_EQ(foundFrom20To99(), 80);
+    for (int i = 0; i < 20; ++i) {
+        d.cds.First();
+        d.cds.Delete();
+    }
+    EXPECT_EQ(foundFrom20To99(), 80);
+    for (int i = 1; i <= 40; ++i) d.Add("00001", -i, "01", "n");
+    EXPECT_EQ(foundFrom20To99(), 80);
 }
 
 TEST(ClientDataSetSearch, FindKeyAfterDeletesAndInsertsSeesTheCurrentRecords) {
