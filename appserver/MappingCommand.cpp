@@ -2,10 +2,7 @@
 
 #include "Answer.h"
 #include "DataPacket.h"
-#include "HttpServerClient.h"
-#include "IntegraCardapioModule.h"
 
-#include <charconv>
 #include <map>
 #include <ostream>
 #include <stdexcept>
@@ -13,21 +10,6 @@
 namespace appserver {
 
 namespace {
-
-Variant CallServer(const MappingCommandOptions& options, const std::string& method, const Variant::Array& args) {
-    if (options.server.empty()) return IntegraCardapioModule(ServerConfig{options.database, {}}).Dispatch(method, args);
-    const std::string scheme = "http://";
-    std::string address = options.server.starts_with(scheme) ? options.server.substr(scheme.size()) : options.server;
-    if (address.ends_with('/')) address.pop_back();
-    const size_t colon = address.rfind(':');
-    int port = 80;
-    if (colon != std::string::npos) {
-        const char* end = address.data() + address.size();
-        if (std::from_chars(address.data() + colon + 1, end, port).ptr != end || port <= 0 || port > 65535)
-            throw std::runtime_error("--server must be written http://host:port");
-    }
-    return HttpServerClient(address.substr(0, colon), port, options.token).Call(method, args);
-}
 
 std::string Cell(const DataPacket& packet, size_t row, const char* field) { return packet.Value(row, field).AsString(); }
 
@@ -74,7 +56,7 @@ int MappingCommand::Run(const MappingCommandOptions& options, std::ostream& out,
         args.insert(args.end(), key.begin(), key.end());
         if (options.action == "set") args.emplace_back(options.target);
     }
-    const auto answer = Answer::Read(CallServer(options, method, args));
+    const auto answer = Answer::Read(options.where.Call(method, args));
     if (!answer || !answer->ok) {
         err << "krd-appserver: " << (answer ? answer->message : "resposta do servidor sem a forma esperada") << "\n";
         return 1;

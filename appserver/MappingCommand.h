@@ -3,6 +3,8 @@
 // line, on a store directly (embedded) or through a running server over HTTP. The list is
 // printed one mapping a line ("origin -> destination", names beside the codes); a refusal is
 // printed as the server words it and ends with status 1.
+#include "CommandTarget.h"
+
 #include <iosfwd>
 #include <string>
 
@@ -10,9 +12,7 @@ namespace appserver {
 
 struct MappingCommandOptions {
     std::string action;       // list, set, remove
-    std::string database;     // embedded: the store
-    std::string server;       // or http://host:port
-    std::string token;
+    CommandTarget where;      // the store or a running server
     std::string origin;       // branches
     std::string destination;
     std::string kind;         // service, diet, dishtype

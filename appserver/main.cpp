@@ -15,7 +15,6 @@
 #include "ExportaCardapioModule.h"
 #include "HistoryReport.h"
 #include "HttpServer.h"
-#include "HttpServerClient.h"
 #include "IntegraCardapioModule.h"
 #include "MappingCommand.h"
 #include "SqliteDatabase.h"
@@ -62,16 +61,21 @@ int Serve(const appserver::ServerConfig& config, const appserver::HttpServerOpti
     return 0;
 }
 
+// --db or --server (with its --token): where a command's calls go.
+void AddTargetOptions(CLI::App* command, appserver::CommandTarget& target) {
+    auto* where = command->add_option_group("store", "where the calls go");
+    where->add_option("--db", target.database, "database file (embedded)");
+    where->add_option("--server", target.server, "or a running server, http://host:port");
+    where->require_option(1);
+    command->add_option("--token", target.token, "access token of the server")->envname("KRD_APPSERVER_TOKEN");
+}
+
 // The kept mappings of a branch pair: `mapping list|set|remove` and their options.
 CLI::App* AddMappingCommand(CLI::App& app, appserver::MappingCommandOptions& options) {
     auto* mapping = app.add_subcommand("mapping", "list, set or remove the mappings kept for a pair of branches");
     mapping->require_subcommand(1);
     mapping->fallthrough();
-    auto* where = mapping->add_option_group("store", "where the mappings are");
-    where->add_option("--db", options.database, "database file (embedded)");
-    where->add_option("--server", options.server, "or a running server, http://host:port");
-    where->require_option(1);
-    mapping->add_option("--token", options.token, "access token of the server")->envname("KRD_APPSERVER_TOKEN");
+    AddTargetOptions(mapping, options.where);
     mapping->add_option("--origin", options.origin, "origin branch")->required();
     mapping->add_option("--destination", options.destination, "destination branch")->required();
     mapping->add_subcommand("list", "print the kept mappings");
@@ -89,32 +93,16 @@ CLI::App* AddMappingCommand(CLI::App& app, appserver::MappingCommandOptions& opt
     return mapping;
 }
 
-// Where the history and undo commands send their calls: the store itself, or a running server.
-struct Target {
-    std::string db;
-    std::string server;  // http://host:port
-    std::string token;
-};
-
-appserver::Answer CallServer(const Target& target, const std::string& method, const Variant::Array& args) {
-    Variant raw;
-    if (!target.server.empty()) {
-        std::string address = target.server;
-        if (const size_t scheme = address.find("://"); scheme != std::string::npos) address.erase(0, scheme + 3);
-        const size_t colon = address.rfind(':');
-        if (colon == std::string::npos) throw std::runtime_error("--server must be http://host:port");
-        raw = appserver::HttpServerClient(address.substr(0, colon), std::stoi(address.substr(colon + 1)), target.token)
-                  .Call(method, args);
-    } else {
-        raw = appserver::IntegraCardapioModule(appserver::ServerConfig{target.db, {}}).Dispatch(method, args);
-    }
+appserver::Answer CallServer(const appserver::CommandTarget& target, const std::string& method,
+                             const Variant::Array& args) {
+    const Variant raw = target.Call(method, args);
     auto answer = appserver::Answer::Read(raw);
     if (!answer) throw std::runtime_error(method + ": answer of the wrong shape");
     if (!answer->ok) throw std::runtime_error(answer->message);
     return *answer;
 }
 
-int History(const Target& target, const std::string& branch, int64_t id) {
+int History(const appserver::CommandTarget& target, const std::string& branch, int64_t id) {
     if (id > 0) {
         for (const auto& line : appserver::HistoryReport::Detail(CallServer(target, "GetHistoricoDetalhe", {id}).payload))
             std::cout << line << "\n";
@@ -127,7 +115,7 @@ int History(const Target& target, const std::string& branch, int64_t id) {
     return 0;
 }
 
-int Undo(const Target& target, int64_t id, const std::string& operatorCode) {
+int Undo(const appserver::CommandTarget& target, int64_t id, const std::string& operatorCode) {
     std::cout << CallServer(target, "DesfazImportacao", {id, operatorCode}).payload.AsString() << "\n";
     return 0;
 }
@@ -165,30 +153,21 @@ int main(int argc, char** argv) {
 
     appserver::MappingCommandOptions mappingOptions;
     auto* mapping = AddMappingCommand(app, mappingOptions);
-    Target target;
+    appserver::CommandTarget target;
     std::string branch;
     int64_t id = 0;
     std::string operatorCode = "KRD-APPSERVER";
-    auto targetOptions = [&](CLI::App* command) {
-        auto* local = command->add_option("--db", target.db, "database file");
-        auto* remote = command->add_option("--server", target.server, "a running server, http://host:port");
-        local->excludes(remote);
-        remote->excludes(local);
-        command->add_option("--token", target.token, "access token of the server")->envname("KRD_APPSERVER_TOKEN");
-    };
     auto* history = app.add_subcommand("history", "list the import history, newest first, or show one import");
-    targetOptions(history);
+    AddTargetOptions(history, target);
     history->add_option("--branch", branch, "only imports into this branch");
     history->add_option("--id", id, "show this import in full");
     auto* undo = app.add_subcommand("undo", "undo a written import");
-    targetOptions(undo);
+    AddTargetOptions(undo, target);
     undo->add_option("ID", id, "the import's number in the history")->required();
     undo->add_option("--operator", operatorCode, "who undoes it, for the history");
 
     CLI11_PARSE(app, argc, argv);
     try {
-        if ((*history || *undo) && target.db.empty() == target.server.empty())
-            throw std::runtime_error("give either --db or --server");
         if (*history) return History(target, branch, id);
         if (*undo) return Undo(target, id, operatorCode);
         if (*init) return Init(db, demo, file);
