@@ -12,6 +12,7 @@
 #include "BranchLocks.h"
 #include "Clock.h"
 #include "FileAccess.h"
+#include "ImportProgress.h"
 #include "ImportRoots.h"
 #include "ServerConfig.h"
 #include "Variant.h"
@@ -58,6 +59,7 @@ private:
     std::shared_ptr<const Clock> clock_;
     ImportRoots roots_;
     BranchLocks locks_;
+    ImportProgress progress_;
     std::map<std::string, Method> methods_;
 };
 

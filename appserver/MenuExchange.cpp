@@ -8,11 +8,13 @@
 #include "PeriodRule.h"
 #include "ServerMessages.h"
 
+#include <memory>
+
 namespace appserver {
 
 MenuExchange::MenuExchange(SqliteDatabase& db, const ImportRoots& roots, const FileAccess& files, const Clock& clock,
-                           BranchLocks& locks)
-    : db_(db), roots_(roots), files_(files), clock_(clock), locks_(locks) {}
+                           BranchLocks& locks, ImportProgress* progress)
+    : db_(db), roots_(roots), files_(files), clock_(clock), locks_(locks), progress_(progress) {}
 
 Variant MenuExchange::ImportaCardapio(const std::string& fileName, const std::string& operatorCode,
                                       const std::string& branch, const Variant& services, const Variant& diets,
@@ -48,6 +50,11 @@ Variant MenuExchange::ImportaCardapio(const std::string& fileName, const std::st
     if (auto* problem = std::get_if<std::string>(&selection)) return Answer::Failure(*problem);
     const auto lock = locks_.Lock(branch);
     MenuImport import(db_, files_, clock_);
+    ImportCounters* counters = progress_ ? &progress_->Start(branch) : nullptr;
+    import.ReportTo(counters);
+    // Finished however the import ends, a raised failure of the store included.
+    const std::unique_ptr<ImportCounters, void (*)(ImportCounters*)> finish(
+        counters, [](ImportCounters* running) { running->Finish(); });
     return import.Run(ImportRequest{resolved.path, fileName, operatorCode, branch}, file,
                       std::get<ImportSelection>(selection));
 }

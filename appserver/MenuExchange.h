@@ -9,6 +9,7 @@
 #include "BranchLocks.h"
 #include "Clock.h"
 #include "FileAccess.h"
+#include "ImportProgress.h"
 #include "ImportRoots.h"
 #include "SqliteDatabase.h"
 #include "Variant.h"
@@ -20,7 +21,7 @@ namespace appserver {
 class MenuExchange {
 public:
     MenuExchange(SqliteDatabase& db, const ImportRoots& roots, const FileAccess& files, const Clock& clock,
-                 BranchLocks& locks);
+                 BranchLocks& locks, ImportProgress* progress = nullptr);
 
     Variant ImportaCardapio(const std::string& fileName, const std::string& operatorCode, const std::string& branch,
                             const Variant& services, const Variant& diets, const Variant& dishTypes);
@@ -31,6 +32,7 @@ private:
     const FileAccess& files_;
     const Clock& clock_;
     BranchLocks& locks_;
+    ImportProgress* progress_;  // where an import reports how far it has got; may be null
 };
 
 }  // namespace appserver

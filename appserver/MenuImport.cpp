@@ -15,6 +15,10 @@ namespace appserver {
 
 namespace {
 
+// How often the import publishes its progress: rarely enough to cost nothing, often enough that
+// a reader polling a few times a second sees it move.
+constexpr uint64_t kProgressLines = 4096;
+
 // Raised from inside the menu-line stream to stop it; the transaction rolls back.
 struct Refusal {
     std::string message;
@@ -126,8 +130,9 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
         "ON CONFLICT DO UPDATE SET QTCOMENSAIS = QTCOMENSAIS + excluded.QTCOMENSAIS");
     insert.Bind(1, request.branch);
     std::unordered_map<int, std::string> isoDates;
-    uint64_t written = 0;
+    uint64_t written = 0, seen = 0;
     auto write = [&](const MenuLine& line) {
+        if (++seen % kProgressLines == 0 && counters_) counters_->Publish(seen, written);
         const std::string* service = selection.Service(line.service);
         const DishTypeTarget* dishType = service ? selection.DishType(line.service, line.dishType, line.sequence) : nullptr;
         const std::string* diet = line.diet.empty() ? nullptr : selection.Diet(line.service, line.diet);
@@ -153,6 +158,7 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
     } catch (const Refusal& refusal) {
         return Answer::Failure(refusal.message);
     }
+    if (counters_) counters_->Publish(seen, written);
     if (!read.ok) return Answer::Failure(messages::Fill(messages::kFileInvalid, {read.error}));
     if (written == 0) return Answer::Failure(messages::kNoDishes);
     rowsWritten_ = written;

@@ -18,6 +18,7 @@
 #include "BranchCatalogue.h"
 #include "Clock.h"
 #include "FileAccess.h"
+#include "ImportProgress.h"
 #include "ImportSelection.h"
 #include "Variant.h"
 
@@ -44,6 +45,9 @@ public:
     // The number of menu rows the last successful Run wrote.
     uint64_t RowsWritten() const { return rowsWritten_; }
 
+    // Run publishes its menu lines read and rows written there as it goes (null: nowhere).
+    void ReportTo(ImportCounters* counters) { counters_ = counters; }
+
 private:
     std::string CheckSelection(const IntegrationFile& file, const ImportSelection& selection,
                                const BranchCatalogue& catalogue) const;
@@ -56,6 +60,7 @@ private:
     const FileAccess& files_;
     const Clock& clock_;
     uint64_t rowsWritten_ = 0;
+    ImportCounters* counters_ = nullptr;
 };
 
 }  // namespace appserver
