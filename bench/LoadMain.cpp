@@ -22,6 +22,7 @@
 #include <thread>
 #include <vector>
 
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <signal.h>
 #include <sys/socket.h>
@@ -188,6 +189,8 @@ int main(int argc, char** argv) {
     const int port = FreePort();
     const pid_t server = ::fork();
     if (server == 0) {
+        // Its "serving on" line is not part of the report.
+        ::dup2(::open("/dev/null", O_WRONLY), STDOUT_FILENO);
         const std::string portText = std::to_string(port);
         ::execl(appserver.c_str(), appserver.c_str(), "serve", "--db", db.c_str(), "--port", portText.c_str(),
                 "--import-root", folder.c_str(), static_cast<char*>(nullptr));
