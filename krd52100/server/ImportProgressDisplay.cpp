@@ -27,7 +27,8 @@ ImportProgressDisplay::~ImportProgressDisplay() { SetBusyProgress(std::move(prev
 std::string ImportProgressDisplay::Text(const Variant& raw) {
     if (raw.ArrayLength() < 3 || !raw[0].AsBoolean() || raw[2].ArrayLength() < 3) return {};
     const Variant& figures = raw[2];
-    if (!figures[0].AsBoolean()) return {};
+    // Nothing before the first figures: a small file's import is over before it has any to show.
+    if (!figures[0].AsBoolean() || figures[1].AsInteger() == 0) return {};
     return "Linhas lidas: " + Grouped(figures[1].AsInteger()) + " - gravadas: " + Grouped(figures[2].AsInteger());
 }
 

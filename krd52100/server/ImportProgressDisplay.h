@@ -22,7 +22,7 @@ public:
     ImportProgressDisplay& operator=(const ImportProgressDisplay&) = delete;
 
     // The figures of a GetProgressoImportacao answer for a person, "Linhas lidas: 1.234.567 -
-    // gravadas: 1.200.000"; "" when no import is running or the answer is not one.
+    // gravadas: 1.200.000"; "" when no import is running, it has no figures yet or the answer is not one.
     static std::string Text(const Variant& raw);
 
 private:
