@@ -36,7 +36,8 @@ void IntegraCardapioModule::DefineMethods() {
                                 }};
     methods_["ImportaCardapio"] = {{Text, Text, Text, Value, Value, Value},
                                    [this](SqliteDatabase& db, const Variant::Array& a) {
-                                       MenuExchange exchange(db, roots_, *files_, *clock_, locks_, config_.undoKeepDays);
+                                       MenuExchange exchange(db, roots_, *files_, *clock_, locks_, config_.undoKeepDays,
+                                                             &progress_);
                                        return exchange.ImportaCardapio(AsText(a[0]), AsText(a[1]), AsText(a[2]), a[3], a[4],
                                                                        a[5]);
                                    }};
@@ -59,6 +60,9 @@ void IntegraCardapioModule::DefineMethods() {
                                        return DestinationLookups(db, clock).GetPesqTipoPrat(AsText(a[0]), AsText(a[1]),
                                                                                             AsDay(a[2]));
                                    }};
+    methods_["GetProgressoImportacao"] = {{Text}, [this](SqliteDatabase&, const Variant::Array& a) {
+                                              return progress_.GetProgressoImportacao(AsText(a[0]));
+                                          }};
     methods_["GetMapeamentos"] = {{Text, Text}, [](SqliteDatabase& db, const Variant::Array& a) {
                                       return MappingMethods(db).GetMapeamentos(AsText(a[0]), AsText(a[1]));
                                   }};

@@ -13,6 +13,7 @@
 #include "BranchLocks.h"
 #include "Clock.h"
 #include "FileAccess.h"
+#include "ImportProgress.h"
 #include "ImportRoots.h"
 #include "RemoteModule.h"
 
@@ -37,6 +38,7 @@ private:
     std::shared_ptr<const Clock> clock_;
     ImportRoots roots_;
     BranchLocks locks_;
+    ImportProgress progress_;
 };
 
 }  // namespace appserver

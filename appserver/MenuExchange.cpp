@@ -9,6 +9,8 @@
 #include "ServerMessages.h"
 #include "Sha256.h"
 
+#include <memory>
+
 namespace appserver {
 
 namespace {
@@ -31,8 +33,14 @@ ImportAttempt Attempt(const std::string& operatorCode, const std::string& branch
 }  // namespace
 
 MenuExchange::MenuExchange(SqliteDatabase& db, const ImportRoots& roots, const FileAccess& files, const Clock& clock,
-                           BranchLocks& locks, int undoKeepDays)
-    : db_(db), roots_(roots), files_(files), clock_(clock), locks_(locks), undoKeepDays_(undoKeepDays) {}
+                           BranchLocks& locks, int undoKeepDays, ImportProgress* progress)
+    : db_(db),
+      roots_(roots),
+      files_(files),
+      clock_(clock),
+      locks_(locks),
+      undoKeepDays_(undoKeepDays),
+      progress_(progress) {}
 
 Variant MenuExchange::ImportaCardapio(const std::string& fileName, const std::string& operatorCode,
                                       const std::string& branch, const Variant& services, const Variant& diets,
@@ -73,6 +81,11 @@ Variant MenuExchange::ImportaCardapio(const std::string& fileName, const std::st
     }
     const auto lock = locks_.Lock(branch);
     MenuImport import(db_, files_, clock_);
+    ImportCounters* counters = progress_ ? &progress_->Start(branch) : nullptr;
+    import.ReportTo(counters);
+    // Finished however the import ends, a raised failure of the store included.
+    const std::unique_ptr<ImportCounters, void (*)(ImportCounters*)> finish(
+        counters, [](ImportCounters* running) { running->Finish(); });
     try {
         Variant answer = import.Run(ImportRequest{resolved.path, fileName, operatorCode, branch}, file,
                                     std::get<ImportSelection>(selection), history);

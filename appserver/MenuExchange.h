@@ -10,6 +10,7 @@
 #include "BranchLocks.h"
 #include "Clock.h"
 #include "FileAccess.h"
+#include "ImportProgress.h"
 #include "ImportRoots.h"
 #include "SqliteDatabase.h"
 #include "Variant.h"
@@ -21,7 +22,7 @@ namespace appserver {
 class MenuExchange {
 public:
     MenuExchange(SqliteDatabase& db, const ImportRoots& roots, const FileAccess& files, const Clock& clock,
-                 BranchLocks& locks, int undoKeepDays);
+                 BranchLocks& locks, int undoKeepDays, ImportProgress* progress = nullptr);
 
     Variant ImportaCardapio(const std::string& fileName, const std::string& operatorCode, const std::string& branch,
                             const Variant& services, const Variant& diets, const Variant& dishTypes);
@@ -33,6 +34,7 @@ private:
     const Clock& clock_;
     BranchLocks& locks_;
     int undoKeepDays_;
+    ImportProgress* progress_;  // where an import reports how far it has got; may be null
 };
 
 }  // namespace appserver

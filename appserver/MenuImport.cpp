@@ -14,6 +14,10 @@ namespace appserver {
 
 namespace {
 
+// How often the import publishes its progress: rarely enough to cost nothing, often enough that
+// a reader polling a few times a second sees it move.
+constexpr uint64_t kProgressLines = 4096;
+
 std::set<std::string> DestinationServices(const ImportSelection& selection) {
     std::set<std::string> services;
     for (const auto& [origin, destination] : selection.Pairs()) services.insert(destination);
@@ -143,7 +147,9 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
     std::unordered_map<int, std::string> isoDates;
     std::set<std::string, std::less<>> missingSeen;
     std::vector<ImportProblem> missing;
+    uint64_t seen = 0;
     auto write = [&](const MenuLine& line) {
+        if (++seen % kProgressLines == 0 && counters_) counters_->Publish(seen, report_.written);
         const std::string* service = selection.Service(line.service);
         const DishTypeTarget* dishType = service ? selection.DishType(line.service, line.dishType, line.sequence) : nullptr;
         const std::string* diet = line.diet.empty() ? nullptr : selection.Diet(line.service, line.diet);
@@ -178,6 +184,7 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
         if (!read.ok) missing.push_back({invalid, invalid});
         return Refuse(missing);
     }
+    if (counters_) counters_->Publish(seen, report_.written);
     if (!read.ok) {
         report_ = ImportReport::Unwritten(ImportReport::Outcome::Failed, invalid);
         return Answer::Failure(invalid);

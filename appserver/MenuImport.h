@@ -20,6 +20,7 @@
 #include "Clock.h"
 #include "FileAccess.h"
 #include "ImportHistory.h"
+#include "ImportProgress.h"
 #include "ImportSelection.h"
 #include "Variant.h"
 
@@ -56,6 +57,9 @@ public:
     const ImportReport& Report() const { return report_; }
     uint64_t RowsWritten() const { return report_.written; }
 
+    // Run publishes its menu lines read and rows written there as it goes (null: nowhere).
+    void ReportTo(ImportCounters* counters) { counters_ = counters; }
+
 private:
     std::vector<ImportProblem> CheckSelection(const IntegrationFile& file, const ImportSelection& selection,
                                             const BranchCatalogue& catalogue) const;
@@ -70,6 +74,7 @@ private:
     const FileAccess& files_;
     const Clock& clock_;
     ImportReport report_;
+    ImportCounters* counters_ = nullptr;
 };
 
 }  // namespace appserver

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -23,19 +24,25 @@ QWidget* QtBusyIndicator::MakePanel() {
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(new QLabel(panel));
+    auto* caption = new QLabel(panel);
+    caption->setObjectName("busyCaption");
+    layout->addWidget(caption);
+    auto* progress = new QLabel(panel);
+    progress->setObjectName("busyProgress");
+    layout->addWidget(progress);
     auto* bar = new QProgressBar(panel);
     bar->setRange(0, 0);
     bar->setTextVisible(false);
     layout->addWidget(bar);
-    panel->setFixedSize(220, 64);
+    panel->setFixedSize(300, 84);
     return panel;
 }
 
 void QtBusyIndicator::Start(TComponent*, int, const std::string& text) {
     if (starts_++ > 0 || !parent_) return;
     if (!panel_) panel_ = MakePanel();
-    panel_->findChild<QLabel*>()->setText(text.empty() ? QString("Aguarde...") : QString::fromStdString(text));
+    panel_->findChild<QLabel*>("busyCaption")->setText(text.empty() ? QString("Aguarde...") : QString::fromStdString(text));
+    panel_->findChild<QLabel*>("busyProgress")->clear();
     panel_->move(parent_->rect().center() - panel_->rect().center());
     panel_->raise();
     panel_->show();
@@ -62,6 +69,14 @@ Variant QtBusyIndicator::WhileBusy(const std::function<Variant()>& call) {
         }
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
+    // The figures of a call that reports its progress (an import), a few times a second.
+    QTimer ticks;
+    if (const BusyProgress progress = CurrentBusyProgress(); progress && panel_) {
+        QObject::connect(&ticks, &QTimer::timeout, [this, progress] {
+            if (panel_) panel_->findChild<QLabel*>("busyProgress")->setText(QString::fromStdString(progress()));
+        });
+        ticks.start(250);
+    }
     // Only painting and timers get through; the user's keys and clicks wait for the answer.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     worker.join();

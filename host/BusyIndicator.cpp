@@ -9,7 +9,16 @@ BusyIndicator*& Installed() {
     return indicator;
 }
 
+BusyProgress& Progress() {
+    static BusyProgress progress;
+    return progress;
+}
+
 }  // namespace
+
+BusyProgress SetBusyProgress(BusyProgress progress) { return std::exchange(Progress(), std::move(progress)); }
+
+BusyProgress CurrentBusyProgress() { return Progress(); }
 
 BusyIndicator* InstallBusyIndicator(BusyIndicator* indicator) {
     return std::exchange(Installed(), indicator);

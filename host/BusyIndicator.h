@@ -25,6 +25,16 @@ public:
     virtual Variant WhileBusy(const std::function<Variant()>& call) { return call(); }
 };
 
+// What the call under way has done so far, e.g. "Linhas lidas: 1.200.000", or "" when it cannot
+// say. An indicator that shows on its own asks it a few times a second during WhileBusy, on
+// whichever thread it likes, and shows the text with its animation.
+using BusyProgress = std::function<std::string()>;
+
+// Sets the progress that calls report from now on (an empty function: none) and returns the one
+// it replaces; the caller puts that back once its call is over.
+BusyProgress SetBusyProgress(BusyProgress progress);
+BusyProgress CurrentBusyProgress();
+
 // Installs `indicator` (not owned; it must outlive its use) and returns the one it replaces.
 // nullptr uninstalls.
 BusyIndicator* InstallBusyIndicator(BusyIndicator* indicator);

@@ -30,12 +30,14 @@ void TNetConnection::SetConnected(bool connected) {
         return;
     }
     if (BeforeConnect) BeforeConnect(this);
+    transport_ = NewTransport();
+}
+
+std::unique_ptr<ServerTransport> TNetConnection::NewTransport() const {
     std::string host = BareHost(Host);
-    if (host.empty() || host == "embedded")
-        transport_ = std::make_unique<EmbeddedTransport>();
-    else
-        transport_ = std::make_unique<HttpTransport>(host, Port, Session::Current().ServerToken,
-                                                     Session::Current().ServerAnswerSeconds);
+    if (host.empty() || host == "embedded") return std::make_unique<EmbeddedTransport>();
+    return std::make_unique<HttpTransport>(host, Port, Session::Current().ServerToken,
+                                           Session::Current().ServerAnswerSeconds);
 }
 
 Variant TNetConnection::Call(const std::string& method, Variant::Array args) {
@@ -48,4 +50,13 @@ Variant TNetConnection::Call(const std::string& method, Variant::Array args) {
     }
     if (AfterCall) AfterCall(method, args);
     return answer;
+}
+
+Variant TNetConnection::CallAside(const std::string& method, const Variant::Array& args) const {
+    if (!transport_) return FailureAnswer("Conexão com o servidor de aplicação fechada.");
+    try {
+        return NewTransport()->Call(method, args);
+    } catch (const std::exception& error) {
+        return FailureAnswer(error.what());
+    }
 }

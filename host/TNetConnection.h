@@ -42,11 +42,16 @@ public:
 
     // Calls `method` on the server module and returns its raw answer (see above).
     Variant Call(const std::string& method, Variant::Array args = {});
+    // The same call on a transport of its own and without the busy indicator: a question put to
+    // the server from another thread while a Call of this connection waits for its answer.
+    Variant CallAside(const std::string& method, const Variant::Array& args) const;
 
     // Told of every call any connection made, once it returned: how a desk follows what its
     // screens did at the server (the client's status bar after an import).
     static inline std::function<void(const std::string& method, const Variant::Array& args)> AfterCall;
 
 private:
+    std::unique_ptr<ServerTransport> NewTransport() const;
+
     std::unique_ptr<ServerTransport> transport_;
 };

@@ -1,10 +1,13 @@
 #include "IntegraCardapioServer.h"
 
+#include "server/ImportProgressDisplay.h"
 #include "server/PayloadShape.h"
 
 #include "ErrorReporting.h"
 #include "FormatSettings.h"
 #include "TNetConnection.h"
+
+#include <optional>
 
 namespace krd52100 {
 
@@ -85,6 +88,8 @@ Variant IntegraCardapioServer::ImportaCardapio(const std::string& fileName, cons
                                                const std::string& branch, const Variant& services,
                                                const Variant& diets, const Variant& dishTypes) {
     const bool load = services.IsNull();
+    std::optional<ImportProgressDisplay> progress;
+    if (!load) progress.emplace(connection_, branch);
     const Variant result = Call("ImportaCardapio", {fileName, operatorCode, branch, services, diets, dishTypes});
     return Fitting(result, "ImportaCardapio", ExchangeMisfit(result, load ? kLoadTables : std::vector<PacketLayout>{}));
 }

@@ -14,10 +14,13 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
 #include <fstream>
 #include <thread>
 
@@ -161,6 +164,27 @@ TEST(QtBusyIndicatorTest, ServerCallRunsOffTheUiThreadOnlyWhileThePanelShows) {
     EXPECT_EQ(QApplication::focusWidget(), edit);
     busy.Stop(nullptr);  // one stop too many changes nothing
     EXPECT_FALSE(busy.Showing());
+}
+
+TEST(QtBusyIndicatorTest, PanelShowsTheProgressTheCallReportsWhileItRuns) {
+    QWidget window;
+    window.show();
+    QtBusyIndicator busy(&window);
+    std::atomic<int> asked{0};
+    const BusyProgress previous = SetBusyProgress([&asked] {
+        ++asked;
+        return std::string("Linhas lidas: 7");
+    });
+    busy.Start(nullptr, 6, "");
+    // Asked twice: the text of the first answer is on the panel (bounded, should the panel never ask).
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    busy.WhileBusy([&] {
+        while (asked < 2 && std::chrono::steady_clock::now() < giveUp) std::this_thread::yield();
+        return Variant();
+    });
+    EXPECT_EQ(window.findChild<QLabel*>("busyProgress")->text().toStdString(), "Linhas lidas: 7");
+    busy.Stop(nullptr);
+    SetBusyProgress(previous);
 }
 
 }  // namespace

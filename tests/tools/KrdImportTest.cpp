@@ -5,6 +5,7 @@
 #include "ApplicationServer.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
+#include "SyntheticMenuFile.h"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,33 @@ TEST_F(KrdImportTest, ImportWritesTheMenusOfTheDestinationBranchInEitherHostMode
         EXPECT_GT(MenuRows("0003"), 0);
         EXPECT_EQ(MenuRows("0001"), 0);
     }
+}
+
+// A week of 300,000 menu lines, long enough to import that the progress line shows meanwhile.
+TEST_F(KrdImportTest, ProgressLineShowsOnATerminalAndNeverInAFile) {
+    CreateDemo();
+    appserver::DemoCompany::KeepSyntheticMappings(Database().string());
+    auto week = [&](const std::string& day, TDateTime first) {
+        SyntheticMenuSettings settings;
+        settings.dishes = 30;
+        settings.menuLines = 300000;
+        settings.originBranch = appserver::DemoCompany::kOriginBranch;
+        settings.firstDay = first;
+        const fs::path file = dir_ / ("semana-" + day + ".txt");
+        std::ofstream out(file, std::ios::binary);
+        SyntheticMenuFile(settings).Write(out);
+        return "'" + file.string() + "' --branch 0001 --date " + day;
+    };
+    const ToolRun inFile = Import(week("2025-06-02", EncodeDate(2025, 6, 2)));
+    EXPECT_EQ(inFile.status, 0) << inFile.err;
+    EXPECT_EQ(inFile.err.find("Linhas lidas"), std::string::npos) << inFile.err;
+    EXPECT_EQ(inFile.err.find('\r'), std::string::npos);
+
+    const fs::path typescript = dir_ / "terminal.txt";
+    const std::string onTerminal = "script -qec \"'" + std::string(KRD_IMPORT_PATH) + "' " + week("2025-06-09", EncodeDate(2025, 6, 9)) +
+                                   "\" /dev/null >'" + typescript.string() + "'";
+    EXPECT_EQ(std::system(onTerminal.c_str()), 0);
+    EXPECT_NE(Slurp(typescript).find("\rLinhas lidas: "), std::string::npos) << Slurp(typescript);
 }
 
 TEST_F(KrdImportTest, ImportOverHttpWritesThroughTheServingProcessWithTheChosenDate) {

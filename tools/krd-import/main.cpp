@@ -3,13 +3,17 @@
 // loaded and configured), 1 refused by the screen, 2 error (arguments, module or server).
 #include "DemoCompany.h"
 #include "HeadlessImport.h"
+#include "TerminalProgress.h"
 
 #include "Package.h"
 
 #include <CLI/CLI.hpp>
 
-#include <iostream>
 #include <cstdio>
+#include <iostream>
+#include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -104,6 +108,9 @@ int main(int argc, char** argv) {
     if (options.modulePath.empty()) options.modulePath = Package::BesideProgram("KRD52100.so", KRD52100_MODULE_PATH);
     options.branchMode = mode == "filial";
 
+    // The import's progress line goes to standard error, where the screen's messages go.
+    std::optional<krdimport::TerminalProgress> progress;
+    if (::isatty(STDERR_FILENO)) progress.emplace(std::cerr);
     krdimport::HeadlessImport run(options, std::cout, std::cerr);
     return static_cast<int>(run.Run());
 }
