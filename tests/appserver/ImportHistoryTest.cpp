@@ -80,8 +80,8 @@ TEST_F(ImportHistoryTest, RefusalNamesEveryOffendingRowOnceAndWritesNothing) {
         EXPECT_EQ(detail[0].AsPacket().Value(0, "IDRESULTADO").AsString(), "R");
         Strings reasons = HistoryReport::Texts(detail, "R");
         EXPECT_EQ(reasons, c.reasons);
-        EXPECT_EQ(Count("SELECT COUNT(*) FROM CARDAPIO") + Count("SELECT COUNT(*) FROM LOGIMPORTACAO") +
-                      Count("SELECT COUNT(*) FROM HISTCARDAPIO"),
+        EXPECT_EQ(Count("SELECT COUNT(*) FROM CARDAPIO WHERE CDFILIAL = '0003'") +
+                      Count("SELECT COUNT(*) FROM LOGIMPORTACAO") + Count("SELECT COUNT(*) FROM HISTCARDAPIO"),
                   0);
     }
     EXPECT_EQ(Count("SELECT COUNT(*) FROM HISTIMPORTACAO WHERE IDRESULTADO = 'R'"), 2);
