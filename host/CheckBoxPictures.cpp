@@ -1,6 +1,9 @@
 #include "CheckBoxPictures.h"
 
+#include "LayoutHelpers.h"
 #include "TCanvas.h"
+#include "TForm.h"
+#include "TImage.h"
 
 namespace {
 
@@ -42,4 +45,13 @@ void PaintCheckBox(TCanvas& canvas, const TRect& rect, const TBitmap& picture) {
     const int left = rect.Left + (rect.Width() - bitmap.Width()) / 2;
     canvas.BrushCopy(Bounds(left, rect.Top, bitmap.Width(), rect.Height()), bitmap,
                      Bounds(0, 0, bitmap.Width(), rect.Height()), clOlive);
+}
+
+void PlaceCheckBoxImages(TForm* screen, TImage*& checked, TImage*& unchecked) {
+    checked = Place<TImage>(screen, screen, "imgCheck", 0, 0, 16, 16);
+    checked->SetBitmap(CheckBoxPicture(true));
+    checked->Hide();
+    unchecked = Place<TImage>(screen, screen, "imgUncheck", 0, 0, 16, 16);
+    unchecked->SetBitmap(CheckBoxPicture(false));
+    unchecked->Hide();
 }

@@ -7,9 +7,14 @@
 #include "TRect.h"
 
 class TCanvas;
+class TForm;
+class TImage;
 
 TBitmap CheckBoxPicture(bool checked);
 
 // Paints a mark cell: the check box centred across the cell and set at its top, its olive
 // background taking the cell's colour.
 void PaintCheckBox(TCanvas& canvas, const TRect& rect, const TBitmap& picture);
+
+// The screen's hidden imgCheck and imgUncheck, holding the two pictures its mark column paints.
+void PlaceCheckBoxImages(TForm* screen, TImage*& checked, TImage*& unchecked);

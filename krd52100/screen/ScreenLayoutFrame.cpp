@@ -27,12 +27,7 @@ void TfrmIntegraCardapio::BuildFrame() {
     panProgresso->SetHeight(0);
     for (const std::string& line : MessageCatalogueLines()) msgPadrao->AddLine(line);
 
-    imgCheck = Place<TImage>(this, this, "imgCheck", 0, 0, 16, 16);
-    imgCheck->SetBitmap(CheckBoxPicture(true));
-    imgCheck->Hide();
-    imgUncheck = Place<TImage>(this, this, "imgUncheck", 0, 0, 16, 16);
-    imgUncheck->SetBitmap(CheckBoxPicture(false));
-    imgUncheck->Hide();
+    PlaceCheckBoxImages(this, imgCheck, imgUncheck);
 
     odgEfetivos = new TOpenDialog(this);
     odgEfetivos->SetName("odgEfetivos");

@@ -70,12 +70,7 @@ void TfrmExportaCardapio::BuildFrame() {
     sbtImportExport->ShowHint = true;
     for (const std::string& line : krd52200::MessageCatalogueLines()) msgPadrao->AddLine(line);
 
-    imgCheck = Place<TImage>(this, this, "imgCheck", 0, 0, 16, 16);
-    imgCheck->SetBitmap(CheckBoxPicture(true));
-    imgCheck->Hide();
-    imgUncheck = Place<TImage>(this, this, "imgUncheck", 0, 0, 16, 16);
-    imgUncheck->SetBitmap(CheckBoxPicture(false));
-    imgUncheck->Hide();
+    PlaceCheckBoxImages(this, imgCheck, imgUncheck);
 
     sdgArquivo = new TSaveDialog(this);
     sdgArquivo->SetName("sdgArquivo");
