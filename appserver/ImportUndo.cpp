@@ -2,6 +2,7 @@
 
 #include "Answer.h"
 #include "ImportHistory.h"
+#include "MenuImport.h"
 #include "SqliteStatement.h"
 
 #include <optional>
@@ -60,13 +61,7 @@ std::string ImportUndo::Refusal(int64_t id, const Entry& entry) {
 }
 
 Variant ImportUndo::Undo(int64_t id, const Entry& entry, const std::string& operatorCode) {
-    auto remove = db_.Prepare(
-        "DELETE FROM CARDAPIO WHERE CDFILIAL = ? AND CDSERVFILI = ? AND DTCARDAPIO BETWEEN ? AND ?");
-    int64_t removed = 0;
-    for (const auto& service : entry.services) {
-        remove.Bind(1, entry.branch).Bind(2, service).BindDate(3, entry.first).BindDate(4, entry.last).Run();
-        removed += sqlite3_changes(db_.Handle());
-    }
+    const int64_t removed = MenuImport::DeleteMenus(db_, entry.branch, entry.services, entry.first, entry.last);
     db_.Prepare(
            "INSERT INTO CARDAPIO SELECT ?, CDSERVFILI, DTCARDAPIO, CDDIETPAD, CDTIPOPRAT, NRSEQCNFMES, CDPRATO, "
            "QTCOMENSAIS FROM HISTCARDAPIO WHERE NRLINHA BETWEEN ? AND ?")

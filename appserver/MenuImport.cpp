@@ -89,12 +89,16 @@ std::vector<ImportProblem> MenuImport::Withdrawals(const ImportSelection& select
     return problems;
 }
 
-void MenuImport::DeletePeriod(const ImportSelection& selection, const std::string& branch, TDateTime first,
-                              TDateTime last) {
-    auto remove = db_.Prepare(
+int64_t MenuImport::DeleteMenus(SqliteDatabase& db, const std::string& branch, const std::set<std::string>& services,
+                                TDateTime first, TDateTime last) {
+    auto remove = db.Prepare(
         "DELETE FROM CARDAPIO WHERE CDFILIAL = ? AND CDSERVFILI = ? AND DTCARDAPIO BETWEEN ? AND ?");
-    for (const auto& service : DestinationServices(selection))
+    int64_t removed = 0;
+    for (const auto& service : services) {
         remove.Bind(1, branch).Bind(2, service).BindDate(3, first).BindDate(4, last).Run();
+        removed += sqlite3_changes(db.Handle());
+    }
+    return removed;
 }
 
 int64_t MenuImport::Log(const ImportRequest& request, const IntegrationHeader& header) {
@@ -136,7 +140,7 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
     }
     if (auto problems = Withdrawals(selection, request.branch, first, last); !problems.empty()) return Refuse(problems);
     report_.replaced = history.KeepReplaced(DestinationServices(selection));
-    DeletePeriod(selection, request.branch, first, last);
+    DeleteMenus(db_, request.branch, DestinationServices(selection), first, last);
 
     const auto dishes = catalogue.DishCodes();
     auto insert = db_.Prepare(

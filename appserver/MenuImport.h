@@ -25,6 +25,7 @@
 #include "Variant.h"
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,11 @@ public:
     Variant Run(const ImportRequest& request, const IntegrationFile& file, const ImportSelection& selection,
                 ImportHistory& history);
 
+    // Deletes the menus of the services in [first, last] ("Sobrepor", and undo taking an import's
+    // rows out again) and says how many rows went.
+    static int64_t DeleteMenus(SqliteDatabase& db, const std::string& branch, const std::set<std::string>& services,
+                               TDateTime first, TDateTime last);
+
     // What the last Run came to.
     const ImportReport& Report() const { return report_; }
     uint64_t RowsWritten() const { return report_.written; }
@@ -65,7 +71,6 @@ private:
                                             const BranchCatalogue& catalogue) const;
     std::vector<ImportProblem> Withdrawals(const ImportSelection& selection, const std::string& branch,
                                          TDateTime first, TDateTime last) const;
-    void DeletePeriod(const ImportSelection& selection, const std::string& branch, TDateTime first, TDateTime last);
     int64_t Log(const ImportRequest& request, const IntegrationHeader& header);
     // The failure answer with the first problem's text; every problem goes to the report.
     Variant Refuse(const std::vector<ImportProblem>& problems);
