@@ -80,6 +80,15 @@ answer_box() {
   wait_for 5 focused_is "$main" || fail "the main window did not get the keyboard back after the box"
 }
 
+# With the focus in the branch code: branch 0003, the load of the demo file, then the import
+# (Control+Enter) and its success box.
+import_into_0003() {
+  type_text 0003
+  key_and_wait Tab       # the load
+  key_and_wait ctrl+Return
+  answer_box 'Informa' "the import's success"
+}
+
 expect_count() {
   local got
   # The client may still be closing the store (its last connection folds the log in).

@@ -8,10 +8,7 @@ source "$(dirname "$0")/desk.sh"
 start_desk
 
 key Tab
-type_text 0003
-key_and_wait Tab       # the load
-key_and_wait ctrl+Return
-answer_box 'Informa' "the import's success"
+import_into_0003
 
 key alt+c
 key_and_wait e         # Integração de Cardápios - Exportação, its services loaded

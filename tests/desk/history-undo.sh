@@ -6,10 +6,7 @@ source "$(dirname "$0")/desk.sh"
 start_desk
 
 key Tab
-type_text 0003
-key_and_wait Tab       # the load
-key_and_wait ctrl+Return
-answer_box 'Informa' "the import's success"
+import_into_0003
 expect_count "CARDAPIO WHERE CDFILIAL = '0003'" -gt 0 "the imported menus"
 
 key alt+c h            # "Histórico de Importações"

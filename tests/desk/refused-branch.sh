@@ -9,10 +9,7 @@ type_text 0004         # the rescinded branch
 key Tab
 answer_box 'Err' "the rescinded branch"
 key ctrl+a
-type_text 0003
-key_and_wait Tab       # the load
-key_and_wait ctrl+Return
-answer_box 'Informa' "the import's success"
+import_into_0003
 
 expect_count "CARDAPIO WHERE CDFILIAL = '0004'" -eq 0 "menus in the refused branch"
 expect_count "CARDAPIO WHERE CDFILIAL = '0003' AND CDSERVFILI = '00071'" -gt 0 "menus in the good branch"
