@@ -9,11 +9,17 @@
 #include <chrono>
 #include <stdexcept>
 
+#include <sys/socket.h>
+
 namespace appserver {
 
 namespace {
 
 constexpr const char* kTooLarge = "chamada grande demais";
+// A kept-alive connection holds its worker while its client works between calls (up to the
+// library's five idle seconds), so the library's 8 workers would make a ninth desk that calls
+// within those seconds wait for one; an idle worker costs only its stack.
+constexpr size_t kWorkers = 32;
 
 // Compares without stopping at the first difference, so timing tells nothing about the token.
 bool SameSecret(const std::string& given, const std::string& expected) {
@@ -59,6 +65,11 @@ HttpServer::HttpServer(ApplicationServer& application, HttpServerOptions options
         throw std::invalid_argument("an access token is required to serve on " + options_.bindAddress);
     server_->set_tcp_nodelay(true);
     server_->set_payload_max_length(options_.maxRequestBytes);
+    server_->new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+    server_->set_socket_options([this](int socket) {
+        httplib::default_socket_options(socket);
+        listeningSocket_ = socket;
+    });
     Route();
 }
 
@@ -99,6 +110,13 @@ int HttpServer::Start() {
         if (port < 0) throw std::runtime_error("cannot bind " + options_.bindAddress);
     } else if (!server_->bind_to_port(options_.bindAddress, port)) {
         throw std::runtime_error("cannot bind " + options_.bindAddress + ":" + std::to_string(port));
+    }
+    // The library listens with a queue of 5 connections at the door: clients that reconnect in a
+    // crowd overflow it, and the system then drops connections whose calls were already sent
+    // ("Read" at the client). Listening again on the bound socket lengthens the queue.
+    if (::listen(listeningSocket_, SOMAXCONN) != 0) {
+        Stop();
+        throw std::runtime_error("cannot listen on " + options_.bindAddress + ":" + std::to_string(port));
     }
     thread_ = std::thread([this] { server_->listen_after_bind(); });
     // cpp-httplib 0.11 has no readiness signal: wait until the accept loop runs.

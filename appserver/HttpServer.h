@@ -48,6 +48,7 @@ private:
     ApplicationServer& application_;
     HttpServerOptions options_;
     std::unique_ptr<httplib::Server> server_;
+    int listeningSocket_ = -1;
     std::thread thread_;
 };
 

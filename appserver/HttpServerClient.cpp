@@ -1,6 +1,7 @@
 #include "HttpServerClient.h"
 
 #include "Answer.h"
+#include "CallResend.h"
 #include "DataPacket.h"
 #include "HttpProtocol.h"
 #include "SysUtils.h"
@@ -8,6 +9,21 @@
 #include <httplib.h>
 
 namespace appserver {
+
+namespace {
+
+httplib::Headers WithToken(const std::string& token) {
+    httplib::Headers headers;
+    if (!token.empty()) headers.emplace(http::kAuthorization, "Bearer " + token);
+    return headers;
+}
+
+HttpServerClient::Response Answered(const httplib::Result& result) {
+    if (!result) return {0, httplib::to_string(result.error())};
+    return {result->status, result->body};
+}
+
+}  // namespace
 
 HttpServerClient::HttpServerClient(const std::string& host, int port, std::string token)
     : client_(std::make_unique<httplib::Client>(host, port)), token_(std::move(token)) {
@@ -19,15 +35,15 @@ HttpServerClient::HttpServerClient(const std::string& host, int port, std::strin
 HttpServerClient::~HttpServerClient() = default;
 
 HttpServerClient::Response HttpServerClient::Post(const std::string& path, const std::string& body) {
-    httplib::Headers headers;
-    if (!token_.empty()) headers.emplace(http::kAuthorization, "Bearer " + token_);
-    auto result = client_->Post(path.c_str(), headers, body, http::kContentType);
-    if (!result) return Response{0, httplib::to_string(result.error())};
-    return Response{result->status, result->body};
+    return Answered(client_->Post(path.c_str(), WithToken(token_), body, http::kContentType));
 }
 
 Variant HttpServerClient::Call(const std::string& method, const Variant::Array& args) {
-    const Response response = Post(http::kCallPath, EncodeVariant(VarArrayOf({method, VarArrayOf(args)})));
+    const std::string body = EncodeVariant(VarArrayOf({method, VarArrayOf(args)}));
+    const Response response =
+        Answered(http::CallResend::Send(*client_, http::CallResend::ChangesNothing(method, args), [&] {
+            return client_->Post(http::kCallPath, WithToken(token_), body, http::kContentType);
+        }));
     if (response.status == 0) return Answer::Failure("Servidor de aplicação inacessível: " + response.body);
     if (response.status != 200)
         return Answer::Failure("Servidor de aplicação recusou a chamada (HTTP " + std::to_string(response.status) +

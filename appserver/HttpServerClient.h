@@ -23,7 +23,7 @@ public:
     ~HttpServerClient();
 
     // POST /call with [method, args]; the raw answer, or a failure answer naming the HTTP status
-    // or the transport error.
+    // or the transport error. A call lost on its way is sent again when that is sound (CallResend.h).
     Variant Call(const std::string& method, const Variant::Array& args);
     // A POST of raw bytes to any path, for checking the transport's own refusals.
     Response Post(const std::string& path, const std::string& body);

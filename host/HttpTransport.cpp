@@ -1,5 +1,6 @@
 #include "HttpTransport.h"
 
+#include "CallResend.h"
 #include "DataPacket.h"
 #include "SysUtils.h"
 
@@ -60,7 +61,11 @@ Variant HttpTransport::Call(const std::string& method, const Variant::Array& arg
         if (!late) body.append(data, size);
         return !late;
     };
-    auto result = client_->send(request);
+    using appserver::http::CallResend;
+    auto result = CallResend::Send(*client_, CallResend::ChangesNothing(method, args), [&] {
+        body.clear();
+        return client_->send(request);
+    });
     if (late)
         throw Exception("O servidor de aplicação em " + endpoint_ + " não concluiu a resposta a " + method +
                         " no prazo de " + std::to_string(answerSeconds_) + " s.");

@@ -7,7 +7,8 @@
 //   body: the argument array, as EncodeVariant writes it
 //
 // answered with 200 and the raw answer as EncodeVariant writes it. The connection to the
-// server is kept alive between calls.
+// server is kept alive between calls; a call lost on its way is sent again when that is sound
+// (appserver/CallResend.h).
 #include "ServerTransport.h"
 
 #include <memory>

@@ -2,8 +2,70 @@
 #include "HttpServerClient.h"
 #include "ServerFixture.h"
 
+#include <atomic>
+#include <thread>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace appserver::testing {
 namespace {
+
+// One HTTP message off a socket: its head and the body its Content-Length announces.
+std::string ReadMessage(int socket) {
+    std::string message;
+    size_t headEnd = std::string::npos, bodyLength = 0;
+    char buffer[4096];
+    for (ssize_t got; headEnd == std::string::npos || message.size() < headEnd + 4 + bodyLength;) {
+        if ((got = ::recv(socket, buffer, sizeof buffer, 0)) <= 0) return message;
+        message.append(buffer, static_cast<size_t>(got));
+        if (headEnd == std::string::npos && (headEnd = message.find("\r\n\r\n")) != std::string::npos)
+            bodyLength = std::stoul(message.substr(message.find("Content-Length: ") + 16));
+    }
+    return message;
+}
+
+// Stands between a client and the server and carries one call per connection, like a server
+// that ends a kept-alive connection just as the client's next call arrives: that call meets
+// the connection's end, unread. With `loseAnswers` each call runs at the server but its answer
+// is lost with the connection.
+struct OneCallRelay {
+    OneCallRelay(int serverPort, bool loseAnswers) {
+        sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+        socklen_t size = sizeof address;
+        ::bind(listener, reinterpret_cast<sockaddr*>(&address), size);
+        ::listen(listener, 8);
+        ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
+        port = ntohs(address.sin_port);
+        address.sin_port = htons(static_cast<uint16_t>(serverPort));
+        thread = std::thread([this, address, loseAnswers] {
+            for (int client; (client = ::accept(listener, nullptr, nullptr)) >= 0; ::close(client)) {
+                const std::string call = ReadMessage(client);
+                const int server = ::socket(AF_INET, SOCK_STREAM, 0);
+                ::connect(server, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+                ::send(server, call.data(), call.size(), MSG_NOSIGNAL);
+                const std::string answer = ReadMessage(server);
+                ::close(server);
+                ++callsRun;
+                if (loseAnswers) continue;
+                ::send(client, answer.data(), answer.size(), MSG_NOSIGNAL);
+                char next;
+                ::recv(client, &next, 1, MSG_PEEK);  // the next call (left unread) or the client's end
+            }
+        });
+    }
+    ~OneCallRelay() {
+        ::shutdown(listener, SHUT_RDWR);
+        thread.join();
+        ::close(listener);
+    }
+
+    int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    int port = 0;
+    std::atomic<int> callsRun = 0;
+    std::thread thread;
+};
 
 class HttpTransportTest : public ServerFixture {
 protected:
@@ -76,6 +138,44 @@ TEST_F(HttpTransportTest, AFileOutsideTheImportRootIsRefusedOverHttpToo) {
 TEST_F(HttpTransportTest, ServingBeyondLoopbackNeedsAToken) {
     EXPECT_THROW(HttpServer(*module_, HttpServerOptions{"0.0.0.0", 0, "", 1024}), std::invalid_argument);
     EXPECT_NO_THROW(HttpServer(*module_, HttpServerOptions{"0.0.0.0", 0, "t", 1024}));
+}
+
+// Calls the server never read are sent again; a call that writes is never lost to a connection
+// the server ends, since it goes on a new one.
+TEST_F(HttpTransportTest, CallsOnConnectionsTheServerEndsAllGetTheirAnswers) {
+    StartServer("");
+    OneCallRelay relay(port_, false);
+    HttpServerClient client("127.0.0.1", relay.port);
+    const Variant::Array load{"cardapio-demo.txt", "OPER", "0003", Variant(), Variant(), Variant()};
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        ASSERT_TRUE(client.Call("ImportaCardapio", load)[0].AsBoolean());
+        ASSERT_TRUE(client.Call("GetPesqServ", {"0003"})[0].AsBoolean());
+        ASSERT_TRUE(client.Call("GetMapeamentos", {"0002", "0003"})[0].AsBoolean());
+        const Variant set = client.Call("SetMapeamento", {"0002", "0003", "SERVICO", "00002", "", Variant(), "00071"});
+        ASSERT_TRUE(set[0].AsBoolean()) << set[1].AsString();
+    }
+    EXPECT_EQ(relay.callsRun, 12);
+}
+
+// A call whose answer is lost may have run: only one that changes nothing is sent again.
+TEST_F(HttpTransportTest, ALostAnswerIsAskedAgainOnlyForACallThatChangesNothing) {
+    StartServer("");
+    const Variant proposal = Load("0003");
+    const struct { std::string method; Variant::Array args; int runs; } cases[] = {
+        {"GetPesqServ", {"0003"}, 2},
+        {"ImportaCardapio", {"cardapio-demo.txt", "OPER", "0003", Variant(), Variant(), Variant()}, 2},
+        {"ImportaCardapio", {"cardapio-demo.txt", "OPER", "0003", proposal[2], proposal[3], proposal[4]}, 1},
+        {"SetMapeamento", {"0002", "0003", "SERVICO", "00002", "", Variant(), "00071"}, 1},
+        {"ExportaCardapio", {"0003", 45000.0, 45006.0, Variant(), "semana.txt"}, 1},
+    };
+    for (const auto& c : cases) {
+        OneCallRelay relay(port_, true);
+        HttpServerClient client("127.0.0.1", relay.port);
+        const Variant answer = client.Call(c.method, c.args);
+        EXPECT_FALSE(answer[0].AsBoolean()) << c.method;
+        EXPECT_EQ(relay.callsRun, c.runs) << c.method;
+    }
+    EXPECT_EQ(Count("SELECT COUNT(*) FROM HISTIMPORTACAO"), 1);
 }
 
 TEST_F(HttpTransportTest, AClientWithoutServerGetsAFailureAnswer) {
