@@ -39,7 +39,7 @@ protected:
     std::unique_ptr<appserver::ApplicationServer> failingServer_;
 };
 
-TEST_F(DishTypeConfigurationTest, WeekdayIsTheSessionsAbbreviatedNameNotTheDateEdits) {
+TEST_F(DishTypeConfigurationTest, WeekdayIsTheSessionsAbbreviatedNameNotTheDateEditsAndNoneForNoDate) {
     LoadAndOpen();
     ShowConfig();
     TypeDate("07/03/2025");  // a Friday
@@ -48,11 +48,6 @@ TEST_F(DishTypeConfigurationTest, WeekdayIsTheSessionsAbbreviatedNameNotTheDateE
     EXPECT_EQ(Frm().depDestino->Text(), "07/03/2025");
     EXPECT_EQ(Frm().edtDiaSemDest->Text(), "sex");
     EXPECT_EQ(Frm().depDestino->WeekdayName(), "Sexta");
-}
-
-TEST_F(DishTypeConfigurationTest, TextThatIsNoDateShowsNoWeekday) {
-    LoadAndOpen();
-    ShowConfig();
     TypeDate("07/03");
     EXPECT_EQ(Frm().edtDiaSemDest->Text(), "");
 }

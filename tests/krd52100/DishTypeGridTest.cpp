@@ -162,20 +162,6 @@ TEST_F(DishTypeGridTest, TitleClickUnmarksAllWhenAnyIsMarkedElseMarksThoseWithAD
     EXPECT_FALSE(Rows().ControlsDisabled());
 }
 
-TEST_F(DishTypeGridTest, EnterPostsTheEditedRowExceptWithCtrlAlone) {
-    GoToColumn("CDTIPODEST");
-    for (TShiftState shift : {TShiftState{}, TShiftState{ssShift}}) {
-        Application->Perform([&] { Rows().Edit(); });
-        PressKey(VK_RETURN, shift);
-        EXPECT_EQ(Rows().State(), dsBrowse);
-    }
-    Application->Perform([&] { Rows().Edit(); });
-    PressKey(VK_RETURN, {ssCtrl});
-    EXPECT_EQ(Rows().State(), dsEdit);
-    dialogs_.Answer(mrYes);
-    Application->Perform([&] { Rows().Cancel(); });
-}
-
 // Zeroing a key in the key-down handler stops the key's own action, not the character it types:
 // Backspace still edits the destination code typed in the editor.
 TEST_F(DishTypeGridTest, DeleteNeverReachesTheGridBackspaceOnlyTypes) {

@@ -198,22 +198,6 @@ TEST_F(DishTypeMappingTest, InsertAndAppendAreRefusedSilently) {
     EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(DishTypeMappingTest, CancelAskedAndAnsweredNoKeepsTheEditYesRestoresTheRow) {
-    Application->Perform([&] {
-        Rows().Edit();
-        Rows().FieldByName("NMTIPODEST")->SetAsString("Editado");
-    });
-    dialogs_.Answer(mrNo);
-    Application->Perform([&] { Rows().Cancel(); });
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Cancela operação?"});
-    EXPECT_EQ(Rows().State(), dsEdit);
-    EXPECT_EQ(Field("NMTIPODEST"), "Editado");
-    dialogs_.Answer(mrYes);
-    Application->Perform([&] { Rows().Cancel(); });
-    EXPECT_EQ(Rows().State(), dsBrowse);
-    EXPECT_EQ(Field("NMTIPODEST"), "ENTRADA");
-}
-
 TEST_F(DishTypeMappingTest, OptionFlagShowsAsSimOrNao) {
     Application->Perform([&] { Rows().Locate("NRSEQORIG", Variant(3)); });
     EXPECT_EQ(Rows().FieldByName("IDOPCORIG")->DisplayText(), "Sim");

@@ -176,7 +176,7 @@ TEST_F(IntegrationFileTest, CheckingTheNameLeavesTheCurrentDirectoryAlone) {
 }
 
 TEST_F(IntegrationFileTest, EnteringTheFileNameDropsTheLoadedMappings) {
-    LoadDemoFile();
+    LoadDemoFileIntoDestination();
     ASSERT_TRUE(Frm().cdsServicos->Active());
     Focus(*Frm().medNmArquivo);
     EXPECT_FALSE(Frm().cdsServicos->Active());

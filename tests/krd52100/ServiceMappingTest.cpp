@@ -310,20 +310,6 @@ TEST_F(ServiceMappingTest, EmptyServiceTableTakesTheDietLookupsAwayAndBlanksTheS
     EXPECT_GT(frm.cdsTipoPrat->RecordCount(), 0);
 }
 
-TEST_F(ServiceMappingTest, CancelAsksAndNoKeepsTheEditedRow) {
-    EditCurrentPair("00001", "00038");
-    dialogs_.Answer(mrNo);
-    Perform([&] { Services().Cancel(); });
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Cancela operação?"});
-    EXPECT_EQ(dialogs_.Shown()[0].Type, mtConfirmation);
-    EXPECT_EQ(Services().State(), dsEdit);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00038");
-
-    CancelEdit();
-    EXPECT_EQ(Services().State(), dsBrowse);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00071");
-}
-
 TEST_F(ServiceMappingTest, GridPaintsNamesInPlaceOfCodesAndBlankForNoCode) {
     TfrmIntegraCardapio& frm = Frm();
     GoToPair("00002");
@@ -366,18 +352,6 @@ TEST_F(ServiceMappingTest, EditingAMappingRowLocksImportExitAndTheOtherTabs) {
         EXPECT_TRUE(frm.sbtImportExport->Enabled());
         EXPECT_TRUE(frm.sbtSair->Enabled());
         for (TTabSheet98* tab : {frm.tshPadrao, frm.tshDieta, frm.tshConfig}) EXPECT_TRUE(tab->Enabled());
-    }
-}
-
-TEST_F(ServiceMappingTest, EnterPostsTheEditedRowExceptWithCtrlAlone) {
-    const std::pair<TShiftState, bool> cases[] = {
-        {{}, true}, {{ssShift}, true}, {{ssCtrl, ssShift}, true}, {{ssCtrl}, false}};
-    Focus(*Frm().dbgPadrao);
-    for (const auto& [shift, posts] : cases) {
-        EditCurrentPair("00001", "00001");
-        PressKey(VK_RETURN, shift);
-        EXPECT_EQ(Services().State(), posts ? dsBrowse : dsEdit);
-        if (!posts) CancelEdit();
     }
 }
 
