@@ -15,14 +15,9 @@ class DishTypeGridTest : public DishTypeScreen {
 protected:
     void SetUp() override {
         DishTypeScreen::SetUp();
-        LoadAndOpen();
-        ShowConfig();
-        Focus(*Frm().dbgTipoPrat);
+        WorkOnTheGrid();
     }
-    TDBGrid& Grid() { return *Frm().dbgTipoPrat; }
-    TClientDataSet& Rows() { return *Frm().cdsTipoPrat; }
     int Column(const char* field) { return IndiceCol(&Grid(), field); }
-    void GoToColumn(const char* field) { Application->Perform([&] { Grid().SetSelectedIndex(Column(field)); }); }
     std::string Mark() { return Rows().FieldByName("IDIMPORTAR")->AsString(); }
     // Marks of the pair's rows, in the grid's order.
     std::string Marks() {

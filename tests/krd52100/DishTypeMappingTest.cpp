@@ -16,14 +16,7 @@ class DishTypeMappingTest : public DishTypeScreen {
 protected:
     void SetUp() override {
         DishTypeScreen::SetUp();
-        LoadAndOpen();
-        ShowConfig();  // the rebuild posts every row, marked: both registers fill
-        Focus(*Frm().dbgTipoPrat);
-    }
-    TDBGrid& Grid() { return *Frm().dbgTipoPrat; }
-    TClientDataSet& Rows() { return *Frm().cdsTipoPrat; }
-    void GoToColumn(const char* field) {
-        Application->Perform([&] { Grid().SetSelectedIndex(IndiceCol(&Grid(), field)); });
+        WorkOnTheGrid();  // the rebuild posts every row, marked: both registers fill
     }
     void DoubleClickMark() {
         Application->Perform([&] { Grid().DblClickCell(IndiceCol(&Grid(), "IDIMPORTAR"), Rows().CurrentDisplayRow()); });
