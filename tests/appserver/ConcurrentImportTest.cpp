@@ -31,8 +31,8 @@ protected:
         second_.reset();
         ServerFixture::TearDown();
     }
-    int64_t Menus() { return Count("SELECT COUNT(*) FROM CARDAPIO WHERE CDFILIAL = '0001'"); }
-    void Forget() { Execute("DELETE FROM CARDAPIO WHERE CDFILIAL = '0001'; DELETE FROM LOGIMPORTACAO"); }
+    int64_t Menus() { return Count("SELECT COUNT(*) FROM CARDAPIO WHERE CDFILIAL = '0003'"); }
+    void Forget() { Execute("DELETE FROM CARDAPIO WHERE CDFILIAL = '0003'; DELETE FROM LOGIMPORTACAO"); }
 
     std::unique_ptr<ApplicationServer> second_;
     std::vector<std::unique_ptr<HttpServer>> servers_;
@@ -40,8 +40,8 @@ protected:
 };
 
 TEST_P(ConcurrentImportTest, ExactlyOneOfTwoSimultaneousImportsPassesThePeriodRule) {
-    const Variant load = Load("0001");
-    const Variant::Array call{"cardapio-demo.txt", "OPER", "0001", load[2], load[3], load[4]};
+    const Variant load = Load("0003");
+    const Variant::Array call{"cardapio-demo.txt", "OPER", "0003", load[2], load[3], load[4]};
     ASSERT_TRUE(Call("ImportaCardapio", call).ok);
     const int64_t oneImport = Menus();
     ASSERT_GT(oneImport, 0);

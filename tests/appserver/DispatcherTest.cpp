@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 
 namespace appserver::testing {
 namespace {
@@ -52,41 +51,6 @@ TEST_F(DispatcherTest, AStoreFailureBecomesAFailureAnswer) {
 TEST_F(DispatcherTest, ADatabaseFromANewerServerIsRefusedAtStart) {
     Execute("PRAGMA user_version = 99");
     EXPECT_THROW(MakeModule(), StoreError);
-}
-
-class ImportRootsTest : public ServerFixture {
-protected:
-    Answer LoadFile(const std::string& name) {
-        return Call("ImportaCardapio", {name, "OPER", "0001", Variant(), Variant(), Variant()});
-    }
-};
-
-TEST_F(ImportRootsTest, FilesAreFoundByRelativeOrAbsoluteNameBelowTheRoot) {
-    std::filesystem::create_directories(dir_ / "março");
-    std::filesystem::copy_file(dir_ / "cardapio-demo.txt", dir_ / "março" / "semana 10.txt");
-    EXPECT_TRUE(LoadFile("março/semana 10.txt").ok);
-    EXPECT_TRUE(LoadFile((dir_ / "março" / "semana 10.txt").string()).ok);
-    EXPECT_TRUE(LoadFile("  cardapio-demo.txt ").ok);
-}
-
-TEST_F(ImportRootsTest, NamesReachingOutsideTheRootAreRefused) {
-    const std::filesystem::path outside = dir_.parent_path() / (dir_.filename().string() + "-fora.txt");
-    std::filesystem::copy_file(dir_ / "cardapio-demo.txt", outside);
-    std::filesystem::create_symlink(outside, dir_ / "atalho.txt");
-    std::filesystem::create_directories(dir_ / "sub");
-    const std::string refused = "Arquivo fora das pastas de importação do servidor: ";
-    for (const std::string& name : {"../" + outside.filename().string(), std::string("sub/../cardapio-demo.txt"), outside.string(),
-                                   std::string("atalho.txt"), std::string("/etc/passwd")}) {
-        const Answer answer = LoadFile(name);
-        EXPECT_FALSE(answer.ok) << name;
-        EXPECT_EQ(answer.message, refused + name);
-    }
-    std::filesystem::remove(outside);
-}
-
-TEST_F(ImportRootsTest, AMissingOrEmptyNameSaysSo) {
-    EXPECT_EQ(LoadFile("nao-existe.txt").message, "Arquivo não existe.");
-    EXPECT_EQ(LoadFile("   ").message, "Arquivo origem deve ser informado.");
 }
 
 }  // namespace

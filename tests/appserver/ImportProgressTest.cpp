@@ -38,7 +38,7 @@ Figures Read(const Variant& raw) {
 }
 
 TEST_F(ImportProgressTest, ProgressReportsTheRunningImportThenItsFinalFigures) {
-    DemoCompany::KeepSyntheticMappings(dbPath_);
+    KeepSyntheticMappingsInto0003(dbPath_);
     SyntheticMenuSettings settings;
     settings.services = 3;
     settings.dietsPerService = 4;
@@ -55,11 +55,11 @@ TEST_F(ImportProgressTest, ProgressReportsTheRunningImportThenItsFinalFigures) {
     HttpServer http(*module_, HttpServerOptions{"127.0.0.1", 0, "", 1 << 20});
     HttpServerClient client("127.0.0.1", http.Start());
     Figures during;
-    files->ask = [&] { during = Read(client.Call("GetProgressoImportacao", {"0001"})); };
+    files->ask = [&] { during = Read(client.Call("GetProgressoImportacao", {"0003"})); };
 
-    EXPECT_EQ(Read(client.Call("GetProgressoImportacao", {"0001"})), Figures(false, 0, 0));
-    const Variant load = Load("0001", "semana.txt");
-    ASSERT_TRUE(Import("0001", load[2], load[3], load[4], "semana.txt").ok);
+    EXPECT_EQ(Read(client.Call("GetProgressoImportacao", {"0003"})), Figures(false, 0, 0));
+    const Variant load = Load("0003", "semana.txt");
+    ASSERT_TRUE(Import("0003", load[2], load[3], load[4], "semana.txt").ok);
 
     const auto [running, lines, rows] = during;
     EXPECT_TRUE(running);
@@ -67,9 +67,12 @@ TEST_F(ImportProgressTest, ProgressReportsTheRunningImportThenItsFinalFigures) {
     EXPECT_LT(lines, static_cast<int64_t>(kAskAt));
     EXPECT_GT(rows, 0);
     EXPECT_LE(rows, lines);
-    const int64_t logged = Count("SELECT QTLINHAS FROM LOGIMPORTACAO WHERE CDFILIAL = '0001'");
-    EXPECT_EQ(Read(client.Call("GetProgressoImportacao", {"0001"})), Figures(false, static_cast<int64_t>(kLines), logged));
-    EXPECT_EQ(Read(client.Call("GetProgressoImportacao", {"0003"})), Figures(false, 0, 0));
+    EXPECT_GT(Count("SELECT COUNT(*) FROM CARDAPIO WHERE CDFILIAL = '0003' AND CDSERVFILI = '00052' AND "
+                    "CDDIETPAD = '0017'"),
+              0) << "the menus are written under the destination's codes";
+    const int64_t logged = Count("SELECT QTLINHAS FROM LOGIMPORTACAO WHERE CDFILIAL = '0003'");
+    EXPECT_EQ(Read(client.Call("GetProgressoImportacao", {"0003"})), Figures(false, static_cast<int64_t>(kLines), logged));
+    EXPECT_EQ(Read(client.Call("GetProgressoImportacao", {"0001"})), Figures(false, 0, 0));
 }
 
 }  // namespace

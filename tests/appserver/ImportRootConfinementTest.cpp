@@ -29,7 +29,7 @@ protected:
         ServerFixture::TearDown();
     }
     Answer LoadFile(const std::string& name) {
-        return Call("ImportaCardapio", {name, "OPER", "0001", Variant(), Variant(), Variant()});
+        return Call("ImportaCardapio", {name, "OPER", "0003", Variant(), Variant(), Variant()});
     }
     std::string Outside() const { return outside_.filename().string(); }
 
@@ -61,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                [](const fs::path&, const fs::path& outside) {
                    return "../" + outside.filename().string() + "/cardapio.txt";
                }},
+        // A name that climbs is refused even where it would land back inside.
+        Escape{"ClimbingBackInside", [](const fs::path&, const fs::path&) { return std::string("sub/../cardapio-demo.txt"); }},
         Escape{"ClimbingDeepFromASubfolder",
                [](const fs::path&, const fs::path&) { return std::string("sub/../../../../../../etc/passwd"); }},
         Escape{"AbsoluteSiblingSharingTheRootsName",
@@ -110,11 +112,21 @@ TEST_F(ImportRootConfinementTest, LinksThatStayInsideAreFollowed) {
         EXPECT_TRUE(LoadFile(name).ok) << name;
 }
 
+TEST_F(ImportRootConfinementTest, FilesAreFoundByRelativeOrAbsoluteNameBelowTheRoot) {
+    fs::create_directories(dir_ / "março");
+    fs::copy_file(dir_ / "cardapio-demo.txt", dir_ / "março" / "semana 10.txt");
+    for (const std::string& name : {std::string("março/semana 10.txt"), (dir_ / "março" / "semana 10.txt").string(),
+                                    std::string("  cardapio-demo.txt ")})
+        EXPECT_TRUE(LoadFile(name).ok) << name;
+}
+
 // A link to nothing tells no more than a missing file: whether something exists outside the
 // root stays unknown to the caller.
-TEST_F(ImportRootConfinementTest, ADanglingLinkIsAMissingFile) {
+TEST_F(ImportRootConfinementTest, AMissingFileADanglingLinkOrAnEmptyNameSaySo) {
     fs::create_symlink(outside_ / "nada.txt", dir_ / "quebrado.txt");
+    EXPECT_EQ(LoadFile("nao-existe.txt").message, "Arquivo não existe.");
     EXPECT_EQ(LoadFile("quebrado.txt").message, "Arquivo não existe.");
+    EXPECT_EQ(LoadFile("   ").message, "Arquivo origem deve ser informado.");
 }
 
 // A file name cannot hold a NUL byte: a name carrying one names no file, even when the part

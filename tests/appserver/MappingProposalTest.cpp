@@ -29,7 +29,7 @@ protected:
 };
 
 TEST_F(MappingProposalTest, LoadAnswersOkAndSixPacketsWithTheScreenFields) {
-    const Variant load = Load("0001");
+    const Variant load = Load("0003");
     ASSERT_EQ(load.ArrayLength(), 8u);
     EXPECT_EQ(load[0].AsString(), "OK");
     EXPECT_TRUE(load[1].IsNull());

@@ -1,6 +1,7 @@
 #include "ServerFixture.h"
 
 #include "IntegrationFileWriter.h"
+#include "KeptMappings.h"
 #include "SqliteStatement.h"
 
 #include <fstream>
@@ -76,6 +77,17 @@ int64_t ServerFixture::Count(const std::string& sql) {
 void ServerFixture::Execute(const std::string& sql) {
     SqliteDatabase db(dbPath_);
     db.Execute(sql);
+}
+
+void KeepSyntheticMappingsInto0003(const std::string& databasePath) {
+    SqliteDatabase db(databasePath);
+    KeptMappings kept(db, DemoCompany::kOriginBranch, "0003");
+    const char* const services[][2] = {{"00001", "00071"}, {"00002", "00052"}, {"00003", "00038"}};
+    const char* const diets[][2] = {{"0001", "0031"}, {"0002", "0017"}, {"0003", "0042"}, {"0004", "0024"}};
+    for (const auto& service : services) {
+        kept.SetService(service[0], service[1]);
+        for (const auto& diet : diets) kept.SetDiet(service[0], diet[0], {service[1], diet[1]});
+    }
 }
 
 Variant DirectoryDelta(RowKind kind, const std::string& program, const std::string& directory) {

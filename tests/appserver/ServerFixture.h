@@ -69,6 +69,11 @@ protected:
     std::unique_ptr<ApplicationServer> module_;
 };
 
+// Keeps, as a person would have set them once, the mappings of a synthetic week from
+// DemoCompany::kOriginBranch (services 00001 to 00003, diets 0001 to 0004, names of its own) to
+// the codes branch 0003 registers: services 00071, 00052, 00038; diets 0031, 0017, 0042, 0024.
+void KeepSyntheticMappingsInto0003(const std::string& databasePath);
+
 // A change log of the remembered-directory packet (SetDiretorio's argument) with one row.
 Variant DirectoryDelta(RowKind kind, const std::string& program, const std::string& directory);
 // The values of one column of a packet, as text.

@@ -1,9 +1,13 @@
 #include "ClientWindowFixture.h"
 
 #include "DemoCompany.h"
+#include "TForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTimer>
 
 #include <random>
@@ -48,6 +52,22 @@ QWidget& ClientWindowFixture::WidgetOf(const TControl& control) {
     QWidget* widget = screen_ ? screen_->WidgetOf(&control) : nullptr;
     if (!widget) throw std::logic_error("no widget shows that control");
     return *widget;
+}
+
+TForm& ClientWindowFixture::OpenFromMenu(const char* action) {
+    Main().findChild<QAction*>(action)->trigger();
+    QCoreApplication::processEvents();
+    QMdiSubWindow* frame = Main().Area().activeSubWindow();
+    screen_ = frame ? dynamic_cast<ScreenWindow*>(frame->widget()) : nullptr;
+    if (!screen_ || !screen_->Form()) throw std::runtime_error("the screen did not open");
+    QCoreApplication::processEvents();
+    return *screen_->Form();
+}
+
+QWidget* ClientWindowFixture::Focused() {
+    if (!QApplication::activeWindow()) QApplication::setActiveWindow(&Main());
+    QCoreApplication::processEvents();
+    return QApplication::focusWidget();
 }
 
 void ClientWindowFixture::WhenModal(std::function<void(QWidget&)> answer, QObject* owner) {

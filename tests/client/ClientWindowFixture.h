@@ -17,6 +17,7 @@
 #include <memory>
 
 class TControl;
+class TForm;
 
 class ClientWindowFixture : public ::testing::Test {
 public:
@@ -41,6 +42,12 @@ protected:
 
     // The widget showing a platform control on the open screen.
     QWidget& WidgetOf(const TControl& control);
+    // Triggers the main window's menu action of that name and answers the screen it opened (or
+    // restored); throws when no screen came up.
+    TForm& OpenFromMenu(const char* action);
+    // The widget that holds the Qt focus. The offscreen platform has no window manager to give
+    // the main window back its activation once a modal box closed, so this does.
+    QWidget* Focused();
 
     ScreenWindow* screen_ = nullptr;
     // Owns the waits for modal windows that a test leaves standing.

@@ -4,10 +4,10 @@
 #include "DBGridModel.h"
 #include "DBGridWidget.h"
 
+#include "ClientWindowFixture.h"
 #include "DishTypeScreen.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QHeaderView>
 #include <QTest>
 #include <QImage>
@@ -20,7 +20,7 @@ namespace {
 class DBGridWidgetScreenTest : public DishTypeScreen {
 protected:
     // Shows the grid focused in a window of its own, as the screen places it, and keeps a
-    // picture of it in KRD_SCREENSHOT_DIR (else a folder in the temporary one).
+    // picture of it.
     DBGridWidget& Show(TDBGrid& grid, const char* pictureName) {
         Focus(grid);
         window_ = std::make_unique<QWidget>();
@@ -29,9 +29,7 @@ protected:
         window_->show();
         QApplication::setActiveWindow(window_.get());
         QCoreApplication::processEvents();
-        QString folder = qEnvironmentVariable("KRD_SCREENSHOT_DIR", QDir::temp().filePath("krd52100-screens"));
-        QDir().mkpath(folder);
-        EXPECT_TRUE(view->grab().save(QDir(folder).filePath(pictureName)));
+        ClientWindowFixture::KeepPicture(*view, pictureName);
         return *view;
     }
 
@@ -46,9 +44,8 @@ protected:
 };
 
 TEST_F(DBGridWidgetScreenTest, DishTypeGridShowsCheckBoxesOnTheScreensColours) {
-    LoadAndOpen();
-    ShowConfig();
-    TDBGrid& grid = *Frm().dbgTipoPrat;
+    WorkOnTheGrid();
+    TDBGrid& grid = Grid();
     DBGridWidget& view = Show(grid, "dish-type-grid.png");
     const int mark = 2;
     ASSERT_EQ(grid.Columns()[mark]->FieldName(), "IDIMPORTAR");
@@ -65,9 +62,8 @@ TEST_F(DBGridWidgetScreenTest, DishTypeGridShowsCheckBoxesOnTheScreensColours) {
 }
 
 TEST_F(DBGridWidgetScreenTest, MarksChangeByDoubleClickAndTitleClickOnTheView) {
-    LoadAndOpen();
-    ShowConfig();
-    TDBGrid& grid = *Frm().dbgTipoPrat;
+    WorkOnTheGrid();
+    TDBGrid& grid = Grid();
     TField& mark = *Frm().cdsTipoPrat->FieldByName("IDIMPORTAR");
     DBGridWidget& view = Show(grid, "dish-type-grid.png");
     auto blackIn = [&](const QModelIndex& cell) {

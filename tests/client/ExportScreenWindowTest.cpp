@@ -19,14 +19,6 @@ namespace {
 
 class ExportScreenWindowTest : public ClientWindowFixture {
 protected:
-    TForm& OpenFromMenu() {
-        Main().findChild<QAction*>("exportScreenAction")->trigger();
-        QMdiSubWindow* frame = Main().Area().activeSubWindow();
-        screen_ = frame ? dynamic_cast<ScreenWindow*>(frame->widget()) : nullptr;
-        if (!screen_ || !screen_->Form()) throw std::runtime_error("the screen did not open");
-        QCoreApplication::processEvents();
-        return *screen_->Form();
-    }
     template <typename Control> Control& Find(TForm& form, const char* name) {
         return *dynamic_cast<Control*>(form.FindComponent(name));
     }
@@ -40,7 +32,7 @@ protected:
 
 TEST_F(ExportScreenWindowTest, ExportFromTheMenuWritesTheFileAndShowsItsSummary) {
     StartClient();
-    TForm& screen = OpenFromMenu();
+    TForm& screen = OpenFromMenu("exportScreenAction");
     EXPECT_EQ(screen.Caption(), "Integração de Cardápios - Exportação");
     const std::filesystem::path file = Folder() / "exportado.txt";
     TypeInto(screen, "medCdFilial", "0002");

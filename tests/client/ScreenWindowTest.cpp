@@ -32,19 +32,7 @@ namespace {
 
 class ScreenWindowTest : public ClientWindowFixture {
 protected:
-    TfrmIntegraCardapio& Open() {
-        Main().findChild<QAction*>("importScreenAction")->trigger();
-        QCoreApplication::processEvents();
-        QMdiSubWindow* frame = Main().Area().activeSubWindow();
-        screen_ = frame ? dynamic_cast<ScreenWindow*>(frame->widget()) : nullptr;
-        if (!screen_ || !screen_->Form()) throw std::runtime_error("the screen did not open");
-        return static_cast<TfrmIntegraCardapio&>(*screen_->Form());
-    }
-    QWidget* Focused() {
-        if (!QApplication::activeWindow()) QApplication::setActiveWindow(&Main());
-        QCoreApplication::processEvents();
-        return QApplication::focusWidget();
-    }
+    TfrmIntegraCardapio& Open() { return static_cast<TfrmIntegraCardapio&>(OpenFromMenu("importScreenAction")); }
 };
 
 TEST_F(ScreenWindowTest, TabMovesThePlatformFocusAndTheQtFocusFollows) {

@@ -41,14 +41,6 @@ namespace {
 // makes real network calls).
 class WholeImportTest : public ClientWindowFixture, public ::testing::WithParamInterface<bool> {
 protected:
-    TfrmIntegraCardapio& OpenFromMenu() {
-        Main().findChild<QAction*>("importScreenAction")->trigger();
-        QMdiSubWindow* frame = Main().Area().activeSubWindow();
-        screen_ = frame ? dynamic_cast<ScreenWindow*>(frame->widget()) : nullptr;
-        if (!screen_ || !screen_->Form()) throw std::runtime_error("the screen did not open");
-        QCoreApplication::processEvents();
-        return static_cast<TfrmIntegraCardapio&>(*screen_->Form());
-    }
 
     // Every message box from now on: its text kept, a confirmation answered Yes, any other box OK.
     void AnswerBoxes() {
@@ -65,14 +57,7 @@ protected:
         }, &waits_);
     }
 
-    // Keys to the widget that holds the Qt focus (the platform put it there). The offscreen
-    // platform has no window manager to give the main window back its activation once a modal
-    // box closed, so the test does.
-    QWidget* Focused() {
-        if (!QApplication::activeWindow()) QApplication::setActiveWindow(&Main());
-        QCoreApplication::processEvents();
-        return QApplication::focusWidget();
-    }
+    // Keys to the widget that holds the Qt focus (the platform put it there).
     void Type(const QString& text) { QTest::keyClicks(Focused(), text); }
     void Press(Qt::Key key) { QTest::keyClick(Focused(), key); }
 
@@ -104,7 +89,7 @@ TEST_P(WholeImportTest, UserImportsTheDemoFileThroughTheWidgets) {
     ClientOptions options;
     if (GetParam()) options.server = ServeOverHttp();
     StartClient(options);
-    TfrmIntegraCardapio& frm = OpenFromMenu();
+    auto& frm = static_cast<TfrmIntegraCardapio&>(OpenFromMenu("importScreenAction"));
     QWidget& frame = *screen_->parentWidget();
     EXPECT_EQ(frame.windowTitle(), "Integração de Cardápios - Importação");
     AnswerBoxes();
@@ -116,8 +101,8 @@ TEST_P(WholeImportTest, UserImportsTheDemoFileThroughTheWidgets) {
     QTest::mouseClick(&WidgetOf(*frm.medCdFilial), Qt::LeftButton);
     ASSERT_TRUE(frm.medCdFilial->Focused());
     frm.medCdFilial->SelectAll();
-    Type("0001");
-    EXPECT_EQ(static_cast<QLineEdit&>(WidgetOf(*frm.medCdFilial)).text(), "0001");
+    Type("0003");
+    EXPECT_EQ(static_cast<QLineEdit&>(WidgetOf(*frm.medCdFilial)).text(), "0003");
 
     // Leaving the panel for the services grid loads the file.
     DBGridWidget& services = GridView(*frm.dbgPadrao);
@@ -141,7 +126,7 @@ TEST_P(WholeImportTest, UserImportsTheDemoFileThroughTheWidgets) {
     std::string listed;
     WhenModal([&listed](QWidget& modal) {
         auto* table = modal.findChild<QTableWidget*>();
-        listed = table && table->rowCount() > 0 ? table->item(0, 0)->text().toStdString() : "";
+        listed = table && table->currentRow() >= 0 ? table->item(table->currentRow(), 0)->text().toStdString() : "";
         KeepPicture(modal, "client-diet-lookup.png");
         QTest::keyClick(&modal, Qt::Key_Return);
     });
@@ -178,7 +163,7 @@ TEST_P(WholeImportTest, UserImportsTheDemoFileThroughTheWidgets) {
     QTest::mouseClick(&WidgetOf(*frm.sbtImportExport), Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_EQ(boxes_, (std::vector<std::string>{"Importação realizada com sucesso!"}));
-    EXPECT_GT(MenuRows("0001"), 0);
+    EXPECT_GT(MenuRows("0003"), 0);
     KeepPicture(Main(), "client-main-window.png");
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 int finalizeCalls = 0;
@@ -48,23 +50,18 @@ TEST(Package, ReloadingStartsFromTheModulesInitialState) {
 
 TEST(Package, MissingSymbolsAndFilesRaiseErrorsNamingThem) {
     auto package = Package::Load(TEST_PACKAGE_PATH);
-    try {
-        package->Symbol("CriaIntegraCardapio");
-        FAIL() << "no exception";
-    } catch (const EPackageError& e) {
-        EXPECT_NE(e.Message().find("'CriaIntegraCardapio'"), std::string::npos) << e.Message();
-    }
-    try {
-        Package::Load(TEST_PACKAGE_WITHOUT_FINALIZE_PATH);
-        FAIL() << "no exception";
-    } catch (const EPackageError& e) {
-        EXPECT_NE(e.Message().find("'Finalize'"), std::string::npos) << e.Message();
-    }
-    try {
-        Package::Load("/nonexistent/KRD52100.so");
-        FAIL() << "no exception";
-    } catch (const EPackageError& e) {
-        EXPECT_NE(e.Message().find("/nonexistent/KRD52100.so"), std::string::npos) << e.Message();
+    const std::pair<std::function<void()>, const char*> failures[] = {
+        {[&] { package->Symbol("CriaIntegraCardapio"); }, "'CriaIntegraCardapio'"},
+        {[] { Package::Load(TEST_PACKAGE_WITHOUT_FINALIZE_PATH); }, "'Finalize'"},
+        {[] { Package::Load("/nonexistent/KRD52100.so"); }, "/nonexistent/KRD52100.so"},
+    };
+    for (const auto& [fail, named] : failures) {
+        try {
+            fail();
+            ADD_FAILURE() << "no exception naming " << named;
+        } catch (const EPackageError& e) {
+            EXPECT_NE(e.Message().find(named), std::string::npos) << e.Message();
+        }
     }
 }
 

@@ -93,31 +93,28 @@ TEST_F(DestinationBranchTest, LookupListsEveryBranchAndTheRescindedOneIsRefusedO
     EXPECT_FALSE(Loaded());
 }
 
-// In branch mode the code cannot be edited, so the focus cannot go back to it: the refusal is
-// the only message, with no error about the focus on top of it.
-TEST_F(DestinationBranchTest, BranchModeValidatesTheOwnBranch) {
+// In branch mode the code cannot be edited: the own branch is loaded into, or refused with the
+// refusal as the only message (the focus cannot go back to the code, and no error says so).
+TEST_F(DestinationBranchTest, BranchModeValidatesAndLoadsTheOwnBranchWithItsCodeLocked) {
     UseBranchMode(true);
-    Session::Current().BranchCode = "0004";
-    Session::Current().BranchName = "Refeitório Conceição - Santos";
-    OpenScreen();
-    LeavePanel();
-    EXPECT_EQ(Messages(), std::vector<std::string>{kRescinded});
-    EXPECT_FALSE(Loaded());
-    EXPECT_FALSE(Frm().medCdFilial->Enabled());
-}
-
-TEST_F(DestinationBranchTest, BranchModeLoadsIntoTheOwnBranchAndKeepsItsCodeLocked) {
-    UseBranchMode(true);
-    Session::Current().BranchCode = "0003";
-    Session::Current().BranchName = "Indústria Açucareira Ribeirão Preto";
-    OpenScreen();
-    LeavePanel();
-    EXPECT_TRUE(Messages().empty());
-    EXPECT_TRUE(Loaded());
-    EXPECT_FALSE(Frm().medCdFilial->Enabled());
-    EXPECT_FALSE(Frm().sbtFilial->Enabled());
-    EXPECT_FALSE(Frm().edtNmFilial->Enabled());
-    EXPECT_TRUE(Frm().medNmArquivo->Enabled());
+    const std::pair<const char*, const char*> branches[] = {{"0004", "Refeitório Conceição - Santos"},
+                                                            {"0003", "Indústria Açucareira Ribeirão Preto"}};
+    for (const auto& [code, name] : branches) {
+        SCOPED_TRACE(code);
+        dialogs_.Clear();
+        Session::Current().BranchCode = code;
+        Session::Current().BranchName = name;
+        OpenScreen();
+        LeavePanel();
+        const bool rescinded = std::string(code) == "0004";
+        EXPECT_EQ(Messages(), rescinded ? std::vector<std::string>{kRescinded} : std::vector<std::string>{});
+        EXPECT_EQ(Loaded(), !rescinded);
+        EXPECT_FALSE(Frm().medCdFilial->Enabled());
+        EXPECT_FALSE(Frm().sbtFilial->Enabled());
+        EXPECT_FALSE(Frm().edtNmFilial->Enabled());
+        EXPECT_TRUE(Frm().medNmArquivo->Enabled());
+        CloseScreen();
+    }
 }
 
 }  // namespace

@@ -208,18 +208,11 @@ TEST_F(DietMappingTest, DeletingARowReleasesItsPairs) {
     EXPECT_EQ(Diets().RecordCount(), 2);
 }
 
-TEST_F(DietMappingTest, CancelAsksAndACancelledEditTakesItsPairsBack) {
+TEST_F(DietMappingTest, ACancelledEditTakesItsPairsBack) {
     WorkOnDietsOf("00010");
     PostCurrentRow();
     TypeIntoColumn(Grid(), "CDDIETDEST", "29");
     EXPECT_EQ(Messages(), std::vector<std::string>{"Dieta Destino já cadastrado(a)."}) << "0029 is taken";
-    dialogs_.Clear();
-    dialogs_.Answer(mrNo);
-    Perform([&] { Diets().Cancel(); });
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Cancela operação?"});
-    EXPECT_EQ(Diets().State(), dsEdit);
-    EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0029");
-
     CancelRow();
     EXPECT_EQ(Diets().State(), dsBrowse);
     EXPECT_EQ(Value(Diets(), "CDDIETDEST"), "0015");
@@ -243,19 +236,6 @@ TEST_F(DietMappingTest, EnterPostsATypedRowCheckedNamedAndInItsPair) {
     EXPECT_EQ(Value(Diets(), "DSDIETORIG"), "Normal");
     EXPECT_EQ(Value(Diets(), "CDSERVORIG"), "00010");
     EXPECT_EQ(Value(Diets(), "CDSERVDEST"), "00060");
-}
-
-TEST_F(DietMappingTest, EnterWithCtrlAloneDoesNotPost) {
-    WorkOnDietsOf("00010");
-    const std::pair<TShiftState, bool> cases[] = {
-        {{}, true}, {{ssShift}, true}, {{ssCtrl, ssShift}, true}, {{ssCtrl}, false}};
-    for (const auto& [shift, posts] : cases) {
-        Perform([&] { Diets().Edit(); });
-        SelectColumn(Grid(), "CDDIETORIG");
-        PressKey(VK_RETURN, shift);
-        EXPECT_EQ(Diets().State(), posts ? dsBrowse : dsEdit);
-        if (!posts) CancelRow();
-    }
 }
 
 TEST_F(DietMappingTest, OriginLookupListsTheDietsOfTheOriginServiceOnly) {

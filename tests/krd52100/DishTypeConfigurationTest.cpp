@@ -18,6 +18,10 @@ namespace {
 
 class DishTypeConfigurationTest : public DishTypeScreen {
 protected:
+    void SetUp() override {
+        DishTypeScreen::SetUp();
+        LoadAndOpen();
+    }
     void TypeDate(const std::string& text) {
         TfrmIntegraCardapio& frm = Frm();
         Focus(*frm.depDestino);
@@ -39,8 +43,7 @@ protected:
     std::unique_ptr<appserver::ApplicationServer> failingServer_;
 };
 
-TEST_F(DishTypeConfigurationTest, WeekdayIsTheSessionsAbbreviatedNameNotTheDateEdits) {
-    LoadAndOpen();
+TEST_F(DishTypeConfigurationTest, WeekdayIsTheSessionsAbbreviatedNameNotTheDateEditsAndNoneForNoDate) {
     ShowConfig();
     TypeDate("07/03/2025");  // a Friday
     EXPECT_EQ(Frm().edtDiaSemDest->Text(), "sex");
@@ -48,17 +51,11 @@ TEST_F(DishTypeConfigurationTest, WeekdayIsTheSessionsAbbreviatedNameNotTheDateE
     EXPECT_EQ(Frm().depDestino->Text(), "07/03/2025");
     EXPECT_EQ(Frm().edtDiaSemDest->Text(), "sex");
     EXPECT_EQ(Frm().depDestino->WeekdayName(), "Sexta");
-}
-
-TEST_F(DishTypeConfigurationTest, TextThatIsNoDateShowsNoWeekday) {
-    LoadAndOpen();
-    ShowConfig();
     TypeDate("07/03");
     EXPECT_EQ(Frm().edtDiaSemDest->Text(), "");
 }
 
 TEST_F(DishTypeConfigurationTest, EmptyDateIsRefusedAndChangesNothing) {
-    LoadAndOpen();
     ShowConfig();
     TypeDate("");
     RenameConfiguration(kHospitalThere, "23", "Acompanhamento");
@@ -71,7 +68,7 @@ TEST_F(DishTypeConfigurationTest, EmptyDateIsRefusedAndChangesNothing) {
 }
 
 TEST_F(DishTypeConfigurationTest, MatchingIgnoresCaseAccentsAndTheOriginsOuterBlanks) {
-    LoadAndOpen();  // the destination configuration calls it "GUARNIÇÃO"
+    // The destination configuration calls it "GUARNIÇÃO".
     SetRow(kHospital, 4, "03", {{"NMTIPOORIG", Variant(" guarnição ")}, {"CDTIPODEST", Variant()}});
     ShowConfig();
     const auto row = Row(kHospital, 4, "03");
@@ -82,7 +79,6 @@ TEST_F(DishTypeConfigurationTest, MatchingIgnoresCaseAccentsAndTheOriginsOuterBl
 }
 
 TEST_F(DishTypeConfigurationTest, NameNotListedKeepsOnlyTheDestinationService) {
-    LoadAndOpen();
     RenameConfiguration(kHospitalThere, "31", "Suco");
     ShowConfig();
     const auto row = Row(kHospital, 6, "05");
@@ -93,7 +89,6 @@ TEST_F(DishTypeConfigurationTest, NameNotListedKeepsOnlyTheDestinationService) {
 }
 
 TEST_F(DishTypeConfigurationTest, OneSlotTakesADestinationDishTypeOnceAndOtherSlotsShareIt) {
-    LoadAndOpen();
     // Entrada moves into slot 2 under the name of the main dish: two origin dish types, 01 and
     // 02, in one slot with one matching name.
     SetRow(kHospital, 1, "01", {{"NRSEQORIG", Variant(2)}, {"NMTIPOORIG", Variant("Prato Principal")}});
@@ -110,7 +105,6 @@ TEST_F(DishTypeConfigurationTest, OneSlotTakesADestinationDishTypeOnceAndOtherSl
 }
 
 TEST_F(DishTypeConfigurationTest, RebuildReturnsToTheServiceTheUserWasOnAndNarrowsToItsPair) {
-    LoadAndOpen();
     Application->Perform([&] { Frm().cdsServicos->MoveBy(2); });
     ShowConfig();
     TfrmIntegraCardapio& frm = Frm();
@@ -127,7 +121,7 @@ TEST_F(DishTypeConfigurationTest, PairsWithoutDestinationAreToldApartByTheirOrig
     for (const char* table : {"SERVDIETA", "CNFCARDAPIO", "SERVFILI"})
         ExecuteSql(std::string("DELETE FROM ") + table +
                    " WHERE CDFILIAL = '0003' AND CDSERVFILI IN ('00060', '00047')");
-    LoadAndOpen();
+    LoadDemoFileIntoDestination();
     Application->Perform([&] { Frm().cdsServicos->Last(); });
     ASSERT_EQ(Current("CDSERVFILIDEST"), "");
     ShowConfig();
@@ -138,7 +132,6 @@ TEST_F(DishTypeConfigurationTest, PairsWithoutDestinationAreToldApartByTheirOrig
 }
 
 TEST_F(DishTypeConfigurationTest, FailingConfigurationCallStopsAtItsServiceWithEverythingRestored) {
-    LoadAndOpen();
     for (const char* service : {kHospitalThere, kLunchThere, kDinnerThere}) RenameConfiguration(service, "14", "Outro");
     RenameConfiguration("00060", "18", "Outro");
     // The real server on the same store, with the call for the dinner service failing.
@@ -164,7 +157,6 @@ TEST_F(DishTypeConfigurationTest, FailingConfigurationCallStopsAtItsServiceWithE
 }
 
 TEST_F(DishTypeConfigurationTest, ConfigTabWithoutRowsChecksNoDateAndOffersNoLookups) {
-    LoadAndOpen();
     TfrmIntegraCardapio& frm = Frm();
     Application->Perform([&] {
         DataPacket none = frm.cdsTipoPrat->GetData().AsPacket();
@@ -183,7 +175,6 @@ TEST_F(DishTypeConfigurationTest, ConfigTabWithoutRowsChecksNoDateAndOffersNoLoo
 }
 
 TEST_F(DishTypeConfigurationTest, DietTabNarrowsTheDietsToThePairAndEveryTabSetsTheStatusLine) {
-    LoadAndOpen();
     TfrmIntegraCardapio& frm = Frm();
     Application->Perform([&] { frm.cdsServicos->Next(); });
     ShowTab(frm.tshDieta);
@@ -193,7 +184,7 @@ TEST_F(DishTypeConfigurationTest, DietTabNarrowsTheDietsToThePairAndEveryTabSets
     EXPECT_EQ(frm.lblServAtual->Caption(), "Origem: Almoço Hospitalar --> Destino: ALMOCO HOSPITALAR");
 }
 
-TEST_F(DishTypeConfigurationTest, TabChangesBeforeAnyLoadNarrowNothing) {
+TEST_F(DishTypeScreen, TabChangesBeforeAnyLoadNarrowNothing) {
     OpenScreen();
     ShowTab(Frm().tshDieta);
     EXPECT_FALSE(Frm().cdsDietas->Filtered());

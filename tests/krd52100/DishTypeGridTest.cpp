@@ -15,14 +15,9 @@ class DishTypeGridTest : public DishTypeScreen {
 protected:
     void SetUp() override {
         DishTypeScreen::SetUp();
-        LoadAndOpen();
-        ShowConfig();
-        Focus(*Frm().dbgTipoPrat);
+        WorkOnTheGrid();
     }
-    TDBGrid& Grid() { return *Frm().dbgTipoPrat; }
-    TClientDataSet& Rows() { return *Frm().cdsTipoPrat; }
     int Column(const char* field) { return IndiceCol(&Grid(), field); }
-    void GoToColumn(const char* field) { Application->Perform([&] { Grid().SetSelectedIndex(Column(field)); }); }
     std::string Mark() { return Rows().FieldByName("IDIMPORTAR")->AsString(); }
     // Marks of the pair's rows, in the grid's order.
     std::string Marks() {
@@ -160,20 +155,6 @@ TEST_F(DishTypeGridTest, TitleClickUnmarksAllWhenAnyIsMarkedElseMarksThoseWithAD
     PressKey(VK_SPACE, {ssCtrl});
     EXPECT_EQ(Marks(), "SNSSSS");
     EXPECT_FALSE(Rows().ControlsDisabled());
-}
-
-TEST_F(DishTypeGridTest, EnterPostsTheEditedRowExceptWithCtrlAlone) {
-    GoToColumn("CDTIPODEST");
-    for (TShiftState shift : {TShiftState{}, TShiftState{ssShift}}) {
-        Application->Perform([&] { Rows().Edit(); });
-        PressKey(VK_RETURN, shift);
-        EXPECT_EQ(Rows().State(), dsBrowse);
-    }
-    Application->Perform([&] { Rows().Edit(); });
-    PressKey(VK_RETURN, {ssCtrl});
-    EXPECT_EQ(Rows().State(), dsEdit);
-    dialogs_.Answer(mrYes);
-    Application->Perform([&] { Rows().Cancel(); });
 }
 
 // Zeroing a key in the key-down handler stops the key's own action, not the character it types:

@@ -16,14 +16,7 @@ class DishTypeMappingTest : public DishTypeScreen {
 protected:
     void SetUp() override {
         DishTypeScreen::SetUp();
-        LoadAndOpen();
-        ShowConfig();  // the rebuild posts every row, marked: both registers fill
-        Focus(*Frm().dbgTipoPrat);
-    }
-    TDBGrid& Grid() { return *Frm().dbgTipoPrat; }
-    TClientDataSet& Rows() { return *Frm().cdsTipoPrat; }
-    void GoToColumn(const char* field) {
-        Application->Perform([&] { Grid().SetSelectedIndex(IndiceCol(&Grid(), field)); });
+        WorkOnTheGrid();  // the rebuild posts every row, marked: both registers fill
     }
     void DoubleClickMark() {
         Application->Perform([&] { Grid().DblClickCell(IndiceCol(&Grid(), "IDIMPORTAR"), Rows().CurrentDisplayRow()); });
@@ -196,22 +189,6 @@ TEST_F(DishTypeMappingTest, InsertAndAppendAreRefusedSilently) {
     EXPECT_EQ(Rows().RecordCount(), before);
     EXPECT_EQ(Rows().State(), dsBrowse);
     EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(DishTypeMappingTest, CancelAskedAndAnsweredNoKeepsTheEditYesRestoresTheRow) {
-    Application->Perform([&] {
-        Rows().Edit();
-        Rows().FieldByName("NMTIPODEST")->SetAsString("Editado");
-    });
-    dialogs_.Answer(mrNo);
-    Application->Perform([&] { Rows().Cancel(); });
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Cancela operação?"});
-    EXPECT_EQ(Rows().State(), dsEdit);
-    EXPECT_EQ(Field("NMTIPODEST"), "Editado");
-    dialogs_.Answer(mrYes);
-    Application->Perform([&] { Rows().Cancel(); });
-    EXPECT_EQ(Rows().State(), dsBrowse);
-    EXPECT_EQ(Field("NMTIPODEST"), "ENTRADA");
 }
 
 TEST_F(DishTypeMappingTest, OptionFlagShowsAsSimOrNao) {

@@ -6,10 +6,12 @@
 // Guarnição -> 23, 04 Sobremesa -> 09, 05 Bebida -> 31; destination names in capitals.
 #include "ScreenFixture.h"
 
+#include "ControlRoutines.h"
 #include "DataPacket.h"
 #include "TApplication.h"
 #include "TClientDataSet.h"
 #include "TCustomPageControl98.h"
+#include "TDBGrid.h"
 #include "TField.h"
 #include "TDateEditPlus.h"
 #include "TInplaceEdit.h"
@@ -42,6 +44,17 @@ protected:
         Application->Perform([&] { frm.pgcPadrao->ClickTab(page); });
     }
     void ShowConfig() { ShowTab(Frm().tshConfig); }
+    // The load, the configuration tab and the focus in its grid, as a user reaches them.
+    void WorkOnTheGrid() {
+        LoadAndOpen();
+        ShowConfig();
+        Focus(Grid());
+    }
+    TDBGrid& Grid() { return *Frm().dbgTipoPrat; }
+    TClientDataSet& Rows() { return *Frm().cdsTipoPrat; }
+    void GoToColumn(const char* field) {
+        Application->Perform([&] { Grid().SetSelectedIndex(IndiceCol(&Grid(), field)); });
+    }
 
     // One row of cdsTipoPrat, by origin service, sequence and code, whatever filter is on.
     std::map<std::string, Variant> Row(const std::string& service, int sequence, const std::string& code) {

@@ -144,7 +144,7 @@ protected:
         StartServer(0);
         Session::Current().ServerAnswerSeconds = kAnswerSeconds;
         OpenScreen();
-        LoadDemoFile();
+        LoadDemoFileIntoDestination();
         ASSERT_TRUE(Frm().cdsServicos->Active()) << "the demo load did not happen";
         ASSERT_TRUE(Messages().empty());
     }
@@ -282,7 +282,7 @@ class AlteredLoadTest : public HostileServerFixture {
 protected:
     void AnswerLoadWith(const std::function<void(Variant::Array&)>& change) {
         Variant::Array result =
-            ServerPayload("ImportaCardapio", {DemoFile().string(), kOperator, kOwnBranch, Variant(), Variant(), Variant()})
+            ServerPayload("ImportaCardapio", {DemoFile().string(), kOperator, kDestinationBranch, Variant(), Variant(), Variant()})
                 .AsArray();
         change(result);
         hostile_->Misbehave("ImportaCardapio", Fault::Answer, appserver::Answer::Success(Variant(std::move(result))));

@@ -43,6 +43,7 @@ protected:
 };
 
 TEST_F(IntegrationFileTest, EachRefusalOfTheNameAndHeaderComesInItsOrder) {
+    const std::filesystem::path start = std::filesystem::current_path();
     std::filesystem::create_directory(Folder() / "pasta");
     struct Case {
         const char* what;
@@ -71,6 +72,7 @@ TEST_F(IntegrationFileTest, EachRefusalOfTheNameAndHeaderComesInItsOrder) {
         EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
         EXPECT_TRUE(FocusOnFileName());
         EXPECT_EQ(Summary(), "");
+        EXPECT_EQ(std::filesystem::current_path(), start) << "a name checked leaves the current directory alone";
     }
 }
 
@@ -145,6 +147,7 @@ TEST_F(IntegrationFileTest, ValidHeaderShowsItsSummaryWhateverEndsTheLine) {
     const std::string header = "CARDAPIO" + kSep + "0002" + kSep + "FILIAL S\xC3O PAULO" + kSep + "20240101" + kSep +
                                "20240131" + kSep;
     const std::string expected = "Filial Origem 0002 FILIAL SÃO PAULO Cardápio de 01/01/2024 até 31/01/2024";
+    const std::filesystem::path start = std::filesystem::current_path();
     // What follows the fifth separator, and every later line, is never read.
     const std::string rest = "ignorado" + kSep + "\xFF";
     for (const std::string& bytes : {header + rest + "\r\nlixo\r\n", header + "\nlixo", header + "\rlixo", header}) {
@@ -154,6 +157,7 @@ TEST_F(IntegrationFileTest, ValidHeaderShowsItsSummaryWhateverEndsTheLine) {
         LeaveFileName();
         EXPECT_TRUE(Messages().empty());
         EXPECT_EQ(Summary(), expected);
+        EXPECT_EQ(std::filesystem::current_path(), start) << "a name checked leaves the current directory alone";
     }
 }
 
@@ -165,18 +169,8 @@ TEST_F(IntegrationFileTest, SummaryWritesTheDaysInTheSessionsShortDateFormat) {
     EXPECT_EQ(Summary(), "Filial Origem 0002 Hospital São Lucas - Campinas Cardápio de 2025-03-03 até 2025-03-09");
 }
 
-TEST_F(IntegrationFileTest, CheckingTheNameLeavesTheCurrentDirectoryAlone) {
-    const std::filesystem::path before = std::filesystem::current_path();
-    TypeFileName(DemoFile().string());
-    LeaveFileName();
-    TypeFileName((Folder() / "falta.txt").string());
-    LeaveFileName();
-    EXPECT_EQ(Messages(), std::vector<std::string>{kNoFile});
-    EXPECT_EQ(std::filesystem::current_path(), before);
-}
-
 TEST_F(IntegrationFileTest, EnteringTheFileNameDropsTheLoadedMappings) {
-    LoadDemoFile();
+    LoadDemoFileIntoDestination();
     ASSERT_TRUE(Frm().cdsServicos->Active());
     Focus(*Frm().medNmArquivo);
     EXPECT_FALSE(Frm().cdsServicos->Active());

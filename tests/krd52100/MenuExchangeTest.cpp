@@ -59,9 +59,9 @@ protected:
     // Another user imports `file` into the branch, through the server alone, with the mapping the
     // server proposes.
     void ImportBehindTheScreen(const std::string& file) {
-        const Variant proposal = ServerPayload("ImportaCardapio", {file, "OUTRO", kOwnBranch, {}, {}, {}});
+        const Variant proposal = ServerPayload("ImportaCardapio", {file, "OUTRO", kDestinationBranch, {}, {}, {}});
         const Variant answer =
-            ServerPayload("ImportaCardapio", {file, "OUTRO", kOwnBranch, proposal[2], proposal[3], proposal[4]});
+            ServerPayload("ImportaCardapio", {file, "OUTRO", kDestinationBranch, proposal[2], proposal[3], proposal[4]});
         ASSERT_EQ(answer[0].AsString(), "OK");
     }
 };
@@ -71,7 +71,7 @@ TEST_F(MenuExchangeTest, LoadFillsTheSixTablesAndOpensTheTabs) {
     EXPECT_FALSE(frm.tshDieta->Enabled());
     EXPECT_FALSE(frm.tshConfig->Enabled());
 
-    LoadDemoFile();
+    LoadDemoFileIntoDestination();
     EXPECT_TRUE(Messages().empty());
     for (TClientDataSet* table : {frm.cdsServicos, frm.cdsDietas, frm.cdsTipoPrat, frm.cdsServOrigem, frm.cdsDietaOrig,
                                   frm.cdsTipoPratOrig}) {
@@ -107,7 +107,7 @@ TEST_F(MenuExchangeTest, CurrentPairWithoutDestinationLeavesTheImportButtonDisab
 }
 
 TEST_F(MenuExchangeTest, ImportAnsweredOkShowsSuccessAndKeepsTheTables) {
-    LoadDemoFile();
+    LoadDemoFileIntoDestination();
     TfrmIntegraCardapio& frm = Frm();
     const size_t services = Rows(*frm.cdsServicos), diets = Rows(*frm.cdsDietas), dishTypes = Rows(*frm.cdsTipoPrat);
     ForgetRememberedFile();  // the import stores the name again
@@ -121,7 +121,7 @@ TEST_F(MenuExchangeTest, ImportAnsweredOkShowsSuccessAndKeepsTheTables) {
     EXPECT_EQ(Rows(*frm.cdsDietas), diets);
     EXPECT_EQ(Rows(*frm.cdsTipoPrat), dishTypes);
     EXPECT_EQ(StoreQuery("SELECT NMARQUIVO || '|' || CDOPERADOR || '|' || CDFILIAL FROM LOGIMPORTACAO"),
-              DemoFile().string() + "|" + kOperator + "|" + kOwnBranch);
+              DemoFile().string() + "|" + kOperator + "|" + kDestinationBranch);
     EXPECT_EQ(RememberedFile(), DemoFile().string());
     ExpectServicesGridReadOnly();
     ExpectFilterUsable();
@@ -129,7 +129,7 @@ TEST_F(MenuExchangeTest, ImportAnsweredOkShowsSuccessAndKeepsTheTables) {
 }
 
 TEST_F(MenuExchangeTest, ImportSendsEveryRowWhateverFilterTheTablesHave) {
-    LoadDemoFile();
+    LoadDemoFileIntoDestination();
     TfrmIntegraCardapio& frm = Frm();
     const Variant packet = frm.cdsDietas->GetData();
     const DataPacket& diets = packet.AsPacket();
@@ -139,14 +139,14 @@ TEST_F(MenuExchangeTest, ImportSendsEveryRowWhateverFilterTheTablesHave) {
     ASSERT_GT(mappedDiets, 0u);
 
     for (TClientDataSet* table : {frm.cdsDietas, frm.cdsTipoPrat}) {
-        table->SetFilter("CDSERVORIG = '00010' AND CDSERVDEST = '00010'");
+        table->SetFilter("CDSERVORIG = '00010' AND CDSERVDEST = '00060'");
         table->SetFiltered(true);
         ASSERT_LT(table->RecordCount(), static_cast<int>(Rows(*table))) << table->Name();
     }
     Click(*frm.sbtImportExport);
     ASSERT_EQ(Messages(), std::vector<std::string>{kSuccess});
-    EXPECT_EQ(Count("(SELECT DISTINCT CDSERVFILI FROM CARDAPIO WHERE CDFILIAL = '0001')"), "5");
-    EXPECT_EQ(Count("(SELECT DISTINCT CDSERVFILI, CDDIETPAD FROM CARDAPIO WHERE CDFILIAL = '0001')"),
+    EXPECT_EQ(Count("(SELECT DISTINCT CDSERVFILI FROM CARDAPIO WHERE CDFILIAL = '0003')"), "5");
+    EXPECT_EQ(Count("(SELECT DISTINCT CDSERVFILI, CDDIETPAD FROM CARDAPIO WHERE CDFILIAL = '0003')"),
               std::to_string(mappedDiets));
 }
 
@@ -155,14 +155,14 @@ TEST_F(MenuExchangeTest, ImportSendsEveryRowWhateverFilterTheTablesHave) {
 TEST_F(MenuExchangeTest, LoadOverlappingTheStartOfEarlierImportsIsBlocked) {
     const std::string march = (Folder() / "marco.txt").string();
     WriteWithPeriod(DemoFile(), march, "20250301", "20250309");
-    LoadFile(march, kOwnBranch);
+    LoadFile(march, kDestinationBranch);
     Click(*Frm().sbtImportExport);
     ASSERT_EQ(Messages(), std::vector<std::string>{kSuccess});
     dialogs_.Clear();
 
     const std::string february = (Folder() / "fevereiro.txt").string();
     WriteWithPeriod(DemoFile(), february, "20250220", "20250309");
-    LoadFile(february, kOwnBranch);
+    LoadFile(february, kDestinationBranch);
     EXPECT_EQ(Messages(), std::vector<std::string>{
                               "Importação bloqueada. A primeira importação feita foi iniciada na data 01/03/2025. "
                               "Importações anteriores à esta data devem terminar no dia 28/02/2025."});
@@ -175,7 +175,7 @@ TEST_F(MenuExchangeTest, LoadOverlappingTheStartOfEarlierImportsIsBlocked) {
 // While the user reviews the demo week, another import covers March to the end of the year: the
 // import is refused with the day after that end.
 TEST_F(MenuExchangeTest, ImportStartingInsideEarlierImportsIsBlockedAtTheirEnd) {
-    LoadDemoFile();
+    LoadDemoFileIntoDestination();
     TfrmIntegraCardapio& frm = Frm();
     const size_t services = Rows(*frm.cdsServicos), diets = Rows(*frm.cdsDietas);
     const std::string year = (Folder() / "ano.txt").string();
@@ -213,7 +213,7 @@ TEST_F(MenuExchangeTest, FailedLoadLeavesTheControlsUsableAndNothingToImport) {
 }
 
 TEST_F(MenuExchangeTest, FailedImportLeavesTheControlsUsableAndTheTablesAsTheyWere) {
-    LoadDemoFile();
+    LoadDemoFileIntoDestination();
     const size_t services = Rows(*Frm().cdsServicos);
     std::filesystem::rename(DemoFile(), Folder() / "movido.txt");  // the file went away meanwhile
 
@@ -231,7 +231,7 @@ TEST_F(MenuExchangeTest, FailedImportLeavesTheControlsUsableAndTheTablesAsTheyWe
 TEST_F(MenuExchangeTest, NameTheServerCannotRememberStopsTheLoadAndGoesAgainNextTime) {
     ExecuteSql("ALTER TABLE DIRETORIO RENAME TO DIRETORIO_FORA");
     const int calls = busy_.Starts();
-    LoadDemoFile();
+    LoadDemoFileIntoDestination();
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(busy_.Starts() - calls, 1) << "only the call that stores the name";
     EXPECT_FALSE(Loaded());
@@ -256,7 +256,7 @@ TEST_F(MenuExchangeTest, LoadAnswerWithoutItsTablesLeavesTheControlsUsable) {
         if (method == "ImportaCardapio") return appserver::Answer::Success(VarArrayOf({"OK", Variant()}));
         return server.Dispatch(method, args);
     });
-    LoadDemoFile();
+    LoadDemoFileIntoDestination();
     EXPECT_EQ(Messages().size(), 1u);
     EXPECT_FALSE(Frm().tshDieta->Enabled());
     EXPECT_FALSE(Frm().sbtImportExport->Enabled());
@@ -264,7 +264,7 @@ TEST_F(MenuExchangeTest, LoadAnswerWithoutItsTablesLeavesTheControlsUsable) {
 }
 
 TEST_F(MenuExchangeTest, EnteringThePanelShowsTheServicesTabAndLocksTheOthers) {
-    LoadDemoFile();
+    LoadDemoFileIntoDestination();
     TfrmIntegraCardapio& frm = Frm();
     frm.pgcPadrao->SetActivePage(frm.tshConfig);
     frm.lblServAtual->SetCaption("Origem: 00001 --> Destino: 00001");
@@ -280,7 +280,7 @@ TEST_F(MenuExchangeTest, EnteringThePanelShowsTheServicesTabAndLocksTheOthers) {
     EXPECT_TRUE(Messages().empty());
     EXPECT_TRUE(frm.tshDieta->Enabled());
     EXPECT_GT(busy_.Starts(), calls);
-    EXPECT_EQ(frm.lblServAtual->Caption(), "Origem: Desjejum Hospitalar --> Destino: Desjejum Hospitalar");
+    EXPECT_EQ(frm.lblServAtual->Caption(), "Origem: Desjejum Hospitalar --> Destino: DESJEJUM HOSPITALAR");
 }
 
 // The tables were proposed for the file and branch they were loaded for. Entering the file name

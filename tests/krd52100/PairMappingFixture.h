@@ -6,7 +6,7 @@
 // diets are paired by name: hospital 0001 Livre -> 0031, 0002 Branda -> 0017, 0003 Pastosa ->
 // 0042, 0004 Líquida -> 0024, 0005 Hipossódica -> 0058, 0006 Diabética -> 0063; staff 0001 Normal
 // -> 0015, 0002 Vegetariana -> 0029; destination names in capitals. The registers hold what those
-// proposed rows take.
+// proposed rows take. The load leaves the focus on the services grid.
 #include "ScreenFixture.h"
 
 #include "ControlRoutines.h"
@@ -32,6 +32,7 @@ protected:
         LoadDemoFileIntoDestination();
         ASSERT_EQ(Frm().cdsServicos->RecordCount(), 5) << "the demo load did not happen";
         ASSERT_TRUE(Messages().empty());
+        ASSERT_EQ(Frm().ActiveControl(), Frm().dbgPadrao);
     }
 
     // Runs code as one user action (EAbort ends it silently, as for a gesture).

@@ -93,22 +93,34 @@ TEST_F(ScreenKeyboardTest, ControlEnterDoesNotImportWhileTheImportButtonIsDisabl
     EXPECT_EQ(clicks, 0);
 }
 
-class MappingGridEscapeTest : public PairMappingFixture {};
+class MappingGridKeysTest : public PairMappingFixture {
+protected:
+    struct Grid {
+        TTabSheet98* tab;
+        TDBGrid* grid;
+        const char* column;
+    };
+    std::vector<Grid> Grids() {
+        TfrmIntegraCardapio& frm = Frm();
+        return {{frm.tshPadrao, frm.dbgPadrao, "CDSERVFILIDEST"},
+                {frm.tshDieta, frm.dbgDieta, "CDDIETDEST"},
+                {frm.tshConfig, frm.dbgTipoPrat, "CDTIPODEST"}};
+    }
+    // Shows the grid's tab and puts the focus on its column; answers its rows.
+    TDataSet& WorkOn(const Grid& g) {
+        Perform([&] { Frm().pgcPadrao->ClickTab(g.tab); });
+        Focus(*g.grid);
+        SelectColumn(*g.grid, g.column);
+        return *g.grid->DataSet();
+    }
+};
 
 // A grid acts on Escape's key down, before the screen sees the key: closing a cell editor, or
 // cancelling the row whatever the answer to "Cancela operação?", never closes the screen too.
-TEST_F(MappingGridEscapeTest, EscapeUndoesTheGridsWorkBeforeItClosesTheScreen) {
-    TfrmIntegraCardapio& frm = Frm();
-    struct Grid { TTabSheet98* tab; TDBGrid* grid; const char* column; };
-    const Grid grids[] = {{frm.tshPadrao, frm.dbgPadrao, "CDSERVFILIDEST"},
-                          {frm.tshDieta, frm.dbgDieta, "CDDIETDEST"},
-                          {frm.tshConfig, frm.dbgTipoPrat, "CDTIPODEST"}};
-    for (const auto& g : grids) {
+TEST_F(MappingGridKeysTest, EscapeUndoesTheGridsWorkBeforeItClosesTheScreen) {
+    for (const Grid& g : Grids()) {
         SCOPED_TRACE(g.column);
-        Perform([&] { frm.pgcPadrao->ClickTab(g.tab); });
-        Focus(*g.grid);
-        SelectColumn(*g.grid, g.column);
-        TDataSet& rows = *g.grid->DataSet();
+        TDataSet& rows = WorkOn(g);
         const std::string before = Value(rows, g.column);
         if (g.grid->Options().Contains(dgEditing)) {
             PressKey(VK_F2);
@@ -128,10 +140,27 @@ TEST_F(MappingGridEscapeTest, EscapeUndoesTheGridsWorkBeforeItClosesTheScreen) {
         }
         EXPECT_EQ(Value(rows, g.column), before);
         EXPECT_EQ(Messages(), std::vector<std::string>(2, "Cancela operação?"));
+        EXPECT_EQ(dialogs_.Shown()[0].Type, mtConfirmation);
         dialogs_.Clear();
     }
     PressKey(VK_ESCAPE);
     EXPECT_FALSE(ScreenOpen()) << "with nothing pending Escape closes";
+}
+
+// Ctrl+Enter is the screen's import: with Ctrl alone the row stays in edit.
+TEST_F(MappingGridKeysTest, EnterPostsTheEditedRowExceptWithCtrlAlone) {
+    const std::pair<TShiftState, bool> shifts[] = {
+        {{}, true}, {{ssShift}, true}, {{ssCtrl, ssShift}, true}, {{ssCtrl}, false}};
+    for (const Grid& g : Grids()) {
+        TDataSet& rows = WorkOn(g);
+        for (const auto& [shift, posts] : shifts) {
+            Perform([&] { rows.Edit(); });
+            PressKey(VK_RETURN, shift);
+            EXPECT_EQ(rows.State(), posts ? dsBrowse : dsEdit) << g.column;
+        }
+        dialogs_.Answer(mrYes);
+        Perform([&] { rows.Cancel(); });
+    }
 }
 
 }  // namespace

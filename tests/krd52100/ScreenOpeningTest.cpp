@@ -22,18 +22,7 @@ namespace {
 const std::string kBlockedForBranch = "Importação de cardápio bloqueada para o modo filial. ";
 const std::string kBlockedForHeadOffice = "Importação de cardápio bloqueada para o modo matriz.";
 
-class ScreenOpeningTest : public ScreenFixture {
-protected:
-    // A failed server call ends the creation: the server's message once, no mode message after
-    // it, and the screen closed itself when shown.
-    void OpenExpectingServerFailure() {
-        OpenScreen();
-        ASSERT_EQ(Messages().size(), 1u);
-        EXPECT_NE(Messages()[0], kBlockedForHeadOffice);
-        EXPECT_FALSE(ScreenOpen());
-        EXPECT_TRUE(Screen->Forms().empty());
-    }
-};
+class ScreenOpeningTest : public ScreenFixture {};
 
 struct ModeCase {
     std::optional<std::string> modes;  // IDMODMATRIZFILI; nullopt: no parameter record
@@ -159,14 +148,20 @@ TEST_F(ScreenOpeningTest, EmptyDirectoryPacketLeavesTheFileNameEmpty) {
     EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(ScreenOpeningTest, FailingGetDiretorioShowsTheServersMessageOnceAndCloses) {
-    ExecuteSql("DROP TABLE DIRETORIO");
-    OpenExpectingServerFailure();
-}
-
-TEST_F(ScreenOpeningTest, FailingGetParamIntegraShowsTheServersMessageOnceAndCloses) {
-    ExecuteSql("DROP TABLE PARAMINTEGRACAO");
-    OpenExpectingServerFailure();
+// A failed server call (GetDiretorio, GetParamIntegra) ends the creation: the server's message
+// once, no mode message after it, and the screen closed itself when shown.
+TEST_F(ScreenOpeningTest, FailingServerCallAtCreationShowsTheServersMessageOnceAndCloses) {
+    for (const std::string table : {"DIRETORIO", "PARAMINTEGRACAO"}) {
+        SCOPED_TRACE(table);
+        dialogs_.Clear();
+        ExecuteSql("ALTER TABLE " + table + " RENAME TO FORA");
+        OpenScreen();
+        ASSERT_EQ(Messages().size(), 1u);
+        EXPECT_NE(Messages()[0], kBlockedForHeadOffice);
+        EXPECT_FALSE(ScreenOpen());
+        EXPECT_TRUE(Screen->Forms().empty());
+        ExecuteSql("ALTER TABLE FORA RENAME TO " + table);
+    }
 }
 
 TEST_F(ScreenOpeningTest, OpensOverHttpWithTheSessionsServerAddress) {

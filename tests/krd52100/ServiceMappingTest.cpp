@@ -45,7 +45,6 @@ protected:
 TEST_F(ServiceMappingTest, RowsPostUncheckedUntilTheImportButtonIsPressed) {
     ASSERT_FALSE(boImporta());
     EditCurrentPair("", "zz");
-    Focus(*Frm().dbgPadrao);
     PressKey(VK_RETURN);
     EXPECT_EQ(Services().State(), dsBrowse);
     EXPECT_TRUE(Messages().empty());
@@ -70,7 +69,6 @@ TEST_F(ServiceMappingTest, PostChecksBothCodesOnceTheImportButtonWasPressed) {
     };
     AddFreeDestination();
     boImporta() = true;
-    Focus(*Frm().dbgPadrao);
     for (const PostCase& c : cases) {
         SCOPED_TRACE(std::string(c.origin) + " -> " + c.destination);
         dialogs_.Clear();
@@ -118,7 +116,6 @@ TEST_F(ServiceMappingTest, OriginTypedShortOrInAnotherCaseTakesTheCodeAsTheFileH
         {" 10 ", "00010", "Almoço Refeitório"},
         {"lan1x", "LAN1X", "Lanche Especial"},
     };
-    Focus(*Frm().dbgPadrao);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         EditCurrentPair(c.typed, "00071");
@@ -135,7 +132,6 @@ TEST_F(ServiceMappingTest, OriginTypedShortOrInAnotherCaseTakesTheCodeAsTheFileH
 TEST_F(ServiceMappingTest, LeavingAnEmptyCodeColumnShowsNothing) {
     const int busyStarts = busy_.Starts();
     EditCurrentPair(" ", "");
-    Focus(*Frm().dbgPadrao);
     SelectColumn(*Frm().dbgPadrao, "CDSERVFILIORIG");
     PressKey(VK_TAB);
     PressKey(VK_TAB, {ssShift});
@@ -146,7 +142,6 @@ TEST_F(ServiceMappingTest, LeavingAnEmptyCodeColumnShowsNothing) {
 
 TEST_F(ServiceMappingTest, DestinationWithoutStandardDietsIsRefusedOnlyInTheVUQModule) {
     ExecuteSql("INSERT INTO SERVFILI VALUES ('0003', '00099', 'Lanche Noturno', 'N')");
-    Focus(*Frm().dbgPadrao);
     for (const char* module : {"VUQ", "KRD"}) {
         SCOPED_TRACE(module);
         Session::Current().ModuleAcronym = module;
@@ -168,7 +163,6 @@ TEST_F(ServiceMappingTest, DestinationWithoutStandardDietsIsRefusedOnlyInTheVUQM
 TEST_F(ServiceMappingTest, DestinationLookupListsTheBranchServicesAndPostsTheChoice) {
     AddFreeDestination();
     const int busyStarts = busy_.Starts();
-    Focus(*Frm().dbgPadrao);
     ChooseDestinationInLookup("00020");
     ASSERT_EQ(lookups_.Shown().size(), 1u);
     EXPECT_EQ(lookups_.Shown()[0].Title, "Serviço");
@@ -194,7 +188,6 @@ TEST_F(ServiceMappingTest, DestinationLookupListsTheBranchServicesAndPostsTheCho
 
 TEST_F(ServiceMappingTest, ADestinationServiceTakenByAPostedRowIsRefusedForAnother) {
     boImporta() = true;
-    Focus(*Frm().dbgPadrao);
     GoToPair("00002");
     ChooseDestinationInLookup("00052");  // posted: 00052 is taken
     ASSERT_TRUE(Messages().empty());
@@ -222,7 +215,6 @@ TEST_F(ServiceMappingTest, ADestinationServiceTakenByAPostedRowIsRefusedForAnoth
 // A load's proposed pairs take their destinations; what rows of an earlier load took is free.
 TEST_F(ServiceMappingTest, ALoadTakesTheDestinationsOfItsProposalOnly) {
     AddFreeDestination();
-    Focus(*Frm().dbgPadrao);
     GoToPair("00002");
     ChooseDestinationInLookup("00020");
     ASSERT_TRUE(Messages().empty());
@@ -239,7 +231,6 @@ TEST_F(ServiceMappingTest, ALoadTakesTheDestinationsOfItsProposalOnly) {
 
 TEST_F(ServiceMappingTest, StatusLineShowsTheCurrentPair) {
     EXPECT_EQ(Frm().lblServAtual->Caption(), "Origem: Desjejum Hospitalar --> Destino: DESJEJUM HOSPITALAR");
-    Focus(*Frm().dbgPadrao);
     PressKey(VK_DOWN);
     EXPECT_EQ(Frm().lblServAtual->Caption(), "Origem: Almoço Hospitalar --> Destino: ALMOCO HOSPITALAR");
 }
@@ -310,20 +301,6 @@ TEST_F(ServiceMappingTest, EmptyServiceTableTakesTheDietLookupsAwayAndBlanksTheS
     EXPECT_GT(frm.cdsTipoPrat->RecordCount(), 0);
 }
 
-TEST_F(ServiceMappingTest, CancelAsksAndNoKeepsTheEditedRow) {
-    EditCurrentPair("00001", "00038");
-    dialogs_.Answer(mrNo);
-    Perform([&] { Services().Cancel(); });
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Cancela operação?"});
-    EXPECT_EQ(dialogs_.Shown()[0].Type, mtConfirmation);
-    EXPECT_EQ(Services().State(), dsEdit);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00038");
-
-    CancelEdit();
-    EXPECT_EQ(Services().State(), dsBrowse);
-    EXPECT_EQ(Value(Services(), "CDSERVFILIDEST"), "00071");
-}
-
 TEST_F(ServiceMappingTest, GridPaintsNamesInPlaceOfCodesAndBlankForNoCode) {
     TfrmIntegraCardapio& frm = Frm();
     GoToPair("00002");
@@ -366,18 +343,6 @@ TEST_F(ServiceMappingTest, EditingAMappingRowLocksImportExitAndTheOtherTabs) {
         EXPECT_TRUE(frm.sbtImportExport->Enabled());
         EXPECT_TRUE(frm.sbtSair->Enabled());
         for (TTabSheet98* tab : {frm.tshPadrao, frm.tshDieta, frm.tshConfig}) EXPECT_TRUE(tab->Enabled());
-    }
-}
-
-TEST_F(ServiceMappingTest, EnterPostsTheEditedRowExceptWithCtrlAlone) {
-    const std::pair<TShiftState, bool> cases[] = {
-        {{}, true}, {{ssShift}, true}, {{ssCtrl, ssShift}, true}, {{ssCtrl}, false}};
-    Focus(*Frm().dbgPadrao);
-    for (const auto& [shift, posts] : cases) {
-        EditCurrentPair("00001", "00001");
-        PressKey(VK_RETURN, shift);
-        EXPECT_EQ(Services().State(), posts ? dsBrowse : dsEdit);
-        if (!posts) CancelEdit();
     }
 }
 

@@ -30,7 +30,7 @@ protected:
     void SetUp() override {
         ScreenFixture::SetUp();
         OpenScreen();
-        LoadDemoFile();
+        LoadDemoFileIntoDestination();
         ASSERT_TRUE(Frm().cdsServicos->Active()) << "the demo load did not happen";
         ASSERT_TRUE(Messages().empty());
     }
@@ -67,7 +67,7 @@ TEST_P(StoreFailureScreenTest, OneMessageAndTheScreenReadyForAnotherTry) {
     EXPECT_TRUE(frm.sbtFilial->Enabled());
     EXPECT_FALSE(frm.cdsServicos->ControlsDisabled());
     EXPECT_EQ(StoreQuery("SELECT COUNT(*) FROM LOGIMPORTACAO"), "0");
-    EXPECT_EQ(StoreQuery("SELECT COUNT(*) FROM CARDAPIO WHERE CDFILIAL = '0001'"), "0");
+    EXPECT_EQ(StoreQuery("SELECT COUNT(*) FROM CARDAPIO WHERE CDFILIAL = '0003'"), "0");
 
     dialogs_.Clear();
     Click(*frm.sbtImportExport);

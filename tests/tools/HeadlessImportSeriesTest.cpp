@@ -2,6 +2,7 @@
 // refusal neither outlives its import nor leaves the screen unable to load the next file.
 #include "DemoCompany.h"
 #include "HeadlessImport.h"
+#include "ServerFixture.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
 #include "SyntheticMenuFile.h"
@@ -25,14 +26,14 @@ protected:
         dir_ = fs::temp_directory_path() / ("headless-series-test-" + std::to_string(random()));
         fs::create_directories(dir_);
         appserver::DemoCompany::Create(Database().string(), dir_ / "cardapio-demo.txt");
-        appserver::DemoCompany::KeepSyntheticMappings(Database().string());
+        appserver::testing::KeepSyntheticMappingsInto0003(Database().string());
     }
     void TearDown() override { fs::remove_all(dir_); }
 
     fs::path Database() const { return dir_ / "empresa.db"; }
 
-    // A week of menus from branch 0002 in the codes branch 0001 registers (services 00001 to
-    // 00003, diets 0001 to 0004, dishes 000001 to 000030), under names of its own.
+    // A week of menus from branch 0002 (services 00001 to 00003, diets 0001 to 0004, dishes
+    // 000001 to 000030), under names of its own, into branch 0003 through the kept mappings.
     fs::path Week(const std::string& name, TDateTime firstDay) {
         SyntheticMenuSettings settings;
         settings.services = 3;
@@ -50,7 +51,7 @@ protected:
     krdimport::ImportOptions Options(const fs::path& file) const {
         krdimport::ImportOptions options;
         options.file = file;
-        options.branch = "0001";
+        options.branch = "0003";
         options.database = Database();
         options.operatorCode = "TESTE";
         options.modulePath = KRD52100_MODULE_PATH;
@@ -59,7 +60,7 @@ protected:
 
     long Imports() {
         appserver::SqliteDatabase db(Database().string());
-        auto query = db.Prepare("SELECT COUNT(*) FROM LOGIMPORTACAO WHERE CDFILIAL = '0001'");
+        auto query = db.Prepare("SELECT COUNT(*) FROM LOGIMPORTACAO WHERE CDFILIAL = '0003'");
         query.Step();
         return static_cast<long>(query.Integer(0));
     }

@@ -2,6 +2,7 @@
 // company's database and the exit status a script sees.
 #include "DemoCompany.h"
 #include "HttpServer.h"
+#include "ServerFixture.h"
 #include "ApplicationServer.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
@@ -104,7 +105,7 @@ TEST_F(KrdImportTest, ImportWritesTheMenusOfTheDestinationBranchInEitherHostMode
 // A week of 300,000 menu lines, long enough to import that the progress line shows meanwhile.
 TEST_F(KrdImportTest, ProgressLineShowsOnATerminalAndNeverInAFile) {
     CreateDemo();
-    appserver::DemoCompany::KeepSyntheticMappings(Database().string());
+    appserver::testing::KeepSyntheticMappingsInto0003(Database().string());
     auto week = [&](const std::string& day, TDateTime first) {
         SyntheticMenuSettings settings;
         settings.dishes = 30;
@@ -114,7 +115,7 @@ TEST_F(KrdImportTest, ProgressLineShowsOnATerminalAndNeverInAFile) {
         const fs::path file = dir_ / ("semana-" + day + ".txt");
         std::ofstream out(file, std::ios::binary);
         SyntheticMenuFile(settings).Write(out);
-        return "'" + file.string() + "' --branch 0001 --date " + day;
+        return "'" + file.string() + "' --branch 0003 --date " + day;
     };
     const ToolRun inFile = Import(week("2025-06-02", EncodeDate(2025, 6, 2)));
     EXPECT_EQ(inFile.status, 0) << inFile.err;
@@ -128,15 +129,15 @@ TEST_F(KrdImportTest, ProgressLineShowsOnATerminalAndNeverInAFile) {
     EXPECT_NE(Slurp(typescript).find("\rLinhas lidas: "), std::string::npos) << Slurp(typescript);
 }
 
-TEST_F(KrdImportTest, ImportOverHttpWritesThroughTheServingProcessWithTheChosenDate) {
+TEST_F(KrdImportTest, ImportOverHttpWritesThroughTheServingProcess) {
     CreateDemo();
     appserver::ApplicationServer module(appserver::ServerConfig{Database().string(), {dir_}});
     appserver::HttpServer server(module, appserver::HttpServerOptions{});
     const int port = server.Start();
-    const ToolRun run = Import(ImportDemo("0001", "--server http://127.0.0.1:" + std::to_string(port) + " --date 2025-03-07"));
+    const ToolRun run = Import(ImportDemo("0003", "--server http://127.0.0.1:" + std::to_string(port) + " --date 2025-03-07"));
     server.Stop();
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_GT(MenuRows("0001"), 0);
+    EXPECT_GT(MenuRows("0003"), 0);
 }
 
 // Every refusal the screen shows, and only that one: the run stops at the first.
