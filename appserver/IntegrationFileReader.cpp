@@ -67,34 +67,42 @@ struct Line {
 // Cuts the file into lines and fields on the raw bytes, before any decoding, so that a
 // separator is always a separator whatever the code page makes of it.
 //
-// The bytes are examined 64 at a time, enough for a whole menu line: each block yields a mask of
-// the separators and line ends it holds, and the fields are cut at its set bits. A byte-by-byte
-// loop, with a branch mispredicted at the end of every field, took most of the reading time.
+// The bytes are classified 64 at a time, each block once: one mask of its separators and one of
+// its line ends. A line's fields are cut at the separator bits below its first line end, without
+// looking at the bytes again. A byte-by-byte loop, with a branch mispredicted at the end of every
+// field, took most of the reading time.
 class LineSplitter {
   public:
-    explicit LineSplitter(std::string_view bytes) : data_(bytes.data()), size_(bytes.size()) {}
+    explicit LineSplitter(std::string_view bytes) : data_(bytes.data()), size_(bytes.size()) { Load(0); }
 
     bool AtEnd() const { return pos_ == size_; }
 
     void Next(Line& line) {
         line.fieldCount = 0;
         size_t start = pos_;
-        for (size_t block = pos_; block < size_; block += kBlock) {
-            for (std::uint64_t stops = StopsAt(block); stops != 0; stops &= stops - 1) {
-                size_t p = block + static_cast<size_t>(std::countr_zero(stops));
-                if (data_[p] != kSeparator) return Finish(line, start, p);
-                if (line.fieldCount < kMaxFields)
-                    line.fields[line.fieldCount] = std::string_view(data_ + start, p - start);
-                ++line.fieldCount;
-                start = p + 1;
-            }
+        while (ends_ == 0) {
+            Cut(line, start, separators_);
+            if (block_ + kBlock >= size_) return Finish(line, start, size_);
+            Load(block_ + kBlock);
         }
-        Finish(line, start, size_);
+        std::uint64_t end = ends_ & -ends_;
+        Cut(line, start, separators_ & (end - 1));
+        Finish(line, start, block_ + static_cast<size_t>(std::countr_zero(end)));
     }
 
   private:
     static constexpr char kSeparator = '\xF8';
     static constexpr size_t kBlock = 64;
+
+    // Adds a field for each separator bit of the current block, in order.
+    void Cut(Line& line, size_t& start, std::uint64_t separators) const {
+        for (; separators != 0; separators &= separators - 1) {
+            size_t p = block_ + static_cast<size_t>(std::countr_zero(separators));
+            if (line.fieldCount < kMaxFields) line.fields[line.fieldCount] = std::string_view(data_ + start, p - start);
+            ++line.fieldCount;
+            start = p + 1;
+        }
+    }
 
     // Closes the line whose last field ends at `p`: a line end there, or the end of the bytes.
     void Finish(Line& line, size_t start, size_t p) {
@@ -103,11 +111,19 @@ class LineSplitter {
         // A line ends in CR LF, a lone LF or a lone CR.
         if (p < size_) p += data_[p] == '\r' && p + 1 < size_ && data_[p + 1] == '\n' ? 2 : 1;
         pos_ = p;
+        if (pos_ >= block_ + kBlock) Load(pos_ - pos_ % kBlock);
+        // Forget the stops already passed.
+        std::uint64_t passed = (std::uint64_t{1} << (pos_ - block_)) - 1;
+        separators_ &= ~passed;
+        ends_ &= ~passed;
     }
 
-    // One bit per separator, CR or LF among the 64 bytes from `at`, bit 0 for the first. Past the
-    // end, the block is padded with zero bytes, which are none of them.
-    std::uint64_t StopsAt(size_t at) const {
+    // Classifies the block of 64 bytes from `at`. Past the end, the block is padded with zero
+    // bytes, which are no stops.
+    void Load(size_t at) {
+        block_ = at;
+        separators_ = ends_ = 0;
+        if (at >= size_) return;
         const char* bytes = data_ + at;
         char padded[kBlock];
         if (size_ - at < kBlock) {
@@ -115,36 +131,65 @@ class LineSplitter {
             std::memcpy(padded, bytes, size_ - at);
             bytes = padded;
         }
-        std::uint64_t stops = 0;
 #if defined(__SSE2__)
         for (size_t i = 0; i < kBlock; i += 16) {
             __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
-            __m128i found = _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(kSeparator)),
-                                         _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('\r')),
-                                                      _mm_cmpeq_epi8(chunk, _mm_set1_epi8('\n'))));
-            stops |= static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(found))) << i;
+            __m128i separators = _mm_cmpeq_epi8(chunk, _mm_set1_epi8(kSeparator));
+            __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('\r')),
+                                        _mm_cmpeq_epi8(chunk, _mm_set1_epi8('\n')));
+            separators_ |= Bits(separators) << i;
+            ends_ |= Bits(ends) << i;
         }
 #else
         for (size_t i = 0; i < kBlock; ++i) {
-            bool stop = bytes[i] == kSeparator || bytes[i] == '\r' || bytes[i] == '\n';
-            stops |= std::uint64_t{stop} << i;
+            separators_ |= std::uint64_t{bytes[i] == kSeparator} << i;
+            ends_ |= std::uint64_t{bytes[i] == '\r' || bytes[i] == '\n'} << i;
         }
 #endif
-        return stops;
     }
+
+#if defined(__SSE2__)
+    static std::uint64_t Bits(__m128i found) {
+        return static_cast<std::uint16_t>(_mm_movemask_epi8(found));
+    }
+#endif
 
     const char* data_;
     size_t size_;
     size_t pos_ = 0;
+    size_t block_ = 0;              // where the current block starts, a multiple of 64
+    std::uint64_t separators_ = 0; // of the current block, at or after pos_
+    std::uint64_t ends_ = 0;
 };
 
 // A code of `Width` bytes (the caller has checked its size) as one integer: the key of the
 // definition look-ups. Defined codes hold no NUL byte, so their keys are never 0.
-template <size_t Width> std::uint64_t Pack(std::string_view code) {
+//
+// Built from whole loads of 4, 2 and 1 bytes: copying 5 or 6 bytes into a variable in memory and
+// reading it back whole stalls the read until the copy has landed.
+template <size_t Width> std::uint64_t Pack(const char* code) {
     static_assert(Width <= 8);
-    std::uint64_t key = 0;
-    std::memcpy(&key, code.data(), Width);
-    return key;
+    if constexpr (Width == 0) {
+        return 0;
+    } else if constexpr (Width == 8) {
+        std::uint64_t part;
+        std::memcpy(&part, code, sizeof part);
+        return part;
+    } else if constexpr (Width >= 4) {
+        std::uint32_t part;
+        std::memcpy(&part, code, sizeof part);
+        return part | Pack<Width - 4>(code + 4) << 32;
+    } else if constexpr (Width >= 2) {
+        std::uint16_t part;
+        std::memcpy(&part, code, sizeof part);
+        return part | Pack<Width - 2>(code + 2) << 16;
+    } else {
+        return static_cast<unsigned char>(*code);
+    }
+}
+
+template <size_t Width> std::uint64_t Pack(std::string_view code) {
+    return Pack<Width>(code.data());
 }
 
 // Open-addressing map from packed codes (never 0) to definition positions. Every menu line looks
