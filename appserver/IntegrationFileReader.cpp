@@ -244,6 +244,46 @@ class CodeIndex {
     int shift_ = 64;
 };
 
+// The dish codes a file defines. Every menu line looks one up, and the dishes come in no order,
+// so a hash table of 5,000 of them (128 KB) cost a trip past the nearest caches for nearly every
+// line. A branch numbers its dishes, so their codes are mostly six digits: those are kept as bits
+// indexed by their number, where 5,000 dishes take 625 bytes. Other codes go to a hash table.
+class DishCodes {
+  public:
+    // False (and nothing changed) when the code is there already.
+    bool Insert(std::string_view code) {
+        std::optional<std::uint32_t> number = Number(code);
+        if (!number) return others_.Insert(Pack<kDishWidth>(code), 0);
+        std::uint64_t bit = std::uint64_t{1} << (*number % 64);
+        if (*number / 64 >= numbered_.size()) numbered_.resize(*number / 64 + 1);
+        std::uint64_t& word = numbered_[*number / 64];
+        if ((word & bit) != 0) return false;
+        word |= bit;
+        return true;
+    }
+
+    bool Contains(std::string_view code) const {
+        std::optional<std::uint32_t> number = Number(code);
+        if (!number) return others_.Contains(Pack<kDishWidth>(code));
+        return *number / 64 < numbered_.size() && (numbered_[*number / 64] >> (*number % 64) & 1) != 0;
+    }
+
+  private:
+    // The number a code of six digits stands for.
+    static std::optional<std::uint32_t> Number(std::string_view code) {
+        std::uint32_t number = 0;
+        for (char c : code) {
+            std::uint32_t digit = static_cast<unsigned char>(c) - std::uint32_t{'0'};
+            if (digit > 9) return std::nullopt;
+            number = number * 10 + digit;
+        }
+        return number;
+    }
+
+    std::vector<std::uint64_t> numbered_;
+    CodeIndex others_;
+};
+
 // A byte for a message, as 0x9D.
 std::string HexByte(char byte) {
     constexpr char kDigits[] = "0123456789ABCDEF";
@@ -387,7 +427,7 @@ class Parser {
     bool Dish() {
         FileDish dish;
         if (!Code(2, kDishWidth, dish.code) || !Name(3, kDishNameMax, dish.name)) return false;
-        bool added = dishes_.Insert(Pack<kDishWidth>(Field(2)), Position(result_.file.dishes));
+        bool added = dishes_.Insert(Field(2));
         if (!added) return Fail(2, "prato " + Quote(Field(2)) + " definido mais de uma vez");
         result_.file.dishes.push_back(std::move(dish));
         return true;
@@ -409,7 +449,7 @@ class Parser {
               dishTypes_.Contains(DishTypeKey(service, dishTypeCode, sequence))))
             return Fail(5, "tipo de prato " + Quote(dishTypeCode) + " com sequência " +
                                std::to_string(sequence) + " não definido para o serviço " + Quote(Field(2)));
-        if (!(dishCode.size() == kDishWidth && dishes_.Contains(Pack<kDishWidth>(dishCode))))
+        if (!(dishCode.size() == kDishWidth && dishes_.Contains(dishCode)))
             return Fail(7, "prato " + Quote(dishCode) + " não definido");
         if (!Number(8, 0, kDinersMax, diners)) return false;
         ++result_.menuLines;
@@ -566,7 +606,8 @@ class Parser {
     const RecordLayout* layout_ = nullptr;
     std::uint64_t lineNumber_ = 0;
     bool inMenu_ = false;
-    CodeIndex services_, diets_, dishTypes_, dishes_;
+    CodeIndex services_, diets_, dishTypes_;
+    DishCodes dishes_;
     std::uint64_t lastDayKey_ = 0;
     TDateTime lastDay_;
 };
