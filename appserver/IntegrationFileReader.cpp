@@ -56,12 +56,21 @@ constexpr size_t kBranchNameMax = 50, kServiceNameMax = 40, kDietNameMax = 50, k
                  kDishNameMax = 60;
 constexpr int kSequenceMax = 99, kOrderMax = 9999, kDinersMax = 999999999;
 
-// One line cut at its separators. Fields past kMaxFields are counted but not kept.
+// One line cut at its separators: where each of its first kMaxFields fields starts, and where the
+// field after the last of them would. Fields past kMaxFields are counted but not kept.
 struct Line {
-    std::array<std::string_view, kMaxFields> fields;
+    static constexpr size_t kWindow = 64; // bytes classified at once: at most as many separators
+
+    const char* data = nullptr; // the file's bytes, which the positions count from
+    std::array<size_t, kMaxFields + kWindow> starts{};
     size_t fieldCount = 0;
     std::string_view rest; // bytes after the last separator, before the line end
     bool ended = false;    // a line end follows (false only for a last line cut short)
+
+    // Field 1 is the record type; valid for fields up to fieldCount and kMaxFields.
+    std::string_view Field(size_t field) const {
+        return std::string_view(data + starts[field - 1], starts[field] - starts[field - 1] - 1);
+    }
 };
 
 // Cuts the file into lines and fields on the raw bytes, before any decoding, so that a
@@ -79,6 +88,8 @@ class LineSplitter {
     bool AtEnd() const { return pos_ == size_; }
 
     void Next(Line& line) {
+        line.data = data_;
+        line.starts[0] = pos_;
         line.fieldCount = 0;
         size_t start = pos_;
         for (size_t window = pos_;; window += kWindow) {
@@ -92,23 +103,27 @@ class LineSplitter {
 
   private:
     static constexpr char kSeparator = '\xF8';
-    static constexpr size_t kWindow = 64;
+    static constexpr size_t kWindow = Line::kWindow;
 
     struct Stops {
         std::uint64_t separators = 0;
         std::uint64_t ends = 0;
     };
 
-    // Adds a field for each separator bit of the window from `window`, in order.
-    // The count is kept in a register: stored back on every field, it made each field wait for
-    // the one before through memory.
+    // Notes a field for each separator bit of the window from `window`. Only positions are
+    // written, and the count is kept in a register: the views and the count stored field by
+    // field took as long as the rest of the line's work.
     void Cut(Line& line, size_t& start, size_t window, std::uint64_t separators) const {
+        if (separators == 0) return;
         size_t count = line.fieldCount;
-        for (; separators != 0; separators &= separators - 1) {
-            size_t p = window + static_cast<size_t>(std::countr_zero(separators));
-            if (count < kMaxFields) line.fields[count] = std::string_view(data_ + start, p - start);
-            ++count;
-            start = p + 1;
+        if (count < kMaxFields) {
+            // Room for a whole window's separators after the kept fields.
+            for (; separators != 0; separators &= separators - 1)
+                line.starts[++count] = window + static_cast<size_t>(std::countr_zero(separators)) + 1;
+            start = line.starts[count];
+        } else {
+            count += static_cast<size_t>(std::popcount(separators));
+            start = window + kWindow - static_cast<size_t>(std::countl_zero(separators));
         }
         line.fieldCount = count;
     }
@@ -578,7 +593,7 @@ class Parser {
         return true;
     }
 
-    std::string_view Field(size_t field) const { return line_.fields[field - 1]; }
+    std::string_view Field(size_t field) const { return line_.Field(field); }
     std::string_view FieldName(size_t field) const { return layout_->fieldNames[field - 1]; }
 
     // Cold: the compiler keeps the building of messages out of the way of the lines that pass.
