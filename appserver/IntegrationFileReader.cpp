@@ -224,24 +224,38 @@ class CodeIndex {
         return true;
     }
 
-    bool Contains(std::uint64_t key) const { return Find(key).has_value(); }
+    bool Contains(std::uint64_t key) { return Find(key).has_value(); }
 
-    std::optional<std::uint32_t> Find(std::uint64_t key) const {
+    // Menu lines come grouped by service and diet, so the key found last is kept at hand.
+    std::optional<std::uint32_t> Find(std::uint64_t key) {
+        if (key == lastKey_ && key != 0) return lastPosition_;
         if (keys_.empty() || key == 0) return std::nullopt;
-        size_t slot = Slot(key);
-        if (keys_[slot] != key) return std::nullopt;
-        return positions_[slot];
+        size_t slot = Home(key);
+        // Most keys sit in their home slot or the next. Both are compared at once: a branch on
+        // the first alone was mispredicted at every collision.
+        size_t next = (slot + 1) & (keys_.size() - 1);
+        if ((keys_[slot] == key) | (keys_[next] == key)) {
+            slot = keys_[slot] == key ? slot : next;
+        } else {
+            slot = Slot(key);
+            if (keys_[slot] != key) return std::nullopt;
+        }
+        lastKey_ = key;
+        lastPosition_ = positions_[slot];
+        return lastPosition_;
     }
 
   private:
     // Where the key is, or the free slot where it would go.
     size_t Slot(std::uint64_t key) const {
-        // Fibonacci hashing: the top bits of the product spread codes that differ in one digit.
-        size_t slot = static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
+        size_t slot = Home(key);
         while (keys_[slot] != key && keys_[slot] != 0)
             slot = (slot + 1) & (keys_.size() - 1);
         return slot;
     }
+
+    // Fibonacci hashing: the top bits of the product spread codes that differ in one digit.
+    size_t Home(std::uint64_t key) const { return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_); }
 
     void Grow() {
         std::vector<std::uint64_t> keys = std::move(keys_);
@@ -258,6 +272,8 @@ class CodeIndex {
     std::vector<std::uint32_t> positions_;
     size_t free_ = 0;
     int shift_ = 64;
+    std::uint64_t lastKey_ = 0; // 0: none
+    std::uint32_t lastPosition_ = 0;
 };
 
 // The dish codes a file defines. Every menu line looks one up, and the dishes come in no order,
@@ -278,22 +294,22 @@ class DishCodes {
         return true;
     }
 
-    bool Contains(std::string_view code) const {
+    bool Contains(std::string_view code) {
         std::optional<std::uint32_t> number = Number(code);
         if (!number) return others_.Contains(Pack<kDishWidth>(code));
         return *number / 64 < numbered_.size() && (numbered_[*number / 64] >> (*number % 64) & 1) != 0;
     }
 
   private:
-    // The number a code of six digits stands for.
+    // The number a code of six digits stands for, read from its six bytes at once.
     static std::optional<std::uint32_t> Number(std::string_view code) {
-        std::uint32_t number = 0;
-        for (char c : code) {
-            std::uint32_t digit = static_cast<unsigned char>(c) - std::uint32_t{'0'};
-            if (digit > 9) return std::nullopt;
-            number = number * 10 + digit;
-        }
-        return number;
+        constexpr std::uint64_t kZeros = 0x303030303030, kHighHalves = 0xF0F0F0F0F0F0, kSix = 0x060606060606;
+        std::uint64_t bytes = Pack<kDishWidth>(code); // the first digit in the lowest byte
+        if ((bytes & kHighHalves) != kZeros || ((bytes + kSix) & kHighHalves) != kZeros) return std::nullopt;
+        std::uint64_t digits = bytes - kZeros;
+        // Each digit times ten plus the next: the three pairs' values in the low bytes of three halves.
+        std::uint64_t pairs = (digits * 10 + (digits >> 8)) & 0x00FF00FF00FF;
+        return static_cast<std::uint32_t>((pairs & 0xFF) * 10000 + (pairs >> 16 & 0xFF) * 100 + (pairs >> 32 & 0xFF));
     }
 
     std::vector<std::uint64_t> numbered_;
@@ -538,12 +554,14 @@ class Parser {
 
     bool Number(size_t field, int min, int max, int& out) {
         std::string_view raw = Field(field);
-        // Nine digits at most, so the value fits; unsigned, so that garbage wraps harmlessly.
-        bool digits = !raw.empty() && raw.size() <= 9;
+        // Nine digits at most, so the value fits; unsigned, so that garbage wraps harmlessly. The
+        // digits are checked all together at the end, with no branch per digit.
+        if (raw.empty() || raw.size() > 9) return NotANumber(field, min, max);
         std::uint32_t value = 0;
-        for (size_t i = 0; digits && i < raw.size(); ++i) {
-            std::uint32_t digit = static_cast<unsigned char>(raw[i]) - std::uint32_t{'0'};
-            digits = digit <= 9;
+        bool digits = true;
+        for (char c : raw) {
+            std::uint32_t digit = static_cast<unsigned char>(c) - std::uint32_t{'0'};
+            digits &= digit <= 9;
             value = value * 10 + digit;
         }
         if (!digits || value < static_cast<std::uint32_t>(min) || value > static_cast<std::uint32_t>(max))
