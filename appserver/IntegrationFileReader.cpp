@@ -119,7 +119,7 @@ class LineSplitter {
         if (count < kMaxFields) {
             // Room for a whole window's separators after the kept fields.
             for (; separators != 0; separators &= separators - 1)
-                line.starts[++count] = window + static_cast<size_t>(std::countr_zero(separators)) + 1;
+                line.starts[++count] = window + static_cast<unsigned>(std::countr_zero(separators)) + 1;
             start = line.starts[count];
         } else {
             count += static_cast<size_t>(std::popcount(separators));
@@ -355,6 +355,10 @@ class Parser {
     bool NextLine() {
         ++lineNumber_;
         lines_.Next(line_);
+        return (line_.ended && line_.fieldCount != 0) || Unfinished();
+    }
+
+    [[gnu::cold]] bool Unfinished() {
         if (line_.fieldCount == 0 && line_.rest.empty() && line_.ended) return FailLine("linha vazia");
         if (!line_.ended) {
             size_t field = std::max<size_t>(1, line_.fieldCount + (line_.rest.empty() ? 0 : 1));
@@ -362,23 +366,25 @@ class Parser {
                                    ? "última linha incompleta: o arquivo termina sem fim de linha"
                                    : "última linha incompleta: o arquivo termina dentro deste campo");
         }
-        if (line_.fieldCount == 0) return Fail(1, "campo não terminado pelo separador");
-        return true;
+        return Fail(1, "campo não terminado pelo separador");
     }
 
-    // Checks that the line has exactly the fields of `layout`, each terminated.
+    // Checks that the line has exactly the fields of `layout`, each terminated. Small, so that
+    // it joins every menu line's work instead of being called; the faults are told apart below.
     bool Shape(const RecordLayout& layout) {
         layout_ = &layout;
-        size_t expected = layout.fieldCount;
+        return (line_.fieldCount == layout.fieldCount && line_.rest.empty()) || Misshapen();
+    }
+
+    [[gnu::cold]] bool Misshapen() {
+        size_t expected = layout_->fieldCount;
         if (line_.fieldCount < expected) {
             size_t field = line_.fieldCount + 1;
             if (!line_.rest.empty()) return Fail(field, "campo não terminado pelo separador");
             return Fail(field, "falta " + std::string(FieldName(field)));
         }
-        if (line_.fieldCount > expected || !line_.rest.empty())
-            return Fail(expected + 1, "dados depois do último campo (" + std::string(layout_->type) +
-                                          " tem " + std::to_string(expected) + " campos)");
-        return true;
+        return Fail(expected + 1, "dados depois do último campo (" + std::string(layout_->type) + " tem " +
+                                      std::to_string(expected) + " campos)");
     }
 
     bool Header() {
