@@ -111,8 +111,8 @@ class LineSplitter {
     };
 
     // Notes a field for each separator bit of the window from `window`. Only positions are
-    // written, and the count is kept in a register: the views and the count stored field by
-    // field took as long as the rest of the line's work.
+    // written, and the count is kept in a register: with a view and the count stored for every
+    // field, each field waited on the one before through memory.
     void Cut(Line& line, size_t& start, size_t window, std::uint64_t separators) const {
         if (separators == 0) return;
         size_t count = line.fieldCount;
@@ -231,8 +231,8 @@ class CodeIndex {
         if (key == lastKey_ && key != 0) return lastPosition_;
         if (keys_.empty() || key == 0) return std::nullopt;
         size_t slot = Home(key);
-        // Most keys sit in their home slot or the next. Both are compared at once: a branch on
-        // the first alone was mispredicted at every collision.
+        // Most keys sit in their home slot or the next. Both are compared at once: a probe loop
+        // branches on every slot, which collisions make hard to predict.
         size_t next = (slot + 1) & (keys_.size() - 1);
         if ((keys_[slot] == key) | (keys_[next] == key)) {
             slot = keys_[slot] == key ? slot : next;
