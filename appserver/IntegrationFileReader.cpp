@@ -268,7 +268,9 @@ class CodeIndex {
     }
 
     // Fibonacci hashing: the top bits of the product spread codes that differ in one digit.
-    size_t Home(std::uint64_t key) const { return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_); }
+    size_t Home(std::uint64_t key) const {
+        return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
+    }
 
     void Grow() {
         std::vector<std::uint64_t> keys = std::move(keys_);
@@ -323,7 +325,8 @@ class DishCodes {
         std::uint64_t digits = bytes - kZeros;
         // Each digit times ten plus the next: the three pairs' values in the low bytes of three halves.
         std::uint64_t pairs = (digits * 10 + (digits >> 8)) & 0x00FF00FF00FF;
-        number = static_cast<std::uint32_t>((pairs & 0xFF) * 10000 + (pairs >> 16 & 0xFF) * 100 + (pairs >> 32 & 0xFF));
+        number = static_cast<std::uint32_t>((pairs & 0xFF) * 10000 + (pairs >> 16 & 0xFF) * 100 +
+                                            (pairs >> 32 & 0xFF));
         return true;
     }
 
@@ -529,11 +532,13 @@ class Parser {
         size_t dinersDigits = DigitRun(dish + 7, diners);
         const char* end = dish + 7 + dinersDigits;
         if (sequenceDigits == 0 || dish[-1] != kSeparator || dish[6] != kSeparator || dinersDigits == 0 ||
-            end[0] != kSeparator || end[1] != '\r' || end[2] != '\n' || sequence < 1 || sequence > kSequenceMax)
+            end[0] != kSeparator || end[1] != '\r' || end[2] != '\n' || sequence < 1 ||
+            sequence > kSequenceMax)
             return false;
         std::uint32_t service;
         std::uint64_t day = Pack<8>(line + 11);
-        std::string_view diet(line + 20, kDietWidth), dishType(line + 25, kDishTypeWidth), dishCode(dish, kDishWidth);
+        std::string_view diet(line + 20, kDietWidth), dishType(line + 25, kDishTypeWidth),
+            dishCode(dish, kDishWidth);
         if (!services_.Find(Pack<kServiceWidth>(line + 5), service) || day != lastDayKey_ || day == 0 ||
             !diets_.Contains(DietKey(service, diet)) ||
             !dishTypes_.Contains(DishTypeKey(service, dishType, static_cast<int>(sequence))) ||
@@ -549,7 +554,8 @@ class Parser {
     // The digits from `at`, nine at most, and their value.
     static size_t DigitRun(const char* at, std::uint32_t& value) {
         size_t count = 0;
-        for (std::uint32_t digit; count < 9 && (digit = static_cast<unsigned char>(at[count]) - std::uint32_t{'0'}) <= 9; ++count)
+        for (std::uint32_t digit;
+             count < 9 && (digit = static_cast<unsigned char>(at[count]) - std::uint32_t{'0'}) <= 9; ++count)
             value = value * 10 + digit;
         return count;
     }

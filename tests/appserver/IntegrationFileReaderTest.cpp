@@ -234,7 +234,8 @@ TEST(IntegrationFileReader, MenuLinesThatOnlyLookLikeTheWritersLayoutAreRefused)
         std::string lines;
         std::string error;
     } cases[] = {
-        {kMenuLine + "ITEM|00001|20240102|0001|01|1|000001X120|\n", "linha 8, campo 8: falta o número de comensais"},
+        {kMenuLine + "ITEM|00001|20240102|0001|01|1|000001X120|\n",
+         "linha 8, campo 8: falta o número de comensais"},
         // 4097 would spill into the bits of the dish type code and pass for sequence 1 of "01".
         {kMenuLine + "ITEM|00001|20240102|0001|01|4097|000001|120|\n",
          "linha 8, campo 6: a sequência \"4097\" deve ser um número inteiro de 1 a 99"},
@@ -242,11 +243,13 @@ TEST(IntegrationFileReader, MenuLinesThatOnlyLookLikeTheWritersLayoutAreRefused)
          "linha 8, campo 8: campo não terminado pelo separador"},
         {kMenuLine + "ITEM|00001|20240102|0001|01|1|000001|120|7|\n",
          "linha 8, campo 9: dados depois do último campo (ITEM tem 8 campos)"},
-        {nulDay, "linha 7, campo 3: a data \"" + std::string(8, '\0') + "\" não é um dia escrito como aaaammdd"},
+        {nulDay,
+         "linha 7, campo 3: a data \"" + std::string(8, '\0') + "\" não é um dia escrito como aaaammdd"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.error);
-        auto result = IntegrationFileReader::Parse(FileBytes(kDefinitions + c.lines + kMenuLine + kMenuLine), {});
+        auto result =
+            IntegrationFileReader::Parse(FileBytes(kDefinitions + c.lines + kMenuLine + kMenuLine), {});
         EXPECT_EQ(result.error, c.error);
     }
 }
