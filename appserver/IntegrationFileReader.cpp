@@ -20,6 +20,7 @@
 namespace {
 
 constexpr size_t kMaxFields = 8;
+constexpr char kSeparator = '\xF8';
 
 // Which fields a record carries, by name; the names appear in the refusal messages.
 struct RecordLayout {
@@ -105,7 +106,6 @@ class LineSplitter {
     }
 
   private:
-    static constexpr char kSeparator = '\xF8';
     static constexpr size_t kWindow = Line::kWindow;
 
     struct Stops {
@@ -521,7 +521,6 @@ class Parser {
     // general way, which names it.
     bool QuickMenuLine() {
         constexpr size_t kLongest = 64; // with numbers of nine digits, 57 bytes
-        constexpr char kSeparator = '\xF8';
         const char* line = lines_.Ahead(kLongest);
         if (line == nullptr || std::string_view(line, 5) != "ITEM\xF8" || line[10] != kSeparator ||
             line[19] != kSeparator || line[24] != kSeparator || line[27] != kSeparator)
