@@ -7,7 +7,6 @@
 #include <bit>
 #include <cerrno>
 #include <cstring>
-#include <optional>
 #include <vector>
 
 #include <fcntl.h>
@@ -21,6 +20,7 @@
 namespace {
 
 constexpr size_t kMaxFields = 8;
+constexpr char kSeparator = '\xF8';
 
 // Which fields a record carries, by name; the names appear in the refusal messages.
 struct RecordLayout {
@@ -56,45 +56,80 @@ constexpr size_t kBranchNameMax = 50, kServiceNameMax = 40, kDietNameMax = 50, k
                  kDishNameMax = 60;
 constexpr int kSequenceMax = 99, kOrderMax = 9999, kDinersMax = 999999999;
 
-// One line cut at its separators. Fields past kMaxFields are counted but not kept.
+// One line cut at its separators: where each of its first kMaxFields fields starts, and where the
+// field after the last of them would. Fields past kMaxFields are counted but not kept.
 struct Line {
-    std::array<std::string_view, kMaxFields> fields;
+    static constexpr size_t kWindow = 64; // bytes classified at once: at most as many separators
+
+    const char* data = nullptr; // the file's bytes, which the positions count from
+    std::array<size_t, kMaxFields + kWindow> starts{};
     size_t fieldCount = 0;
     std::string_view rest; // bytes after the last separator, before the line end
     bool ended = false;    // a line end follows (false only for a last line cut short)
+
+    // Field 1 is the record type; valid for fields up to fieldCount and kMaxFields.
+    std::string_view Field(size_t field) const {
+        return std::string_view(data + starts[field - 1], starts[field] - starts[field - 1] - 1);
+    }
 };
 
 // Cuts the file into lines and fields on the raw bytes, before any decoding, so that a
 // separator is always a separator whatever the code page makes of it.
 //
-// The bytes are examined 64 at a time, enough for a whole menu line: each block yields a mask of
-// the separators and line ends it holds, and the fields are cut at its set bits. A byte-by-byte
-// loop, with a branch mispredicted at the end of every field, took most of the reading time.
+// A line is classified from its first byte, 16 bytes at a time, into one mask of its separators
+// and one of its line ends; its fields are cut at the separator bits below the first line end,
+// without looking at the bytes again. Every menu line then takes the same steps, which the
+// processor learns to predict: a byte-by-byte loop, or blocks that fall differently on each line,
+// mispredicted a branch at nearly every field.
 class LineSplitter {
   public:
     explicit LineSplitter(std::string_view bytes) : data_(bytes.data()), size_(bytes.size()) {}
 
     bool AtEnd() const { return pos_ == size_; }
 
+    // The bytes from the current position when at least `count` remain; nothing otherwise.
+    const char* Ahead(size_t count) const { return size_ - pos_ >= count ? data_ + pos_ : nullptr; }
+    void Skip(size_t count) { pos_ += count; }
+
     void Next(Line& line) {
+        line.data = data_;
+        line.starts[0] = pos_;
         line.fieldCount = 0;
         size_t start = pos_;
-        for (size_t block = pos_; block < size_; block += kBlock) {
-            for (std::uint64_t stops = StopsAt(block); stops != 0; stops &= stops - 1) {
-                size_t p = block + static_cast<size_t>(std::countr_zero(stops));
-                if (data_[p] != kSeparator) return Finish(line, start, p);
-                if (line.fieldCount < kMaxFields)
-                    line.fields[line.fieldCount] = std::string_view(data_ + start, p - start);
-                ++line.fieldCount;
-                start = p + 1;
-            }
+        for (size_t window = pos_;; window += kWindow) {
+            Stops stops = StopsFrom(window);
+            std::uint64_t end = stops.ends & -stops.ends;
+            Cut(line, start, window, end == 0 ? stops.separators : stops.separators & (end - 1));
+            if (end != 0) return Finish(line, start, window + static_cast<size_t>(std::countr_zero(end)));
+            if (window + kWindow >= size_) return Finish(line, start, size_);
         }
-        Finish(line, start, size_);
     }
 
   private:
-    static constexpr char kSeparator = '\xF8';
-    static constexpr size_t kBlock = 64;
+    static constexpr size_t kWindow = Line::kWindow;
+
+    struct Stops {
+        std::uint64_t separators = 0;
+        std::uint64_t ends = 0;
+    };
+
+    // Notes a field for each separator bit of the window from `window`. Only positions are
+    // written, and the count is kept in a register: with a view and the count stored for every
+    // field, each field waited on the one before through memory.
+    void Cut(Line& line, size_t& start, size_t window, std::uint64_t separators) const {
+        if (separators == 0) return;
+        size_t count = line.fieldCount;
+        if (count < kMaxFields) {
+            // Room for a whole window's separators after the kept fields.
+            for (; separators != 0; separators &= separators - 1)
+                line.starts[++count] = window + static_cast<unsigned>(std::countr_zero(separators)) + 1;
+            start = line.starts[count];
+        } else {
+            count += static_cast<size_t>(std::popcount(separators));
+            start = window + kWindow - static_cast<size_t>(std::countl_zero(separators));
+        }
+        line.fieldCount = count;
+    }
 
     // Closes the line whose last field ends at `p`: a line end there, or the end of the bytes.
     void Finish(Line& line, size_t start, size_t p) {
@@ -105,33 +140,41 @@ class LineSplitter {
         pos_ = p;
     }
 
-    // One bit per separator, CR or LF among the 64 bytes from `at`, bit 0 for the first. Past the
-    // end, the block is padded with zero bytes, which are none of them.
-    std::uint64_t StopsAt(size_t at) const {
+    // The separators and line ends among the 64 bytes from `at`, bit 0 for the first, up to the
+    // first 16 bytes that hold a line end. Past the end of the bytes, the window is padded with
+    // zero bytes, which are no stops.
+    Stops StopsFrom(size_t at) const {
         const char* bytes = data_ + at;
-        char padded[kBlock];
-        if (size_ - at < kBlock) {
-            std::memset(padded, 0, kBlock);
+        char padded[kWindow];
+        if (size_ - at < kWindow) {
+            std::memset(padded, 0, kWindow);
             std::memcpy(padded, bytes, size_ - at);
             bytes = padded;
         }
-        std::uint64_t stops = 0;
+        Stops stops;
+        for (size_t i = 0; i < kWindow && stops.ends == 0; i += 16) {
 #if defined(__SSE2__)
-        for (size_t i = 0; i < kBlock; i += 16) {
             __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
-            __m128i found = _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(kSeparator)),
-                                         _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('\r')),
-                                                      _mm_cmpeq_epi8(chunk, _mm_set1_epi8('\n'))));
-            stops |= static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(found))) << i;
-        }
+            __m128i separators = _mm_cmpeq_epi8(chunk, _mm_set1_epi8(kSeparator));
+            __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('\r')),
+                                        _mm_cmpeq_epi8(chunk, _mm_set1_epi8('\n')));
+            stops.separators |= Bits(separators) << i;
+            stops.ends |= Bits(ends) << i;
 #else
-        for (size_t i = 0; i < kBlock; ++i) {
-            bool stop = bytes[i] == kSeparator || bytes[i] == '\r' || bytes[i] == '\n';
-            stops |= std::uint64_t{stop} << i;
-        }
+            for (size_t j = i; j < i + 16; ++j) {
+                stops.separators |= std::uint64_t{bytes[j] == kSeparator} << j;
+                stops.ends |= std::uint64_t{bytes[j] == '\r' || bytes[j] == '\n'} << j;
+            }
 #endif
+        }
         return stops;
     }
+
+#if defined(__SSE2__)
+    static std::uint64_t Bits(__m128i found) {
+        return static_cast<std::uint16_t>(_mm_movemask_epi8(found));
+    }
+#endif
 
     const char* data_;
     size_t size_;
@@ -140,11 +183,32 @@ class LineSplitter {
 
 // A code of `Width` bytes (the caller has checked its size) as one integer: the key of the
 // definition look-ups. Defined codes hold no NUL byte, so their keys are never 0.
-template <size_t Width> std::uint64_t Pack(std::string_view code) {
+//
+// Built from whole loads of 4, 2 and 1 bytes: copying 5 or 6 bytes into a variable in memory and
+// reading it back whole stalls the read until the copy has landed.
+template <size_t Width> std::uint64_t Pack(const char* code) {
     static_assert(Width <= 8);
-    std::uint64_t key = 0;
-    std::memcpy(&key, code.data(), Width);
-    return key;
+    if constexpr (Width == 0) {
+        return 0;
+    } else if constexpr (Width == 8) {
+        std::uint64_t part;
+        std::memcpy(&part, code, sizeof part);
+        return part;
+    } else if constexpr (Width >= 4) {
+        std::uint32_t part;
+        std::memcpy(&part, code, sizeof part);
+        return part | Pack<Width - 4>(code + 4) << 32;
+    } else if constexpr (Width >= 2) {
+        std::uint16_t part;
+        std::memcpy(&part, code, sizeof part);
+        return part | Pack<Width - 2>(code + 2) << 16;
+    } else {
+        return static_cast<unsigned char>(*code);
+    }
+}
+
+template <size_t Width> std::uint64_t Pack(std::string_view code) {
+    return Pack<Width>(code.data());
 }
 
 // Open-addressing map from packed codes (never 0) to definition positions. Every menu line looks
@@ -163,23 +227,49 @@ class CodeIndex {
         return true;
     }
 
-    bool Contains(std::uint64_t key) const { return Find(key).has_value(); }
+    bool Contains(std::uint64_t key) {
+        std::uint32_t position;
+        return Find(key, position);
+    }
 
-    std::optional<std::uint32_t> Find(std::uint64_t key) const {
-        if (keys_.empty() || key == 0) return std::nullopt;
-        size_t slot = Slot(key);
-        if (keys_[slot] != key) return std::nullopt;
-        return positions_[slot];
+    // Menu lines come grouped by service and diet, so the key found last is kept at hand. The
+    // position comes back through a reference: an optional returned from a call that is not
+    // inlined went through memory in two pieces, and reading it whole waited for both. Inlined
+    // into each menu line's reading, the look-up overlaps with the rest of the line's work.
+    [[gnu::always_inline]] bool Find(std::uint64_t key, std::uint32_t& position) {
+        if (key == lastKey_ && key != 0) {
+            position = lastPosition_;
+            return true;
+        }
+        if (keys_.empty() || key == 0) return false;
+        size_t slot = Home(key);
+        // Most keys sit in their home slot or the next. Both are compared at once: a probe loop
+        // branches on every slot, which collisions make hard to predict.
+        size_t next = (slot + 1) & (keys_.size() - 1);
+        if ((keys_[slot] == key) | (keys_[next] == key)) {
+            slot = keys_[slot] == key ? slot : next;
+        } else {
+            slot = Slot(key);
+            if (keys_[slot] != key) return false;
+        }
+        lastKey_ = key;
+        lastPosition_ = positions_[slot];
+        position = lastPosition_;
+        return true;
     }
 
   private:
     // Where the key is, or the free slot where it would go.
     size_t Slot(std::uint64_t key) const {
-        // Fibonacci hashing: the top bits of the product spread codes that differ in one digit.
-        size_t slot = static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
+        size_t slot = Home(key);
         while (keys_[slot] != key && keys_[slot] != 0)
             slot = (slot + 1) & (keys_.size() - 1);
         return slot;
+    }
+
+    // Fibonacci hashing: the top bits of the product spread codes that differ in one digit.
+    size_t Home(std::uint64_t key) const {
+        return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
     }
 
     void Grow() {
@@ -197,6 +287,51 @@ class CodeIndex {
     std::vector<std::uint32_t> positions_;
     size_t free_ = 0;
     int shift_ = 64;
+    std::uint64_t lastKey_ = 0; // 0: none
+    std::uint32_t lastPosition_ = 0;
+};
+
+// The dish codes a file defines. Every menu line looks one up, and the dishes come in no order,
+// so a hash table of 5,000 of them (128 KB) cost a trip past the nearest caches for nearly every
+// line. A branch numbers its dishes, so their codes are mostly six digits: those are kept as bits
+// indexed by their number, where 5,000 dishes take 625 bytes. Other codes go to a hash table.
+class DishCodes {
+  public:
+    // False (and nothing changed) when the code is there already.
+    bool Insert(std::string_view code) {
+        std::uint32_t number;
+        if (!Number(code, number)) return others_.Insert(Pack<kDishWidth>(code), 0);
+        std::uint64_t bit = std::uint64_t{1} << (number % 64);
+        if (number / 64 >= numbered_.size()) numbered_.resize(number / 64 + 1);
+        std::uint64_t& word = numbered_[number / 64];
+        if ((word & bit) != 0) return false;
+        word |= bit;
+        return true;
+    }
+
+    // Inlined, like CodeIndex::Find.
+    [[gnu::always_inline]] bool Contains(std::string_view code) {
+        std::uint32_t number;
+        if (!Number(code, number)) return others_.Contains(Pack<kDishWidth>(code));
+        return number / 64 < numbered_.size() && (numbered_[number / 64] >> (number % 64) & 1) != 0;
+    }
+
+  private:
+    // The number a code of six digits stands for, read from its six bytes at once.
+    static bool Number(std::string_view code, std::uint32_t& number) {
+        constexpr std::uint64_t kZeros = 0x303030303030, kHighHalves = 0xF0F0F0F0F0F0, kSix = 0x060606060606;
+        std::uint64_t bytes = Pack<kDishWidth>(code); // the first digit in the lowest byte
+        if ((bytes & kHighHalves) != kZeros || ((bytes + kSix) & kHighHalves) != kZeros) return false;
+        std::uint64_t digits = bytes - kZeros;
+        // Each digit times ten plus the next: the three pairs' values in the low bytes of three halves.
+        std::uint64_t pairs = (digits * 10 + (digits >> 8)) & 0x00FF00FF00FF;
+        number = static_cast<std::uint32_t>((pairs & 0xFF) * 10000 + (pairs >> 16 & 0xFF) * 100 +
+                                            (pairs >> 32 & 0xFF));
+        return true;
+    }
+
+    std::vector<std::uint64_t> numbered_;
+    CodeIndex others_;
 };
 
 // A byte for a message, as 0x9D.
@@ -238,6 +373,10 @@ class Parser {
     bool NextLine() {
         ++lineNumber_;
         lines_.Next(line_);
+        return (line_.ended && line_.fieldCount != 0) || Unfinished();
+    }
+
+    [[gnu::cold]] bool Unfinished() {
         if (line_.fieldCount == 0 && line_.rest.empty() && line_.ended) return FailLine("linha vazia");
         if (!line_.ended) {
             size_t field = std::max<size_t>(1, line_.fieldCount + (line_.rest.empty() ? 0 : 1));
@@ -245,23 +384,25 @@ class Parser {
                                    ? "última linha incompleta: o arquivo termina sem fim de linha"
                                    : "última linha incompleta: o arquivo termina dentro deste campo");
         }
-        if (line_.fieldCount == 0) return Fail(1, "campo não terminado pelo separador");
-        return true;
+        return Fail(1, "campo não terminado pelo separador");
     }
 
-    // Checks that the line has exactly the fields of `layout`, each terminated.
+    // Checks that the line has exactly the fields of `layout`, each terminated. Small, so that
+    // it joins every menu line's work instead of being called; the faults are told apart below.
     bool Shape(const RecordLayout& layout) {
         layout_ = &layout;
-        size_t expected = layout.fieldCount;
+        return (line_.fieldCount == layout.fieldCount && line_.rest.empty()) || Misshapen();
+    }
+
+    [[gnu::cold]] bool Misshapen() {
+        size_t expected = layout_->fieldCount;
         if (line_.fieldCount < expected) {
             size_t field = line_.fieldCount + 1;
             if (!line_.rest.empty()) return Fail(field, "campo não terminado pelo separador");
             return Fail(field, "falta " + std::string(FieldName(field)));
         }
-        if (line_.fieldCount > expected || !line_.rest.empty())
-            return Fail(expected + 1, "dados depois do último campo (" + std::string(layout_->type) +
-                                          " tem " + std::to_string(expected) + " campos)");
-        return true;
+        return Fail(expected + 1, "dados depois do último campo (" + std::string(layout_->type) + " tem " +
+                                      std::to_string(expected) + " campos)");
     }
 
     bool Header() {
@@ -278,6 +419,7 @@ class Parser {
 
     // Reads the next line and hands it to the parser of its record type.
     bool NextRecord() {
+        if (QuickMenuLine()) return true;
         if (!NextLine()) return false;
         std::string_view type = Field(1);
         if (type == kMenuItem.type) return Shape(kMenuItem) && MenuItem();
@@ -342,7 +484,7 @@ class Parser {
     bool Dish() {
         FileDish dish;
         if (!Code(2, kDishWidth, dish.code) || !Name(3, kDishNameMax, dish.name)) return false;
-        bool added = dishes_.Insert(Pack<kDishWidth>(Field(2)), Position(result_.file.dishes));
+        bool added = dishes_.Insert(Field(2));
         if (!added) return Fail(2, "prato " + Quote(Field(2)) + " definido mais de uma vez");
         result_.file.dishes.push_back(std::move(dish));
         return true;
@@ -364,12 +506,62 @@ class Parser {
               dishTypes_.Contains(DishTypeKey(service, dishTypeCode, sequence))))
             return Fail(5, "tipo de prato " + Quote(dishTypeCode) + " com sequência " +
                                std::to_string(sequence) + " não definido para o serviço " + Quote(Field(2)));
-        if (!(dishCode.size() == kDishWidth && dishes_.Contains(Pack<kDishWidth>(dishCode))))
+        if (!(dishCode.size() == kDishWidth && dishes_.Contains(dishCode)))
             return Fail(7, "prato " + Quote(dishCode) + " não definido");
         if (!Number(8, 0, kDinersMax, diners)) return false;
-        ++result_.menuLines;
-        if (sink_) sink_(MenuLine{Field(2), date, dietCode, dishTypeCode, sequence, dishCode, diners});
+        Deliver(MenuLine{Field(2), date, dietCode, dishTypeCode, sequence, dishCode, diners});
         return true;
+    }
+
+    // A menu line as the writer lays it out (codes of their widths, the day of the line before,
+    // CR LF) is read at the offsets the widths give, without cutting it: nearly every line of a
+    // file, at a fraction of the work. Its separators are checked where the widths put them and
+    // its codes against the definitions, which hold no separator or line end: together they prove
+    // the cut that the general way would make. Any other shape, and every fault, is left to the
+    // general way, which names it.
+    bool QuickMenuLine() {
+        constexpr size_t kLongest = 64; // with numbers of nine digits, 57 bytes
+        const char* line = lines_.Ahead(kLongest);
+        if (line == nullptr || std::string_view(line, 5) != "ITEM\xF8" || line[10] != kSeparator ||
+            line[19] != kSeparator || line[24] != kSeparator || line[27] != kSeparator)
+            return false;
+        std::uint32_t sequence = 0, diners = 0;
+        size_t sequenceDigits = DigitRun(line + 28, sequence);
+        const char* dish = line + 29 + sequenceDigits;
+        size_t dinersDigits = DigitRun(dish + 7, diners);
+        const char* end = dish + 7 + dinersDigits;
+        if (sequenceDigits == 0 || dish[-1] != kSeparator || dish[6] != kSeparator || dinersDigits == 0 ||
+            end[0] != kSeparator || end[1] != '\r' || end[2] != '\n' || sequence < 1 ||
+            sequence > kSequenceMax)
+            return false;
+        std::uint32_t service;
+        std::uint64_t day = Pack<8>(line + 11);
+        std::string_view diet(line + 20, kDietWidth), dishType(line + 25, kDishTypeWidth),
+            dishCode(dish, kDishWidth);
+        if (!services_.Find(Pack<kServiceWidth>(line + 5), service) || day != lastDayKey_ || day == 0 ||
+            !diets_.Contains(DietKey(service, diet)) ||
+            !dishTypes_.Contains(DishTypeKey(service, dishType, static_cast<int>(sequence))) ||
+            !dishes_.Contains(dishCode))
+            return false;
+        lines_.Skip(static_cast<size_t>(end + 3 - line));
+        ++lineNumber_;
+        Deliver(MenuLine{std::string_view(line + 5, kServiceWidth), lastDay_, diet, dishType,
+                         static_cast<int>(sequence), dishCode, static_cast<int>(diners)});
+        return true;
+    }
+
+    // The digits from `at`, nine at most, and their value.
+    static size_t DigitRun(const char* at, std::uint32_t& value) {
+        size_t count = 0;
+        for (std::uint32_t digit;
+             count < 9 && (digit = static_cast<unsigned char>(at[count]) - std::uint32_t{'0'}) <= 9; ++count)
+            value = value * 10 + digit;
+        return count;
+    }
+
+    void Deliver(const MenuLine& line) {
+        ++result_.menuLines;
+        if (sink_) sink_(line);
     }
 
     template <typename Definitions> static std::uint32_t Position(const Definitions& definitions) {
@@ -387,10 +579,8 @@ class Parser {
 
     bool DefinedService(size_t field, std::uint32_t& found) {
         std::string_view code = Field(field);
-        std::optional<std::uint32_t> position;
-        if (code.size() == kServiceWidth) position = services_.Find(Pack<kServiceWidth>(code));
-        if (!position) return Fail(field, "serviço " + Quote(code) + " não definido");
-        found = *position;
+        if (code.size() != kServiceWidth || !services_.Find(Pack<kServiceWidth>(code), found))
+            return Fail(field, "serviço " + Quote(code) + " não definido");
         return true;
     }
 
@@ -437,12 +627,14 @@ class Parser {
 
     bool Number(size_t field, int min, int max, int& out) {
         std::string_view raw = Field(field);
-        // Nine digits at most, so the value fits; unsigned, so that garbage wraps harmlessly.
-        bool digits = !raw.empty() && raw.size() <= 9;
+        // Nine digits at most, so the value fits; unsigned, so that garbage wraps harmlessly. The
+        // digits are checked all together at the end, with no branch per digit.
+        if (raw.empty() || raw.size() > 9) return NotANumber(field, min, max);
         std::uint32_t value = 0;
-        for (size_t i = 0; digits && i < raw.size(); ++i) {
-            std::uint32_t digit = static_cast<unsigned char>(raw[i]) - std::uint32_t{'0'};
-            digits = digit <= 9;
+        bool digits = true;
+        for (char c : raw) {
+            std::uint32_t digit = static_cast<unsigned char>(c) - std::uint32_t{'0'};
+            digits &= digit <= 9;
             value = value * 10 + digit;
         }
         if (!digits || value < static_cast<std::uint32_t>(min) || value > static_cast<std::uint32_t>(max))
@@ -492,7 +684,7 @@ class Parser {
         return true;
     }
 
-    std::string_view Field(size_t field) const { return line_.fields[field - 1]; }
+    std::string_view Field(size_t field) const { return line_.Field(field); }
     std::string_view FieldName(size_t field) const { return layout_->fieldNames[field - 1]; }
 
     // Cold: the compiler keeps the building of messages out of the way of the lines that pass.
@@ -521,7 +713,8 @@ class Parser {
     const RecordLayout* layout_ = nullptr;
     std::uint64_t lineNumber_ = 0;
     bool inMenu_ = false;
-    CodeIndex services_, diets_, dishTypes_, dishes_;
+    CodeIndex services_, diets_, dishTypes_;
+    DishCodes dishes_;
     std::uint64_t lastDayKey_ = 0;
     TDateTime lastDay_;
 };

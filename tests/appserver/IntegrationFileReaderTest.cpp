@@ -226,6 +226,34 @@ INSTANTIATE_TEST_SUITE_P(
                 "linha 7, campo 8: última linha incompleta: o arquivo termina sem fim de linha"}),
     [](const auto& info) { return std::string(info.param.what); });
 
+// A menu line with more lines after it is read at the offsets of the writer's layout when it has
+// that layout; a line that only looks like it must still be refused as the general reading does.
+TEST(IntegrationFileReader, MenuLinesThatOnlyLookLikeTheWritersLayoutAreRefused) {
+    const std::string nulDay = std::string("ITEM|00001|") + std::string(8, '\0') + "|0001|01|1|000001|120|\n";
+    const struct {
+        std::string lines;
+        std::string error;
+    } cases[] = {
+        {kMenuLine + "ITEM|00001|20240102|0001|01|1|000001X120|\n",
+         "linha 8, campo 8: falta o número de comensais"},
+        // 4097 would spill into the bits of the dish type code and pass for sequence 1 of "01".
+        {kMenuLine + "ITEM|00001|20240102|0001|01|4097|000001|120|\n",
+         "linha 8, campo 6: a sequência \"4097\" deve ser um número inteiro de 1 a 99"},
+        {kMenuLine + "ITEM|00001|20240102|0001|01|1|000001|120 \n",
+         "linha 8, campo 8: campo não terminado pelo separador"},
+        {kMenuLine + "ITEM|00001|20240102|0001|01|1|000001|120|7|\n",
+         "linha 8, campo 9: dados depois do último campo (ITEM tem 8 campos)"},
+        {nulDay,
+         "linha 7, campo 3: a data \"" + std::string(8, '\0') + "\" não é um dia escrito como aaaammdd"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.error);
+        auto result =
+            IntegrationFileReader::Parse(FileBytes(kDefinitions + c.lines + kMenuLine + kMenuLine), {});
+        EXPECT_EQ(result.error, c.error);
+    }
+}
+
 // Such a name could be neither shown nor written back: the reader keeps no text it cannot hold.
 TEST(IntegrationFileReader, NameWithAByteTheCodePageLeavesUndefinedIsRefused) {
     for (char byte : {'\x81', '\x8D', '\x8F', '\x90', '\x9D'}) {
