@@ -49,8 +49,8 @@ void Fill(TClientDataSet& taken, const TakenRegister& rule, std::vector<std::vec
 // Takes out of `entries` one of each entry that `released` holds for `rule`.
 void LeaveOut(std::vector<std::vector<Variant>>& entries, const TakenRegister& rule, const TakenEntries& released) {
     for (const auto& [releasedRule, entry] : released) {
-        auto held = std::find(entries.begin(), entries.end(), entry);
-        if (releasedRule == &rule && held != entries.end()) entries.erase(held);
+        if (releasedRule != &rule) continue;
+        if (auto held = std::find(entries.begin(), entries.end(), entry); held != entries.end()) entries.erase(held);
     }
 }
 
@@ -73,17 +73,18 @@ TakenEntries TfrmIntegraCardapio::EntriesOfRow(const TDataSet& table) const {
 
 void TfrmIntegraCardapio::Take(const TakenEntries& entries) {
     for (const auto& [rule, entry] : entries)
-        if (!heldTable || heldTable->Name() != rule->table) AddEntry(Named(*this, rule->name), *rule, entry);
+        if (!Held(*rule)) AddEntry(Named(*this, rule->name), *rule, entry);
 }
 
 void TfrmIntegraCardapio::Release(const TakenEntries& entries) {
     for (const auto& [rule, entry] : entries)
-        if (!heldTable || heldTable->Name() != rule->table) RemoveEntry(Named(*this, rule->name), *rule, entry);
+        if (!Held(*rule)) RemoveEntry(Named(*this, rule->name), *rule, entry);
 }
 
 void TfrmIntegraCardapio::RowEditStarts(TDataSet& table) {
-    if (&table == heldTable) heldEditEntries = EntriesOfRow(table);
-    Release(EntriesOfRow(table));
+    TakenEntries entries = EntriesOfRow(table);
+    if (&table == heldTable) heldEditEntries = entries;
+    Release(entries);
 }
 
 // Read as the row is about to be stored: after the post the cursor may stand on another row
@@ -121,6 +122,8 @@ void TfrmIntegraCardapio::RebuildTakenRegisters() {
         Fill(Named(*this, rule.name), rule, EntriesOfTable(rule, Named(*this, rule.table)));
     uncheckedCodes.clear();
 }
+
+bool TfrmIntegraCardapio::Held(const TakenRegister& rule) const { return heldTable && heldTable->Name() == rule.table; }
 
 void TfrmIntegraCardapio::HoldRegisters(TClientDataSet& table) {
     heldTable = &table;

@@ -259,6 +259,7 @@ private:
     // them once as it ends (also when it fails).
     void HoldRegisters(TClientDataSet& table);
     void RefillHeldRegisters();
+    bool Held(const krd52100::TakenRegister& rule) const;
     // --- Codes typed or picked into a mapping row that no check has accepted yet
     // (mapping/UncheckedCodes.cpp): a post checks them first.
     bool Unchecked(const TDataSet& table, const char* field) const;
