@@ -54,9 +54,13 @@ void TfrmIntegraCardapio::panDatasExit(TComponent*) {
             servicesFrozen = true;
             origin = ServiceValue(*cdsServicos, "CDSERVFILIORIG");
             destination = ServiceValue(*cdsServicos, "CDSERVFILIDEST");
+            // Every row posted would move an entry in each large register of taken dish types.
+            HoldRegisters(*cdsTipoPrat);
             krd52100::DishTypeRebuild(*this).AllServices();
+            RefillHeldRegisters();
         }
     } catch (...) {
+        RefillHeldRegisters();
         RestoreDisplayOrder(*cdsTipoPrat);
         if (servicesFrozen) cdsServicos->EnableControls();
         throw;

@@ -8,7 +8,7 @@
 // already took that dish type in this service: then the row stays as it was, so that two
 // origin dish types of one slot never land on one destination slot. A row without a match
 // keeps only the destination service, with the dish type cleared. Every row changed is posted,
-// so the register handlers of cdsTipoPrat see it.
+// so the handlers of cdsTipoPrat see it (the caller holds back the registers' upkeep).
 #include "TStringList.h"
 
 #include <string>

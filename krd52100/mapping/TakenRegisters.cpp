@@ -1,11 +1,15 @@
 // The upkeep of the registers of taken values, row by row, by the dataset events of the three
-// mapping tables, and their refill by a load (what they hold: mapping/TakenRegisters.h).
+// mapping tables, and their refill by a load or at the end of a pass that held them back (what
+// they hold: mapping/TakenRegisters.h).
 #include "mapping/TakenRegisters.h"
 
 #include "screen/TfrmIntegraCardapio.h"
 
 #include "TClientDataSet.h"
 #include "TField.h"
+
+#include <algorithm>
+#include <utility>
 
 using krd52100::TakenEntries;
 using krd52100::TakenRegister;
@@ -33,6 +37,28 @@ void RemoveEntry(TClientDataSet& taken, const TakenRegister& rule, const std::ve
     if (taken.Locate(keyFields, rule.keySize == 1 ? keyValues[0] : Variant(keyValues))) taken.Delete();
 }
 
+// Loads the register with `entries` at once: added one by one, each would move the entries after
+// it, which in a register of a large load costs far more than the load itself.
+void Fill(TClientDataSet& taken, const TakenRegister& rule, std::vector<std::vector<Variant>> entries) {
+    DataPacket packet;
+    for (const auto& [registerField, rowField] : rule.fields) packet.Fields.push_back(taken.FieldByName(registerField)->Def());
+    for (auto& entry : entries) packet.AddRow(std::move(entry));
+    taken.SetData(packet);
+}
+
+// Takes out of `entries` one of each entry that `released` holds for `rule`.
+void LeaveOut(std::vector<std::vector<Variant>>& entries, const TakenRegister& rule, const TakenEntries& released) {
+    for (const auto& [releasedRule, entry] : released) {
+        if (releasedRule != &rule) continue;
+        if (auto held = std::find(entries.begin(), entries.end(), entry); held != entries.end()) entries.erase(held);
+    }
+}
+
+std::vector<std::vector<Variant>> EntriesOfTable(const TakenRegister& rule, const TClientDataSet& table) {
+    const Variant rows = table.GetData();
+    return rows.IsPacket() ? krd52100::EntriesOf(rule, rows.AsPacket()) : std::vector<std::vector<Variant>>{};
+}
+
 }  // namespace
 
 TakenEntries TfrmIntegraCardapio::EntriesOfRow(const TDataSet& table) const {
@@ -46,14 +72,20 @@ TakenEntries TfrmIntegraCardapio::EntriesOfRow(const TDataSet& table) const {
 }
 
 void TfrmIntegraCardapio::Take(const TakenEntries& entries) {
-    for (const auto& [rule, entry] : entries) AddEntry(Named(*this, rule->name), *rule, entry);
+    for (const auto& [rule, entry] : entries)
+        if (!Held(*rule)) AddEntry(Named(*this, rule->name), *rule, entry);
 }
 
 void TfrmIntegraCardapio::Release(const TakenEntries& entries) {
-    for (const auto& [rule, entry] : entries) RemoveEntry(Named(*this, rule->name), *rule, entry);
+    for (const auto& [rule, entry] : entries)
+        if (!Held(*rule)) RemoveEntry(Named(*this, rule->name), *rule, entry);
 }
 
-void TfrmIntegraCardapio::RowEditStarts(TDataSet& table) { Release(EntriesOfRow(table)); }
+void TfrmIntegraCardapio::RowEditStarts(TDataSet& table) {
+    TakenEntries entries = EntriesOfRow(table);
+    if (&table == heldTable) heldEditEntries = entries;
+    Release(entries);
+}
 
 // Read as the row is about to be stored: after the post the cursor may stand on another row
 // (a row that leaves the table's filter hands it to its neighbour).
@@ -86,13 +118,28 @@ void TfrmIntegraCardapio::RowDeleted(TDataSet& table) {
 }
 
 void TfrmIntegraCardapio::RebuildTakenRegisters() {
-    for (const TakenRegister& rule : krd52100::TakenRegisters()) {
-        TClientDataSet& taken = Named(*this, rule.name);
-        taken.Close();
-        taken.CreateDataSet();
-        const Variant rows = Named(*this, rule.table).GetData();
-        if (!rows.IsPacket()) continue;
-        for (const auto& entry : krd52100::EntriesOf(rule, rows.AsPacket())) AddEntry(taken, rule, entry);
-    }
+    for (const TakenRegister& rule : krd52100::TakenRegisters())
+        Fill(Named(*this, rule.name), rule, EntriesOfTable(rule, Named(*this, rule.table)));
     uncheckedCodes.clear();
+}
+
+bool TfrmIntegraCardapio::Held(const TakenRegister& rule) const { return heldTable && heldTable->Name() == rule.table; }
+
+void TfrmIntegraCardapio::HoldRegisters(TClientDataSet& table) {
+    heldTable = &table;
+    heldEditEntries.clear();
+}
+
+// The held registers then hold what the table's posted rows take, except a row whose edit a
+// failure interrupted: that edit released its entries.
+void TfrmIntegraCardapio::RefillHeldRegisters() {
+    TClientDataSet* table = std::exchange(heldTable, nullptr);
+    if (!table) return;
+    for (const TakenRegister& rule : krd52100::TakenRegisters()) {
+        if (table->Name() != rule.table) continue;
+        std::vector<std::vector<Variant>> entries = EntriesOfTable(rule, *table);
+        if (table->State() == dsEdit) LeaveOut(entries, rule, heldEditEntries);
+        Fill(Named(*this, rule.name), rule, std::move(entries));
+    }
+    heldEditEntries.clear();
 }

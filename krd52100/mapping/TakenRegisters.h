@@ -15,8 +15,9 @@
 // Rows holding the same code (a load may propose them) give one entry each, so that one of them
 // leaving does not free the code that the others still hold.
 //
-// The screen keeps the registers in step row by row (mapping/TakenRegisters.cpp); EntriesOf
-// says what they must then hold for a whole table.
+// The screen keeps the registers in step row by row (mapping/TakenRegisters.cpp), or refills
+// them at the end of a pass that posts many rows; EntriesOf says what they must then hold for a
+// whole table.
 #include "DataPacket.h"
 
 #include <optional>

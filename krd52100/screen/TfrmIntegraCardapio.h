@@ -242,7 +242,8 @@ private:
     void Vd_TipoPratOrig(bool flag);
     void Vd_TipoPratDest(bool flag);
     // --- Registers of taken values, kept row by row by the mapping tables' events
-    // (mapping/TakenRegisters.cpp), and refilled from the tables by a load.
+    // (mapping/TakenRegisters.cpp), and refilled from the tables by a load and by a pass that
+    // held them back.
     krd52100::TakenEntries EntriesOfRow(const TDataSet& table) const;
     void Take(const krd52100::TakenEntries& entries);
     void Release(const krd52100::TakenEntries& entries);
@@ -254,6 +255,11 @@ private:
     void RowDeleting(TDataSet& table);
     void RowDeleted(TDataSet& table);
     void RebuildTakenRegisters();
+    // A pass that posts many rows of `table` holds back the upkeep of its registers and refills
+    // them once as it ends (also when it fails).
+    void HoldRegisters(TClientDataSet& table);
+    void RefillHeldRegisters();
+    bool Held(const krd52100::TakenRegister& rule) const;
     // --- Codes typed or picked into a mapping row that no check has accepted yet
     // (mapping/UncheckedCodes.cpp): a post checks them first.
     bool Unchecked(const TDataSet& table, const char* field) const;
@@ -266,6 +272,8 @@ private:
     krd52100::TakenEntries postingEntries;  // of the row being posted
     krd52100::TakenEntries leavingEntries;  // of the row being deleted
     bool cancellingEdit = false;            // the cancel under way is of an edit, not an insert
+    TClientDataSet* heldTable = nullptr;    // whose registers a pass holds back
+    krd52100::TakenEntries heldEditEntries;  // released by the held table's latest edit
     std::set<const TField*> uncheckedCodes;
 
     // The mapping tables on screen are those a load proposed for the file and branch the filter

@@ -156,6 +156,28 @@ TEST_F(DishTypeConfigurationTest, FailingConfigurationCallStopsAtItsServiceWithE
     EXPECT_EQ(frm.cdsTipoPrat->Filter().rfind("CDSERVORIG = '00003'", 0), 0u) << frm.cdsTipoPrat->Filter();
 }
 
+// A failure halfway through a row's changes leaves that row to the restore of the display order,
+// which posts it: the registers hold what the posted rows take, none of that row's old entries.
+TEST_F(DishTypeConfigurationTest, FailureInsideARowLeavesTheRegistersInStepWithThePostedRows) {
+    LoadAndOpen();
+    RenameConfiguration(kDinnerThere, "14", "Outro");  // the dinner's Entrada loses its destination
+    const auto origins = OriginEntries();
+    auto destinations = DestinationEntries();
+    bool failed = false;
+    Frm().cdsTipoPrat->FieldByName("NMTIPODEST")->OnValidate = [&](TField* field) {
+        if (failed || field->DataSet()->FieldByName("CDSERVORIG")->AsString() != kDinner) return;
+        failed = true;
+        throw EDatabaseError("Falhou.");
+    };
+    ShowConfig();
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(Messages().back(), "Falhou.");
+    EXPECT_TRUE(Row(kDinner, 1, "01").at("CDTIPODEST").IsNull());
+    std::erase(destinations, std::string(kDinnerThere) + "/14/1");
+    EXPECT_EQ(DestinationEntries(), destinations);
+    EXPECT_EQ(OriginEntries(), origins);
+}
+
 TEST_F(DishTypeConfigurationTest, ConfigTabWithoutRowsChecksNoDateAndOffersNoLookups) {
     TfrmIntegraCardapio& frm = Frm();
     Application->Perform([&] {
