@@ -20,6 +20,9 @@ namespace {
 // that pass at every look-up, so a changed view is sampled again only every so many look-ups, and
 // bisected whole until then.
 constexpr size_t kLookupsPerSampling = 128;
+// The sample's blocks are bisected through every kBlocksPerTop-th block's key: that array is small
+// enough to stay in the cache and leaves a look-up few enough blocks to fetch all at once.
+constexpr size_t kBlocksPerTop = 16;
 
 // Room between consecutive sequence numbers, so that an Insert rarely has to renumber.
 constexpr uint64_t kSequenceGap = uint64_t{1} << 20;
@@ -412,6 +415,9 @@ const std::vector<TClientDataSet::SampleBlock>* TClientDataSet::ViewSamples() {
         samples_.assign((view_.size() + kSampleStep - 1) / kSampleStep, SampleBlock{});
         for (size_t i = 0; i < view_.size(); ++i) samples_[i / kSampleStep].ids[i % kSampleStep] = view_[i];
         for (SampleBlock& block : samples_) block.key = keys_[block.ids[0]];
+        sampleTops_.clear();
+        for (size_t i = 0; i < samples_.size(); i += kBlocksPerTop)
+            sampleTops_.push_back(Slot{samples_[i].ids[0], samples_[i].key});
         samplesCurrent_ = true;
     }
     return &samples_;
@@ -574,8 +580,15 @@ int TClientDataSet::Search(const std::vector<Condition>& conditions) {
     size_t position = 0;  // of the first record not before the key
     RecordId id = 0;      // view_[position], where there is one
     if (const std::vector<SampleBlock>* samples = ViewSamples()) {
+        // Top `top`-1 begins before the key and top `top` does not: so does the first block that
+        // does not, among the blocks between them.
+        auto top = static_cast<size_t>(
+            Bisect(sampleTops_, [&](const Slot& slot) { return compare(slot.key, slot.id) < 0; }) - sampleTops_.begin());
+        auto from = samples->begin() + static_cast<ptrdiff_t>(top == 0 ? 0 : (top - 1) * kBlocksPerTop + 1);
+        auto to = samples->begin() + static_cast<ptrdiff_t>(std::min(samples->size(), top * kBlocksPerTop));
+        for (auto block = from; block < to; ++block) __builtin_prefetch(&*block);
         auto next = static_cast<size_t>(
-            Bisect(*samples, [&](const SampleBlock& block) { return compare(block.key, block.ids[0]) < 0; }) -
+            std::partition_point(from, to, [&](const SampleBlock& block) { return compare(block.key, block.ids[0]) < 0; }) -
             samples->begin());
         // Block next-1 begins before the key and block `next` does not: that record is in the
         // rest of block next-1, else it begins block `next`. The rest's keys lie all over keys_:

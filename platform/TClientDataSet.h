@@ -182,6 +182,7 @@ private:
     std::vector<RecordId> indexed_;
     std::vector<dataset::FoldedKey> keys_;  // by record id, under the active index
     std::vector<SampleBlock> samples_;  // view_ in blocks, for look-ups
+    std::vector<Slot> sampleTops_;       // the first entry of every few blocks
     bool samplesCurrent_ = false;
     size_t unsampledLookups_ = 0;  // look-ups since the view changed, while unsampled
     bool indexedCurrent_ = false;
