@@ -643,8 +643,8 @@ bool TClientDataSet::Locate(std::string_view keyFields, const Variant& keyValues
         bool text = fields[i]->DataType() == FieldType::String;
         bool asGiven = value.IsNull() || (text && value.StringPtr());
         Variant converted = asGiven ? Variant() : text ? Variant(value.AsString()) : fields[i]->Convert(value);
-        conditions.push_back(Condition{FieldColumn(fields[i]), asGiven ? &value : nullptr, std::move(converted),
-                                       (options & loCaseInsensitive) != 0, (options & loPartialKey) != 0});
+        conditions.emplace_back(FieldColumn(fields[i]), asGiven ? &value : nullptr, std::move(converted),
+                                (options & loCaseInsensitive) != 0, (options & loPartialKey) != 0);
     }
     int found = Search(conditions);
     if (found < 0) return false;
@@ -662,9 +662,8 @@ bool TClientDataSet::FindKey(const std::vector<Variant>& keyValues) {
     for (size_t i = 0; i < keyValues.size(); ++i) {
         TField* field = FieldOfColumn(parts[i].column);
         bool asGiven = !field || keyValues[i].IsNull();
-        conditions.push_back(Condition{parts[i].column, asGiven ? &keyValues[i] : nullptr,
-                                       asGiven ? Variant() : field->Convert(keyValues[i]), parts[i].caseInsensitive,
-                                       false});
+        conditions.emplace_back(parts[i].column, asGiven ? &keyValues[i] : nullptr,
+                                asGiven ? Variant() : field->Convert(keyValues[i]), parts[i].caseInsensitive, false);
     }
     DoBeforeScroll();
     int found = Search(conditions);
