@@ -19,7 +19,7 @@ namespace {
 // Taking the sample costs a pass over the view. A register edited between its look-ups would pay
 // that pass at every look-up, so a changed view is sampled again only every so many look-ups, and
 // bisected whole until then.
-constexpr size_t kLookupsPerSampling = 128;
+constexpr size_t kLookupsPerSampling = 1024;
 // The sample's blocks are bisected through every kBlocksPerTop-th block's key: that array is small
 // enough to stay in the cache and leaves a look-up few enough blocks to fetch all at once.
 constexpr size_t kBlocksPerTop = 16;
@@ -413,11 +413,10 @@ const std::vector<TClientDataSet::SampleBlock>* TClientDataSet::ViewSamples() {
         if (++unsampledLookups_ < kLookupsPerSampling) return nullptr;
         unsampledLookups_ = 0;
         samples_.assign((view_.size() + kSampleStep - 1) / kSampleStep, SampleBlock{});
-        for (size_t i = 0; i < view_.size(); ++i) samples_[i / kSampleStep].ids[i % kSampleStep] = view_[i];
-        for (SampleBlock& block : samples_) block.key = keys_[block.ids[0]];
+        for (size_t i = 0; i < view_.size(); ++i)
+            samples_[i / kSampleStep].entries[i % kSampleStep] = Slot{view_[i], keys_[view_[i]]};
         sampleTops_.clear();
-        for (size_t i = 0; i < samples_.size(); i += kBlocksPerTop)
-            sampleTops_.push_back(Slot{samples_[i].ids[0], samples_[i].key});
+        for (size_t i = 0; i < samples_.size(); i += kBlocksPerTop) sampleTops_.push_back(samples_[i].entries[0]);
         samplesCurrent_ = true;
     }
     return &samples_;
@@ -572,47 +571,49 @@ int TClientDataSet::Search(const std::vector<Condition>& conditions) {
         return 0;
     };
     bool allBisected = bisected == conditions.size();
-    auto proven = [&](RecordId id) {
-        bool caseMet = !caseMatters || (keys_[id].CaseExact() && search.CaseExact());
-        return allBisected && caseMet && keys_[id].Covers(search);
+    auto proven = [&](const dataset::FoldedKey& key) {
+        bool caseMet = !caseMatters || (key.CaseExact() && search.CaseExact());
+        return allBisected && caseMet && key.Covers(search);
     };
-    auto before = [&](RecordId id) { return compare(keys_[id], id) < 0; };
+    auto before = [&](const Slot& slot) { return compare(slot.key, slot.id) < 0; };
     size_t position = 0;  // of the first record not before the key
-    RecordId id = 0;      // view_[position], where there is one
+    Slot first{};         // view_[position] and its key, where there is one
     if (const std::vector<SampleBlock>* samples = ViewSamples()) {
         // Top `top`-1 begins before the key and top `top` does not: so does the first block that
-        // does not, among the blocks between them.
-        auto top = static_cast<size_t>(
-            Bisect(sampleTops_, [&](const Slot& slot) { return compare(slot.key, slot.id) < 0; }) - sampleTops_.begin());
+        // does not, among the blocks between them, which are fetched at once.
+        auto top = static_cast<size_t>(Bisect(sampleTops_, before) - sampleTops_.begin());
         auto from = samples->begin() + static_cast<ptrdiff_t>(top == 0 ? 0 : (top - 1) * kBlocksPerTop + 1);
         auto to = samples->begin() + static_cast<ptrdiff_t>(std::min(samples->size(), top * kBlocksPerTop));
-        for (auto block = from; block < to; ++block) __builtin_prefetch(&*block);
+        for (auto block = from; block < to; ++block) {
+            __builtin_prefetch(block->entries);
+            __builtin_prefetch(block->entries + kSampleStep / 2);
+        }
         auto next = static_cast<size_t>(
-            std::partition_point(from, to, [&](const SampleBlock& block) { return compare(block.key, block.ids[0]) < 0; }) -
+            std::partition_point(from, to, [&](const SampleBlock& block) { return before(block.entries[0]); }) -
             samples->begin());
         // Block next-1 begins before the key and block `next` does not: that record is in the
-        // rest of block next-1, else it begins block `next`. The rest's keys lie all over keys_:
-        // ask for them all at once, so that memory fetches them side by side.
+        // rest of block next-1, else it begins block `next`.
         position = std::min(next * kSampleStep, view_.size());
-        if (next < samples->size()) id = (*samples)[next].ids[0];
+        if (next < samples->size()) first = (*samples)[next].entries[0];
         if (next > 0) {
             const SampleBlock& block = (*samples)[next - 1];
             size_t start = (next - 1) * kSampleStep;
-            const RecordId* end = block.ids + std::min(kSampleStep, view_.size() - start);
-            for (const RecordId* rest = block.ids + 1; rest < end; ++rest) __builtin_prefetch(&keys_[*rest]);
-            const RecordId* first = std::partition_point(block.ids + 1, end, before);
-            if (first != end) {
-                position = start + static_cast<size_t>(first - block.ids);
-                id = *first;
+            const Slot* end = block.entries + std::min(kSampleStep, view_.size() - start);
+            const Slot* found = std::partition_point(block.entries + 1, end, before);
+            if (found != end) {
+                position = start + static_cast<size_t>(found - block.entries);
+                first = *found;
             }
         }
     } else {
-        position = static_cast<size_t>(std::partition_point(view_.begin(), view_.end(), before) - view_.begin());
-        if (position < view_.size()) id = view_[position];
+        position = static_cast<size_t>(
+            std::partition_point(view_.begin(), view_.end(), [&](RecordId id) { return before(Slot{id, keys_[id]}); }) -
+            view_.begin());
+        if (position < view_.size()) first = Slot{view_[position], keys_[view_[position]]};
     }
-    while (position < view_.size() && compare(keys_[id], id) == 0) {
-        if (proven(id) || Matches(id, conditions)) return static_cast<int>(position);
-        if (++position < view_.size()) id = view_[position];
+    for (Slot entry = first; position < view_.size() && compare(entry.key, entry.id) == 0;) {
+        if (proven(entry.key) || Matches(entry.id, conditions)) return static_cast<int>(position);
+        if (++position < view_.size()) entry = Slot{view_[position], keys_[view_[position]]};
     }
     return -1;
 }

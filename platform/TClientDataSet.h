@@ -15,10 +15,11 @@
 //   groups of a large dataset costs the size of the group, not of the dataset.
 // - keys_ holds each record's key under the active index, folded (FoldedKey.h), so that sorting
 //   and bisecting compare flat bytes and reach for the record only where those bytes cannot
-//   tell; where they also prove a match, the record is not read. A sample of view_ (blocks of 8
-//   entries, each with the first one's key), kept until the view changes, lets a look-up bisect
-//   the blocks and then fetch the keys of one block's entries at once. view_ itself stays a list
-//   of ids, so that a delete or an insert in a large view moves little memory.
+//   tell; where they also prove a match, the record is not read. A copy of view_ with the keys
+//   beside the ids (blocks of 4 entries, and every 16th block's first entry apart), kept until
+//   the view changes, lets a look-up bisect a small array, then fetch a few blocks at once and
+//   find the entry there. view_ itself stays a list of ids, so that a delete or an insert in a
+//   large view moves little memory.
 //
 // Data and change log (a simplification of the platform, kept on purpose): Data is the current
 // records in default order, all of kind Unmodified; the change log travels only as Delta, which
@@ -125,13 +126,11 @@ private:
         RecordId id;
         dataset::FoldedKey key;  // under the active index
     };
-    // kSampleStep consecutive entries of the view and the key of the first, in one cache line:
-    // the entry a look-up's bisection lands on hands over the ids of its run without a read of
-    // the view.
-    static constexpr size_t kSampleStep = 8;
+    // kSampleStep consecutive entries of the view with their keys, in two cache lines: the block
+    // a look-up's bisection lands on holds the keys it still has to compare.
+    static constexpr size_t kSampleStep = 4;
     struct alignas(64) SampleBlock {
-        dataset::FoldedKey key;
-        RecordId ids[kSampleStep];
+        Slot entries[kSampleStep];
     };
     // The fields Locate resolved for a text of field names, valid while the fields stay as they were.
     struct LocateFields {
