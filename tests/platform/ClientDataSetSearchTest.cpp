@@ -263,7 +263,7 @@ TEST(ClientDataSetSearch, FindKeyFindsEveryRecordAfterTheViewShifts) {
         for (int i = 20; i < 100; ++i) found += d.cds.FindKey({i}) && d.seq->AsInteger() == i;
         return found;
     };
-    EXPECT_EQ(foundFrom20To99(), 80);
+    for (int round = 0; round < 13; ++round) EXPECT_EQ(foundFrom20To99(), 80);  // often enough to be sampled
     for (int i = 0; i < 20; ++i) {
         d.cds.First();
         d.cds.Delete();
@@ -292,7 +292,7 @@ TEST(ClientDataSetSearch, LookUpsFindTheRightEntryOfEveryRunOfALargeView) {
         return right;
     };
     auto at = [&](int sequence) { return d.seq->AsInteger() == sequence; };
-    for (int pass = 0; pass < 2; ++pass) {
+    for (int pass = 0; pass < 3; ++pass) {
         EXPECT_EQ(lookUp([&](int run) { return d.cds.FindKey({name(run)}) && at(3 * run); }), kRuns);
         EXPECT_EQ(lookUp([&](int run) { return d.cds.Locate("NMTIPOPRAT", name(run), 0) && at(3 * run + 1); }), kRuns);
         EXPECT_EQ(lookUp([&](int run) { return !d.cds.Locate("NMTIPOPRAT", name(run, "a"), loCaseInsensitive); }),
