@@ -50,15 +50,21 @@ void FoldedKey::Append(const Variant& value, FieldType type, bool descending, bo
 // AnsiCompareText folds it (which keeps ASCII bytes below and other characters above 0x80).
 void FoldedKey::AppendText(const std::string& text, bool partial) {
     // Bytes that fit are stored straight; Put sees the one that does not.
+    // Kept in locals: a store into bytes_ could alias the members, which the compiler would then
+    // read again at every byte.
     size_t room = std::min<size_t>(text.size(), kCapacity - length_);
     size_t ascii = 0;
+    uint8_t length = length_, invert = invert_;
+    bool exact = caseExact_;
     for (; ascii < room; ++ascii) {
         auto byte = static_cast<uint8_t>(text[ascii]);
         if (byte >= 0x80 || byte == 0) break;
         uint8_t folded = byte >= 'a' && byte <= 'z' ? static_cast<uint8_t>(byte - 32) : byte;
-        caseExact_ = caseExact_ && folded == byte;
-        bytes_[length_++] = folded ^ invert_;
+        exact = exact && folded == byte;
+        bytes_[length++] = folded ^ invert;
     }
+    length_ = length;
+    caseExact_ = exact;
     if (ascii < text.size() && text[ascii] == 0) return Stop();
     if (ascii == room && room < text.size()) return Stop();
     if (ascii < text.size()) {
@@ -83,6 +89,13 @@ void FoldedKey::AppendNumber(double value) {
     if (value == 0) value = 0;
     auto bits = std::bit_cast<uint64_t>(value);
     bits = (bits >> 63) != 0 ? ~bits : bits | (uint64_t{1} << 63);
+    if (complete_ && kCapacity - length_ >= 8) {
+        uint64_t stored = std::endian::native == std::endian::little ? __builtin_bswap64(bits) : bits;
+        stored ^= invert_ ? ~uint64_t{0} : 0;
+        std::memcpy(bytes_ + length_, &stored, sizeof stored);
+        length_ += 8;
+        return;
+    }
     for (int shift = 56; shift >= 0; shift -= 8) Put(static_cast<uint8_t>(bits >> shift));
 }
 

@@ -16,13 +16,13 @@
 
 namespace {
 
-// A look-up bisects every kSampleStep-th entry of the view first: that array is small enough to
-// stay in the cache, and then only a short run of the view is read.
-constexpr size_t kSampleStep = 16;
 // Taking the sample costs a pass over the view. A register edited between its look-ups would pay
 // that pass at every look-up, so a changed view is sampled again only every so many look-ups, and
 // bisected whole until then.
-constexpr size_t kLookupsPerSampling = 64;
+constexpr size_t kLookupsPerSampling = 1024;
+// The sample's blocks are bisected through every kBlocksPerTop-th block's key: that array is small
+// enough to stay in the cache and leaves a look-up few enough blocks to fetch all at once.
+constexpr size_t kBlocksPerTop = 16;
 
 // Room between consecutive sequence numbers, so that an Insert rarely has to renumber.
 constexpr uint64_t kSequenceGap = uint64_t{1} << 20;
@@ -408,12 +408,15 @@ bool TClientDataSet::RebuildViewFromIndex() {
     return true;
 }
 
-const std::vector<TClientDataSet::Slot>* TClientDataSet::ViewSamples() {
+const std::vector<TClientDataSet::SampleBlock>* TClientDataSet::ViewSamples() {
     if (!samplesCurrent_) {
         if (++unsampledLookups_ < kLookupsPerSampling) return nullptr;
         unsampledLookups_ = 0;
-        samples_.clear();
-        for (size_t i = 0; i < view_.size(); i += kSampleStep) samples_.push_back(Slot{view_[i], keys_[view_[i]]});
+        samples_.assign((view_.size() + kSampleStep - 1) / kSampleStep, SampleBlock{});
+        for (size_t i = 0; i < view_.size(); ++i)
+            samples_[i / kSampleStep].entries[i % kSampleStep] = Slot{view_[i], keys_[view_[i]]};
+        sampleTops_.clear();
+        for (size_t i = 0; i < samples_.size(); i += kBlocksPerTop) sampleTops_.push_back(samples_[i].entries[0]);
         samplesCurrent_ = true;
     }
     return &samples_;
@@ -526,7 +529,7 @@ void TClientDataSet::SetFilterOptions(TFilterOptions options) {
 bool TClientDataSet::Matches(RecordId id, const std::vector<Condition>& conditions) const {
     const std::vector<Variant>& values = records_[id].values;
     return std::all_of(conditions.begin(), conditions.end(), [&](const Condition& condition) {
-        return dataset::KeyMatches(values[condition.column], condition.key, condition.caseInsensitive,
+        return dataset::KeyMatches(values[condition.column], condition.Key(), condition.caseInsensitive,
                                    condition.partial);
     });
 }
@@ -550,8 +553,8 @@ int TClientDataSet::Search(const std::vector<Condition>& conditions) {
         const dataset::KeyPart& part = parts[bisected];
         auto found = conditionOn(part);
         if (found == conditions.end()) break;
-        search.Append(found->key, part.type, part.descending, found->partial);
-        caseMatters = caseMatters || (!found->caseInsensitive && found->key.StringPtr());
+        search.Append(found->Key(), part.type, part.descending, found->partial);
+        caseMatters = caseMatters || (!found->caseInsensitive && found->Key().StringPtr());
         if (found->partial) {
             ++bisected;
             break;
@@ -562,61 +565,89 @@ int TClientDataSet::Search(const std::vector<Condition>& conditions) {
         if (c != dataset::FoldedKey::kUndecided) return c;
         for (size_t i = 0; i < bisected; ++i) {
             const Condition& condition = *conditionOn(parts[i]);
-            c = dataset::CompareToKey(records_[id].values[condition.column], condition.key, condition.partial);
+            c = dataset::CompareToKey(records_[id].values[condition.column], condition.Key(), condition.partial);
             if (c != 0) return parts[i].descending ? -c : c;
         }
         return 0;
     };
     bool allBisected = bisected == conditions.size();
-    auto proven = [&](RecordId id) {
-        bool caseMet = !caseMatters || (keys_[id].CaseExact() && search.CaseExact());
-        return allBisected && caseMet && keys_[id].Covers(search);
+    auto proven = [&](const dataset::FoldedKey& key) {
+        bool caseMet = !caseMatters || (key.CaseExact() && search.CaseExact());
+        return allBisected && caseMet && key.Covers(search);
     };
-    auto before = [&](RecordId id) { return compare(keys_[id], id) < 0; };
-    size_t low = 0, high = view_.size();
-    if (const std::vector<Slot>* samples = ViewSamples()) {
-        auto sampled = static_cast<size_t>(
-            Bisect(*samples, [&](const Slot& slot) { return compare(slot.key, slot.id) < 0; }) - samples->begin());
-        // Sample sampled-1 lies before the key and sample `sampled` does not: the first record at or
-        // after the key is in the run between them. Its keys lie all over keys_: ask for them all at
-        // once, so that memory fetches them side by side.
-        low = sampled == 0 ? 0 : (sampled - 1) * kSampleStep + 1;
-        high = std::min(view_.size(), sampled * kSampleStep);
-        for (size_t i = low; i < high; ++i) __builtin_prefetch(&keys_[view_[i]]);
+    auto before = [&](const Slot& slot) { return compare(slot.key, slot.id) < 0; };
+    size_t position = 0;  // of the first record not before the key
+    Slot first{};         // view_[position] and its key, where there is one
+    if (const std::vector<SampleBlock>* samples = ViewSamples()) {
+        // Top `top`-1 begins before the key and top `top` does not: so does the first block that
+        // does not, among the blocks between them, which are fetched at once.
+        auto top = static_cast<size_t>(Bisect(sampleTops_, before) - sampleTops_.begin());
+        auto from = samples->begin() + static_cast<ptrdiff_t>(top == 0 ? 0 : (top - 1) * kBlocksPerTop + 1);
+        auto to = samples->begin() + static_cast<ptrdiff_t>(std::min(samples->size(), top * kBlocksPerTop));
+        for (auto block = from; block < to; ++block) {
+            __builtin_prefetch(block->entries);
+            __builtin_prefetch(block->entries + kSampleStep / 2);
+        }
+        auto next = static_cast<size_t>(
+            std::partition_point(from, to, [&](const SampleBlock& block) { return before(block.entries[0]); }) -
+            samples->begin());
+        // Block next-1 begins before the key and block `next` does not: that record is in the
+        // rest of block next-1, else it begins block `next`.
+        position = std::min(next * kSampleStep, view_.size());
+        if (next < samples->size()) first = (*samples)[next].entries[0];
+        if (next > 0) {
+            const SampleBlock& block = (*samples)[next - 1];
+            size_t start = (next - 1) * kSampleStep;
+            const Slot* end = block.entries + std::min(kSampleStep, view_.size() - start);
+            const Slot* found = std::partition_point(block.entries + 1, end, before);
+            if (found != end) {
+                position = start + static_cast<size_t>(found - block.entries);
+                first = *found;
+            }
+        }
+    } else {
+        position = static_cast<size_t>(
+            std::partition_point(view_.begin(), view_.end(), [&](RecordId id) { return before(Slot{id, keys_[id]}); }) -
+            view_.begin());
+        if (position < view_.size()) first = Slot{view_[position], keys_[view_[position]]};
     }
-    auto it = std::partition_point(view_.begin() + static_cast<ptrdiff_t>(low),
-                                   view_.begin() + static_cast<ptrdiff_t>(high), before);
-    for (; it != view_.end() && compare(keys_[*it], *it) == 0; ++it)
-        if (proven(*it) || Matches(*it, conditions)) return static_cast<int>(it - view_.begin());
+    for (Slot entry = first; position < view_.size() && compare(entry.key, entry.id) == 0;) {
+        if (proven(entry.key) || Matches(entry.id, conditions)) return static_cast<int>(position);
+        if (++position < view_.size()) entry = Slot{view_[position], keys_[view_[position]]};
+    }
     return -1;
 }
 
-std::vector<TClientDataSet::Condition> TClientDataSet::LocateConditions(std::string_view keyFields,
-                                                                        const Variant& keyValues,
-                                                                        TLocateOptions options) const {
-    std::vector<std::string_view> names = SplitNames(keyFields);
-    std::span<const Variant> values = keyValues.IsArray() ? std::span(keyValues.AsArray()) : std::span(&keyValues, 1);
-    if (names.empty() || names.size() != values.size())
-        throw EDatabaseError("Locate: " + std::to_string(names.size()) + " key fields for " +
-                             std::to_string(values.size()) + " values");
-    std::vector<Condition> conditions;
-    conditions.reserve(names.size());
-    for (size_t i = 0; i < names.size(); ++i) {
-        TField* field = FieldByName(names[i]);
-        // Text keys are not cut to the field's size: a longer key matches nothing.
-        Variant key = values[i].IsNull() || field->DataType() == FieldType::String ? Variant(values[i].AsString())
-                                                                                   : field->Convert(values[i]);
-        if (values[i].IsNull()) key = Variant();
-        conditions.push_back(Condition{ColumnOf(field->FieldName()), std::move(key),
-                                       (options & loCaseInsensitive) != 0, (options & loPartialKey) != 0});
+// A screen locates by the same few texts of field names over and over: each is resolved once.
+const std::vector<TField*>& TClientDataSet::LocateFieldsOf(std::string_view keyFields) {
+    if (locateFields_.names != keyFields || locateFields_.fieldsVersion != FieldsVersion()) {
+        std::vector<TField*> fields;
+        for (std::string_view name : SplitNames(keyFields)) fields.push_back(FieldByName(name));
+        locateFields_ = LocateFields{std::string(keyFields), FieldsVersion(), std::move(fields)};
     }
-    return conditions;
+    return locateFields_.fields;
 }
 
 bool TClientDataSet::Locate(std::string_view keyFields, const Variant& keyValues, TLocateOptions options) {
     DoBeforeScroll();
     CheckBrowseMode();
-    int found = Search(LocateConditions(keyFields, keyValues, options));
+    const std::vector<TField*>& fields = LocateFieldsOf(keyFields);
+    std::span<const Variant> values = keyValues.IsArray() ? std::span(keyValues.AsArray()) : std::span(&keyValues, 1);
+    if (fields.empty() || fields.size() != values.size())
+        throw EDatabaseError("Locate: " + std::to_string(fields.size()) + " key fields for " +
+                             std::to_string(values.size()) + " values");
+    std::vector<Condition> conditions;
+    conditions.reserve(fields.size());
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const Variant& value = values[i];
+        // Text keys are not cut to the field's size: a longer key matches nothing.
+        bool text = fields[i]->DataType() == FieldType::String;
+        bool asGiven = value.IsNull() || (text && value.StringPtr());
+        Variant converted = asGiven ? Variant() : text ? Variant(value.AsString()) : fields[i]->Convert(value);
+        conditions.emplace_back(FieldColumn(fields[i]), asGiven ? &value : nullptr, std::move(converted),
+                                (options & loCaseInsensitive) != 0, (options & loPartialKey) != 0);
+    }
+    int found = Search(conditions);
     if (found < 0) return false;
     GotoFound(found);
     return true;
@@ -631,8 +662,9 @@ bool TClientDataSet::FindKey(const std::vector<Variant>& keyValues) {
     conditions.reserve(keyValues.size());
     for (size_t i = 0; i < keyValues.size(); ++i) {
         TField* field = FieldOfColumn(parts[i].column);
-        Variant key = field && !keyValues[i].IsNull() ? field->Convert(keyValues[i]) : keyValues[i];
-        conditions.push_back(Condition{parts[i].column, std::move(key), parts[i].caseInsensitive, false});
+        bool asGiven = !field || keyValues[i].IsNull();
+        conditions.emplace_back(parts[i].column, asGiven ? &keyValues[i] : nullptr,
+                                asGiven ? Variant() : field->Convert(keyValues[i]), parts[i].caseInsensitive, false);
     }
     DoBeforeScroll();
     int found = Search(conditions);

@@ -15,10 +15,11 @@
 //   groups of a large dataset costs the size of the group, not of the dataset.
 // - keys_ holds each record's key under the active index, folded (FoldedKey.h), so that sorting
 //   and bisecting compare flat bytes and reach for the record only where those bytes cannot
-//   tell; where they also prove a match, the record is not read. A sample of view_ (every 16th
-//   entry with its key, next to each other), kept until the view changes, lets a look-up bisect
-//   a small array first and then one short run of the view. view_ itself stays a list of ids,
-//   so that a delete or an insert in a large view moves little memory.
+//   tell; where they also prove a match, the record is not read. A copy of view_ with the keys
+//   beside the ids (blocks of 4 entries, and every 16th block's first entry apart), kept until
+//   the view changes, lets a look-up bisect a small array, then fetch a few blocks at once and
+//   find the entry there. view_ itself stays a list of ids, so that a delete or an insert in a
+//   large view moves little memory.
 //
 // Data and change log (a simplification of the platform, kept on purpose): Data is the current
 // records in default order, all of kind Unmodified; the change log travels only as Delta, which
@@ -114,14 +115,28 @@ private:
     // One search condition: a column and the value it must match.
     struct Condition {
         int column;
-        Variant key;
+        const Variant* given;  // the caller's value, where it needs no conversion
+        Variant converted;
         bool caseInsensitive;
         bool partial;
+        const Variant& Key() const { return given ? *given : converted; }
     };
     using RecordId = uint32_t;
     struct Slot {
         RecordId id;
         dataset::FoldedKey key;  // under the active index
+    };
+    // kSampleStep consecutive entries of the view with their keys, in two cache lines: the block
+    // a look-up's bisection lands on holds the keys it still has to compare.
+    static constexpr size_t kSampleStep = 4;
+    struct alignas(64) SampleBlock {
+        Slot entries[kSampleStep];
+    };
+    // The fields Locate resolved for a text of field names, valid while the fields stay as they were.
+    struct LocateFields {
+        std::string names;
+        uint64_t fieldsVersion = 0;
+        std::vector<TField*> fields;
     };
 
     int ColumnOf(std::string_view name) const;
@@ -147,10 +162,9 @@ private:
     size_t OrderPosition(RecordId id) const;
     void LogChange(RecordId id, Status from);
     int Search(const std::vector<Condition>& conditions);
-    const std::vector<Slot>* ViewSamples();
+    const std::vector<SampleBlock>* ViewSamples();
     bool Matches(RecordId id, const std::vector<Condition>& conditions) const;
-    std::vector<Condition> LocateConditions(std::string_view keyFields, const Variant& keyValues,
-                                            TLocateOptions options) const;
+    const std::vector<TField*>& LocateFieldsOf(std::string_view keyFields);
 
     std::vector<FieldDef> fieldDefs_;
     TIndexDefs indexDefs_;
@@ -166,11 +180,13 @@ private:
     std::vector<RecordId> view_;
     std::vector<RecordId> indexed_;
     std::vector<dataset::FoldedKey> keys_;  // by record id, under the active index
-    std::vector<Slot> samples_;  // every kSampleStep-th entry of view_, for look-ups
+    std::vector<SampleBlock> samples_;  // view_ in blocks, for look-ups
+    std::vector<Slot> sampleTops_;       // the first entry of every few blocks
     bool samplesCurrent_ = false;
     size_t unsampledLookups_ = 0;  // look-ups since the view changed, while unsampled
     bool indexedCurrent_ = false;
     std::vector<RecordId> changes_;  // ids in the order they first changed
     dataset::IndexKey indexKey_;
     std::optional<dataset::FilterExpression> filterExpression_;
+    LocateFields locateFields_;
 };

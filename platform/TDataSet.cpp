@@ -51,11 +51,17 @@ TIntegerField* TDataSet::AddIntegerField(std::string name, std::string label) {
 void TDataSet::AddField(TField* field) {
     if (Active()) throw EDatabaseError(dbconsts::FieldsWhileOpen);
     fields_.push_back(field);
+    ++fieldsVersion_;
 }
 
-void TDataSet::RemoveField(TField* field) { std::erase(fields_, field); }
+void TDataSet::RemoveField(TField* field) {
+    std::erase(fields_, field);
+    ++fieldsVersion_;
+}
 
 void TDataSet::SetFieldColumn(TField* field, int column) { field->column_ = column; }
+
+int TDataSet::FieldColumn(const TField* field) { return field->column_; }
 
 TField* TDataSet::FieldOfColumn(int column) const {
     auto found = std::find_if(fields_.begin(), fields_.end(), [&](TField* field) { return field->column_ == column; });

@@ -27,6 +27,7 @@
 #include "TComponent.h"
 #include "Variant.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -153,6 +154,10 @@ protected:
     void PlaceCursor(int position);
     int Cursor() const { return cursor_; }
     void SetFieldColumn(TField* field, int column);
+    static int FieldColumn(const TField* field);
+    // Changes whenever a field is added, removed or renamed, so that field names resolved
+    // earlier can be reused until then.
+    uint64_t FieldsVersion() const { return fieldsVersion_; }
     // The field over that column of the records, or nullptr.
     TField* FieldOfColumn(int column) const;
     bool DefaultFields() const { return defaultFields_; }
@@ -175,6 +180,7 @@ private:
     void SetFieldValue(TField* field, const Variant& value);
     void AddField(TField* field);
     void RemoveField(TField* field);
+    void FieldRenamed() { ++fieldsVersion_; }
     void AddDataSource(TDataSource* source);
     void RemoveDataSource(TDataSource* source);
 
@@ -192,5 +198,6 @@ private:
     TDataSetState disableState_ = dsInactive;
     TDataEvent enableEvent_ = deDataSetChange;
     std::vector<TField*> fields_;
+    uint64_t fieldsVersion_ = 0;
     std::vector<TDataSource*> dataSources_;
 };

@@ -10,6 +10,11 @@ TField::~TField() {
     if (dataSet_) dataSet_->RemoveField(this);
 }
 
+void TField::SetFieldName(std::string name) {
+    fieldName_ = std::move(name);
+    if (dataSet_) dataSet_->FieldRenamed();
+}
+
 FieldDef TField::Def() const { return FieldDef{fieldName_, DataType(), size_, required_}; }
 
 void TField::SetDisplayLabel(std::string label) {

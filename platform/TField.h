@@ -31,7 +31,7 @@ public:
     FieldDef Def() const;
 
     const std::string& FieldName() const { return fieldName_; }
-    void SetFieldName(std::string name) { fieldName_ = std::move(name); }
+    void SetFieldName(std::string name);
     // DisplayLabel when set, else FieldName: grid titles and error messages use it.
     const std::string& DisplayName() const { return displayLabel_.empty() ? fieldName_ : displayLabel_; }
     const std::string& DisplayLabel() const { return DisplayName(); }
