@@ -54,10 +54,10 @@ std::vector<DishTypeRecord> BranchCatalogue::Configuration(const std::string& se
     return dishTypes;
 }
 
-std::unordered_set<std::string> BranchCatalogue::DishCodes() const {
+BranchCatalogue::CodeSet BranchCatalogue::DishCodes() const {
     auto query = db_.Prepare("SELECT CDPRATO FROM PRATO WHERE CDFILIAL = ?");
     query.Bind(1, branch_);
-    std::unordered_set<std::string> codes;
+    CodeSet codes;
     while (query.Step()) codes.insert(query.Text(0));
     return codes;
 }

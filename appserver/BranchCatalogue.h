@@ -49,8 +49,13 @@ public:
     // The service's configuration valid on `day`: the one with the latest start on or before it.
     // Ordered by display order, then sequence. Empty when none has started yet.
     std::vector<DishTypeRecord> Configuration(const std::string& service, TDateTime day) const;
-    // Codes of every dish registered for the branch.
-    std::unordered_set<std::string> DishCodes() const;
+    // Codes of every dish registered for the branch, found by a view without a copy.
+    struct CodeHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view code) const { return std::hash<std::string_view>()(code); }
+    };
+    using CodeSet = std::unordered_set<std::string, CodeHash, std::equal_to<>>;
+    CodeSet DishCodes() const;
 
 private:
     SqliteDatabase& db_;

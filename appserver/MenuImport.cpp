@@ -2,6 +2,7 @@
 
 #include "Answer.h"
 #include "KeptMappings.h"
+#include "MenuRowWriter.h"
 #include "PeriodRule.h"
 #include "ServerMessages.h"
 #include "SqliteStatement.h"
@@ -143,15 +144,12 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
     DeleteMenus(db_, request.branch, DestinationServices(selection), first, last);
 
     const auto dishes = catalogue.DishCodes();
-    auto insert = db_.Prepare(
-        "INSERT INTO CARDAPIO (CDFILIAL, CDSERVFILI, DTCARDAPIO, CDDIETPAD, CDTIPOPRAT, NRSEQCNFMES, CDPRATO, "
-        "QTCOMENSAIS) VALUES (?, ?, ?, ?, ?, ?, ?, ?) "
-        "ON CONFLICT DO UPDATE SET QTCOMENSAIS = QTCOMENSAIS + excluded.QTCOMENSAIS");
-    insert.Bind(1, request.branch);
     std::unordered_map<int, std::string> isoDates;
     std::set<std::string, std::less<>> missingSeen;
     std::vector<ImportProblem> missing;
     uint64_t seen = 0;
+    // Every text a row holds lives in the selection, the catalogue or isoDates until the end.
+    MenuRowWriter rows(db_, request.branch);
     auto write = [&](const MenuLine& line) {
         if (++seen % kProgressLines == 0 && counters_) counters_->Publish(seen, report_.written);
         const std::string* service = selection.Service(line.service);
@@ -161,7 +159,8 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
         else if (!dishType) ++report_.withoutDishType;
         else if (!line.diet.empty() && !diet) ++report_.withoutDiet;
         if (!dishType || (!line.diet.empty() && !diet)) return;
-        if (!dishes.contains(std::string(line.dish))) {
+        const auto dish = dishes.find(line.dish);
+        if (dish == dishes.end()) {
             if (missingSeen.insert(std::string(line.dish)).second) {
                 const std::string text = messages::Fill(
                     messages::kDishMissing, {FileDishName(file, line.dish), request.branch, file.header.originBranch});
@@ -172,14 +171,8 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
         if (!missing.empty()) return;  // refused already: only the remaining missing dishes matter
         auto date = isoDates.try_emplace(line.date.Days()).first;
         if (date->second.empty()) date->second = IsoDate(line.date);
-        insert.Bind(2, *service)
-            .Bind(3, date->second)
-            .Bind(4, diet ? std::string_view(*diet) : std::string_view())
-            .Bind(5, dishType->code)
-            .Bind(6, dishType->sequence)
-            .Bind(7, line.dish)
-            .Bind(8, line.diners)
-            .Run();
+        rows.Add({*service, date->second, diet ? std::string_view(*diet) : std::string_view(), dishType->code,
+                  dishType->sequence, *dish, line.diners});
         ++report_.written;
     };
     const IntegrationFileReadResult read = files_.Read(request.path, write);
@@ -194,6 +187,7 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
         return Answer::Failure(invalid);
     }
     if (report_.written == 0) return Refuse({{messages::kNoDishes, messages::kNoDishes}});
+    rows.Flush();
     KeptMappings(db_, file.header.originBranch, request.branch).Record(selection);
     history.RecordWritten(report_, Log(request, file.header));
     transaction.Commit();
