@@ -34,6 +34,39 @@ std::string FileDishName(const IntegrationFile& file, std::string_view code) {
 
 ImportProblem Problem(const std::string& message, const std::string& row) { return {message, message + " " + row}; }
 
+// Where a menu line's service, dish type and diet go. A file runs slot by slot, so consecutive
+// lines mostly share their codes: each run of them is looked up in the selection once.
+class LineMapping {
+public:
+    explicit LineMapping(const ImportSelection& selection) : selection_(selection) {}
+
+    void Map(const MenuLine& line) {
+        const bool sameService = line.service == serviceCode_;
+        if (!sameService) {
+            serviceCode_ = line.service;
+            service = selection_.Service(line.service);
+        }
+        if (!sameService || line.dishType != dishTypeCode_ || line.sequence != sequence_) {
+            dishTypeCode_ = line.dishType;
+            sequence_ = line.sequence;
+            dishType = service ? selection_.DishType(line.service, line.dishType, line.sequence) : nullptr;
+        }
+        if (!sameService || line.diet != dietCode_) {
+            dietCode_ = line.diet;
+            diet = line.diet.empty() ? nullptr : selection_.Diet(line.service, line.diet);
+        }
+    }
+
+    const std::string* service = nullptr;
+    const DishTypeTarget* dishType = nullptr;
+    const std::string* diet = nullptr;
+
+private:
+    const ImportSelection& selection_;
+    std::string serviceCode_, dishTypeCode_, dietCode_;
+    int sequence_ = 0;
+};
+
 }  // namespace
 
 MenuImport::MenuImport(SqliteDatabase& db, const FileAccess& files, const Clock& clock)
@@ -150,11 +183,13 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
     uint64_t seen = 0;
     // Every text a row holds lives in the selection, the catalogue or isoDates until the end.
     MenuRowWriter rows(db_, request.branch);
+    LineMapping mapping(selection);
     auto write = [&](const MenuLine& line) {
         if (++seen % kProgressLines == 0 && counters_) counters_->Publish(seen, report_.written);
-        const std::string* service = selection.Service(line.service);
-        const DishTypeTarget* dishType = service ? selection.DishType(line.service, line.dishType, line.sequence) : nullptr;
-        const std::string* diet = line.diet.empty() ? nullptr : selection.Diet(line.service, line.diet);
+        mapping.Map(line);
+        const std::string* service = mapping.service;
+        const DishTypeTarget* dishType = mapping.dishType;
+        const std::string* diet = mapping.diet;
         if (!service) ++report_.withoutService;
         else if (!dishType) ++report_.withoutDishType;
         else if (!line.diet.empty() && !diet) ++report_.withoutDiet;
