@@ -194,8 +194,8 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
         else if (!dishType) ++report_.withoutDishType;
         else if (!line.diet.empty() && !diet) ++report_.withoutDiet;
         if (!dishType || (!line.diet.empty() && !diet)) return;
-        const auto dish = dishes.find(line.dish);
-        if (dish == dishes.end()) {
+        const auto dish = std::lower_bound(dishes.begin(), dishes.end(), line.dish);
+        if (dish == dishes.end() || *dish != line.dish) {
             if (missingSeen.insert(std::string(line.dish)).second) {
                 const std::string text = messages::Fill(
                     messages::kDishMissing, {FileDishName(file, line.dish), request.branch, file.header.originBranch});
