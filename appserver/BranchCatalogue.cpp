@@ -2,6 +2,8 @@
 
 #include "SqliteStatement.h"
 
+#include <algorithm>
+
 namespace appserver {
 
 BranchCatalogue::BranchCatalogue(SqliteDatabase& db, std::string branch) : db_(db), branch_(std::move(branch)) {}
@@ -54,11 +56,12 @@ std::vector<DishTypeRecord> BranchCatalogue::Configuration(const std::string& se
     return dishTypes;
 }
 
-std::unordered_set<std::string> BranchCatalogue::DishCodes() const {
+std::vector<std::string> BranchCatalogue::DishCodes() const {
     auto query = db_.Prepare("SELECT CDPRATO FROM PRATO WHERE CDFILIAL = ?");
     query.Bind(1, branch_);
-    std::unordered_set<std::string> codes;
-    while (query.Step()) codes.insert(query.Text(0));
+    std::vector<std::string> codes;
+    while (query.Step()) codes.push_back(query.Text(0));
+    std::sort(codes.begin(), codes.end());
     return codes;
 }
 

@@ -6,7 +6,6 @@
 
 #include <optional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 namespace appserver {
@@ -49,8 +48,9 @@ public:
     // The service's configuration valid on `day`: the one with the latest start on or before it.
     // Ordered by display order, then sequence. Empty when none has started yet.
     std::vector<DishTypeRecord> Configuration(const std::string& service, TDateTime day) const;
-    // Codes of every dish registered for the branch.
-    std::unordered_set<std::string> DishCodes() const;
+    // Codes of every dish registered for the branch, sorted: an import bisects them for each of
+    // its lines, over one block of memory that stays in cache.
+    std::vector<std::string> DishCodes() const;
 
 private:
     SqliteDatabase& db_;

@@ -2,6 +2,7 @@
 
 #include "Answer.h"
 #include "KeptMappings.h"
+#include "MenuRowWriter.h"
 #include "PeriodRule.h"
 #include "ServerMessages.h"
 #include "SqliteStatement.h"
@@ -18,6 +19,10 @@ namespace {
 // a reader polling a few times a second sees it move.
 constexpr uint64_t kProgressLines = 4096;
 
+// The page cache an import writes through: the pages of a million menu lines (about 50 MiB) and
+// of the rows they replace, kept for undo, with room to spare. Used only while the import runs.
+constexpr int kImportCacheKiB = 128 * 1024;
+
 std::set<std::string> DestinationServices(const ImportSelection& selection) {
     std::set<std::string> services;
     for (const auto& [origin, destination] : selection.Pairs()) services.insert(destination);
@@ -32,6 +37,39 @@ std::string FileDishName(const IntegrationFile& file, std::string_view code) {
 }
 
 ImportProblem Problem(const std::string& message, const std::string& row) { return {message, message + " " + row}; }
+
+// Where a menu line's service, dish type and diet go. A file runs slot by slot, so consecutive
+// lines mostly share their codes: each run of them is looked up in the selection once.
+class LineMapping {
+public:
+    explicit LineMapping(const ImportSelection& selection) : selection_(selection) {}
+
+    void Map(const MenuLine& line) {
+        const bool sameService = line.service == serviceCode_;
+        if (!sameService) {
+            serviceCode_ = line.service;
+            service = selection_.Service(line.service);
+        }
+        if (!sameService || line.dishType != dishTypeCode_ || line.sequence != sequence_) {
+            dishTypeCode_ = line.dishType;
+            sequence_ = line.sequence;
+            dishType = service ? selection_.DishType(line.service, line.dishType, line.sequence) : nullptr;
+        }
+        if (!sameService || line.diet != dietCode_) {
+            dietCode_ = line.diet;
+            diet = line.diet.empty() ? nullptr : selection_.Diet(line.service, line.diet);
+        }
+    }
+
+    const std::string* service = nullptr;
+    const DishTypeTarget* dishType = nullptr;
+    const std::string* diet = nullptr;
+
+private:
+    const ImportSelection& selection_;
+    std::string serviceCode_, dishTypeCode_, dietCode_;
+    int sequence_ = 0;
+};
 
 }  // namespace
 
@@ -132,6 +170,7 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
     if (auto problems = CheckSelection(file, selection, catalogue); !problems.empty()) return Refuse(problems);
     const TDateTime first = file.header.firstDay, last = file.header.lastDay;
 
+    const SqliteCacheSpan cache(db_, kImportCacheKiB);
     SqliteTransaction transaction(db_);
     if (auto conflict = PeriodRule::Check(db_, request.branch, first, last)) {
         Refuse({Problem("O período do arquivo cruza o das importações anteriores da filial:",
@@ -143,25 +182,25 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
     DeleteMenus(db_, request.branch, DestinationServices(selection), first, last);
 
     const auto dishes = catalogue.DishCodes();
-    auto insert = db_.Prepare(
-        "INSERT INTO CARDAPIO (CDFILIAL, CDSERVFILI, DTCARDAPIO, CDDIETPAD, CDTIPOPRAT, NRSEQCNFMES, CDPRATO, "
-        "QTCOMENSAIS) VALUES (?, ?, ?, ?, ?, ?, ?, ?) "
-        "ON CONFLICT DO UPDATE SET QTCOMENSAIS = QTCOMENSAIS + excluded.QTCOMENSAIS");
-    insert.Bind(1, request.branch);
     std::unordered_map<int, std::string> isoDates;
     std::set<std::string, std::less<>> missingSeen;
     std::vector<ImportProblem> missing;
     uint64_t seen = 0;
+    // Every text a row holds lives in the selection, the catalogue or isoDates until the end.
+    MenuRowWriter rows(db_, request.branch);
+    LineMapping mapping(selection);
     auto write = [&](const MenuLine& line) {
         if (++seen % kProgressLines == 0 && counters_) counters_->Publish(seen, report_.written);
-        const std::string* service = selection.Service(line.service);
-        const DishTypeTarget* dishType = service ? selection.DishType(line.service, line.dishType, line.sequence) : nullptr;
-        const std::string* diet = line.diet.empty() ? nullptr : selection.Diet(line.service, line.diet);
+        mapping.Map(line);
+        const std::string* service = mapping.service;
+        const DishTypeTarget* dishType = mapping.dishType;
+        const std::string* diet = mapping.diet;
         if (!service) ++report_.withoutService;
         else if (!dishType) ++report_.withoutDishType;
         else if (!line.diet.empty() && !diet) ++report_.withoutDiet;
         if (!dishType || (!line.diet.empty() && !diet)) return;
-        if (!dishes.contains(std::string(line.dish))) {
+        const auto dish = std::lower_bound(dishes.begin(), dishes.end(), line.dish);
+        if (dish == dishes.end() || *dish != line.dish) {
             if (missingSeen.insert(std::string(line.dish)).second) {
                 const std::string text = messages::Fill(
                     messages::kDishMissing, {FileDishName(file, line.dish), request.branch, file.header.originBranch});
@@ -172,14 +211,8 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
         if (!missing.empty()) return;  // refused already: only the remaining missing dishes matter
         auto date = isoDates.try_emplace(line.date.Days()).first;
         if (date->second.empty()) date->second = IsoDate(line.date);
-        insert.Bind(2, *service)
-            .Bind(3, date->second)
-            .Bind(4, diet ? std::string_view(*diet) : std::string_view())
-            .Bind(5, dishType->code)
-            .Bind(6, dishType->sequence)
-            .Bind(7, line.dish)
-            .Bind(8, line.diners)
-            .Run();
+        rows.Add({*service, date->second, diet ? std::string_view(*diet) : std::string_view(), dishType->code,
+                  dishType->sequence, *dish, line.diners});
         ++report_.written;
     };
     const IntegrationFileReadResult read = files_.Read(request.path, write);
@@ -194,6 +227,7 @@ Variant MenuImport::Run(const ImportRequest& request, const IntegrationFile& fil
         return Answer::Failure(invalid);
     }
     if (report_.written == 0) return Refuse({{messages::kNoDishes, messages::kNoDishes}});
+    rows.Flush();
     KeptMappings(db_, file.header.originBranch, request.branch).Record(selection);
     history.RecordWritten(report_, Log(request, file.header));
     transaction.Commit();

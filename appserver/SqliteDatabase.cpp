@@ -75,4 +75,16 @@ void SqliteTransaction::Commit() {
     open_ = false;
 }
 
+SqliteCacheSpan::SqliteCacheSpan(SqliteDatabase& db, int kibibytes) : db_(db) {
+    SqliteStatement query(db_, "PRAGMA cache_size");
+    query.Step();
+    previous_ = static_cast<int>(query.Integer(0));
+    // A negative size counts kibibytes, a positive one pages; both are our own integers.
+    db_.Execute("PRAGMA cache_size = " + std::to_string(-kibibytes));
+}
+
+SqliteCacheSpan::~SqliteCacheSpan() {
+    sqlite3_exec(db_.Handle(), ("PRAGMA cache_size = " + std::to_string(previous_)).c_str(), nullptr, nullptr, nullptr);
+}
+
 }  // namespace appserver

@@ -62,4 +62,22 @@ private:
     bool open_ = true;
 };
 
+// Raises the connection's page cache for the span of a bulk write, so that the pages a large
+// transaction changes wait in memory for its commit, which writes each of them once. With the
+// default cache they spill into the log along the way, to be written again and read back, and a
+// writer whose pages spill is slowed down by every other process writing to the disk. The commit
+// writes and syncs the same, so nothing changes for durability. The previous size is back
+// afterwards, and SQLite gives back the pages above it.
+class SqliteCacheSpan {
+public:
+    SqliteCacheSpan(SqliteDatabase& db, int kibibytes);
+    ~SqliteCacheSpan();
+    SqliteCacheSpan(const SqliteCacheSpan&) = delete;
+    SqliteCacheSpan& operator=(const SqliteCacheSpan&) = delete;
+
+private:
+    SqliteDatabase& db_;
+    int previous_;
+};
+
 }  // namespace appserver

@@ -22,6 +22,11 @@ SqliteStatement& SqliteStatement::Bind(int index, std::string_view text) {
     return *this;
 }
 
+SqliteStatement& SqliteStatement::BindUncopied(int index, std::string_view text) {
+    db_.Check(sqlite3_bind_text(handle_, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC), "bind");
+    return *this;
+}
+
 SqliteStatement& SqliteStatement::Bind(int index, int64_t value) {
     db_.Check(sqlite3_bind_int64(handle_, index, value), "bind");
     return *this;

@@ -21,6 +21,9 @@ public:
     SqliteStatement& operator=(SqliteStatement&&) = delete;
 
     SqliteStatement& Bind(int index, std::string_view text);
+    // The same without copying the text, for rows bound by the million: the text must stay alive
+    // and unchanged until the parameter is bound again or the statement is gone.
+    SqliteStatement& BindUncopied(int index, std::string_view text);
     SqliteStatement& Bind(int index, int64_t value);
     SqliteStatement& Bind(int index, int value) { return Bind(index, static_cast<int64_t>(value)); }
     SqliteStatement& BindDate(int index, TDateTime date);

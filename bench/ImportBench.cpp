@@ -8,8 +8,16 @@
 //
 // Files of 10^4 and 10^6 menu lines are generated on first use into a temporary folder, with a
 // destination branch registered to match them; 10^7 runs only with KRD_BENCH_HUGE=1.
+//
+// Reporting progress (GetProgressoImportacao) may cost the import at most 2% of its time:
+// BM_ImportProgressCost runs the import with and without a progress sink, alternately.
 #include "BenchFiles.h"
 #include "ApplicationServer.h"
+#include "Clock.h"
+#include "FileAccess.h"
+#include "ImportProgress.h"
+#include "ImportRoots.h"
+#include "MenuExchange.h"
 #include "SqliteDatabase.h"
 #include "SqliteStatement.h"
 #include "StoreSchema.h"
@@ -17,10 +25,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <string>
+#include <thread>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -158,6 +170,59 @@ void BM_SqliteShellImport(benchmark::State& state) {
     Report(state, work);
 }
 
+double ProcessSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// The import as the server runs it, with its progress published into `progress` and read by a
+// poller five times a second as the client's busy panel does; no progress at all when null.
+void ImportReporting(const Workload& work, const std::filesystem::path& db, appserver::ImportProgress* progress) {
+    SqliteDatabase store(db.string());
+    const appserver::LocalFileAccess files;
+    const appserver::SystemClock clock;
+    const appserver::ImportRoots roots({work.folder}, files);
+    appserver::BranchLocks locks;
+    appserver::MenuExchange exchange(store, roots, files, clock, locks, 90, progress);
+    std::atomic<bool> done = false;
+    std::thread poller([&] {
+        while (progress && !done) {
+            progress->GetProgressoImportacao(kBranch);
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+    });
+    const Variant answer = exchange.ImportaCardapio(work.file.filename().string(), "BENCH", kBranch, work.mapping[0],
+                                                    work.mapping[1], work.mapping[2]);
+    done = true;
+    poller.join();
+    if (!answer[0].AsBoolean() || answer[2][0].AsString() != "OK") throw std::runtime_error("import failed");
+}
+
+// Processor time of the import with progress over the same without, in pairs whose order
+// alternates, so that both meet the same neighbours on a shared machine.
+void BM_ImportProgressCost(benchmark::State& state) {
+    const Workload& work = For(static_cast<uint64_t>(state.range(0)));
+    const auto db = work.folder / "progress.db";
+    double with = 0, without = 0;
+    bool reportingFirst = false;
+    for (auto _ : state) {
+        for (const bool reporting : {reportingFirst, !reportingFirst}) {
+            state.PauseTiming();
+            FreshCopy(work.templateDb, db);
+            state.ResumeTiming();
+            appserver::ImportProgress progress;
+            const double start = ProcessSeconds();
+            ImportReporting(work, db, reporting ? &progress : nullptr);
+            (reporting ? with : without) += ProcessSeconds() - start;
+        }
+        reportingFirst = !reportingFirst;
+    }
+    state.counters["with_s"] = with / static_cast<double>(state.iterations());
+    state.counters["without_s"] = without / static_cast<double>(state.iterations());
+    state.counters["cost_pct"] = (with / without - 1.0) * 100.0;
+}
+
 // Peak resident memory of a process that does nothing but the import, over the file's size.
 void BM_ImportPeakMemory(benchmark::State& state) {
     const Workload& work = For(static_cast<uint64_t>(state.range(0)));
@@ -191,5 +256,6 @@ BENCHMARK(BM_ImportMenus)->Apply(Sizes);
 BENCHMARK(BM_ReimportMenus)->Apply(Sizes);
 BENCHMARK(BM_SqliteShellImport)->Apply(Sizes);
 BENCHMARK(BM_ImportPeakMemory)->Apply(Sizes)->Iterations(1);
+BENCHMARK(BM_ImportProgressCost)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(4);
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "FileAccess.h"
+#include "IntegrationFileReader.h"
 #include "ServerFixture.h"
 
 #include <atomic>
@@ -84,6 +85,29 @@ TEST_F(MenuImportTest, ReimportReplacesTheServiceMenusOfThePeriod) {
     EXPECT_EQ(Menus("0001"), kDemoLines + 1);
     EXPECT_EQ(Count("SELECT COUNT(*) FROM CARDAPIO WHERE QTCOMENSAIS = 999"), 0);
     EXPECT_EQ(Count("SELECT COUNT(*) FROM CARDAPIO WHERE DTCARDAPIO = '2025-03-10'"), 1);
+}
+
+// Lines of one key make one row with their diners added up, wherever they stand in the file:
+// next to each other, or one among the first rows written and one among the last.
+TEST_F(MenuImportTest, LinesOfOneKeyAddUpTheirDiners) {
+    const auto demo = dir_ / "cardapio-demo.txt";
+    std::vector<Line> lines;
+    int64_t diners = 0;
+    IntegrationFileReader::Read(demo, [&](const MenuLine& l) {
+        lines.push_back({std::string(l.service), l.date, std::string(l.diet), std::string(l.dishType), l.sequence,
+                         std::string(l.dish), l.diners});
+        diners += l.diners;
+    });
+    const Line first = lines.front(), last = lines.back();
+    lines.insert(lines.begin() + 1, first);
+    lines.push_back(first);
+    lines.push_back(last);
+    WriteFile("twice.txt", IntegrationFileReader::ReadDefinitions(demo).file, lines);
+    ASSERT_TRUE(LoadAndImport("0001", "twice.txt").ok);
+    EXPECT_EQ(Menus("0001"), kDemoLines);
+    EXPECT_EQ(Count("SELECT SUM(QTCOMENSAIS) FROM CARDAPIO WHERE CDFILIAL = '0001'"),
+              diners + 2 * first.diners + last.diners);
+    EXPECT_GT(first.diners * last.diners, 0);
 }
 
 TEST_F(MenuImportTest, PeriodRuleAnswersWithTheBoundaryDate) {
