@@ -1,8 +1,8 @@
 // Writing speed and memory of the menu import (ImportaCardapio in import mode, end to end: the
 // definitions pass, the checks and the streaming write in one transaction), against the sqlite3
 // shell's ".import" of the same rows as CSV into the same CARDAPIO table of a fresh store.
-// Targets: the import at no more than 0.9 times the .import time in each of three runs; peak memory of an importing
-// process under twice the file size. The second import of a file over the first (every row of the
+// Targets: the import at no more than 0.9 times the .import time in each of three runs; peak
+// memory of an importing process under twice the file size. The second import of a file over the first (every row of the
 // period replaced, and kept in the import history for undo) says what the history costs, in time
 // and in the store's bytes per menu line.
 //
