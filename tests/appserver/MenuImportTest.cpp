@@ -77,12 +77,12 @@ TEST_F(MenuImportTest, ImportWritesExactlyTheMappedAndMarkedLines) {
 
 TEST_F(MenuImportTest, ReimportReplacesTheServiceMenusOfThePeriod) {
     Execute("UPDATE PARAMINTEGRACAO SET IDVALPERIODOINT = 'N'");
-    Execute("INSERT INTO CARDAPIO VALUES ('0001', '00002', '2025-03-05', '0001', '01', 1, '000030', 999), "
-            "('0001', '00002', '2025-03-10', '0001', '01', 1, '000030', 5)");
-    ASSERT_TRUE(LoadAndImport("0001").ok);
-    ASSERT_TRUE(LoadAndImport("0001").ok);
+    Execute("INSERT INTO CARDAPIO VALUES ('0003', '00052', '2025-03-05', '0031', '14', 1, '000030', 999), "
+            "('0003', '00052', '2025-03-10', '0031', '14', 1, '000030', 5)");
+    ASSERT_TRUE(LoadAndImport("0003").ok);
+    ASSERT_TRUE(LoadAndImport("0003").ok);
     // Inside the period only the file's rows; the day after the period is left alone.
-    EXPECT_EQ(Menus("0001"), kDemoLines + 1);
+    EXPECT_EQ(Menus("0003"), kDemoLines + 1);
     EXPECT_EQ(Count("SELECT COUNT(*) FROM CARDAPIO WHERE QTCOMENSAIS = 999"), 0);
     EXPECT_EQ(Count("SELECT COUNT(*) FROM CARDAPIO WHERE DTCARDAPIO = '2025-03-10'"), 1);
 }
@@ -103,42 +103,42 @@ TEST_F(MenuImportTest, LinesOfOneKeyAddUpTheirDiners) {
     lines.push_back(first);
     lines.push_back(last);
     WriteFile("twice.txt", IntegrationFileReader::ReadDefinitions(demo).file, lines);
-    ASSERT_TRUE(LoadAndImport("0001", "twice.txt").ok);
-    EXPECT_EQ(Menus("0001"), kDemoLines);
-    EXPECT_EQ(Count("SELECT SUM(QTCOMENSAIS) FROM CARDAPIO WHERE CDFILIAL = '0001'"),
+    ASSERT_TRUE(LoadAndImport("0003", "twice.txt").ok);
+    EXPECT_EQ(Menus("0003"), kDemoLines);
+    EXPECT_EQ(Count("SELECT SUM(QTCOMENSAIS) FROM CARDAPIO WHERE CDFILIAL = '0003'"),
               diners + 2 * first.diners + last.diners);
     EXPECT_GT(first.diners * last.diners, 0);
 }
 
 TEST_F(MenuImportTest, PeriodRuleAnswersWithTheBoundaryDate) {
-    const Variant proposal = Load("0001");
+    const Variant proposal = Load("0003");
     Execute("INSERT INTO LOGIMPORTACAO (CDFILIAL, NMARQUIVO, CDOPERADOR, CDFILIORIG, DTINICIO, DTFIM, QTLINHAS, "
-            "DTHRIMPORT) VALUES ('0001', 'a.txt', 'X', '0002', '2025-03-05', '2025-03-20', 1, '2025-02-01 10:00:00')");
+            "DTHRIMPORT) VALUES ('0003', 'a.txt', 'X', '0002', '2025-03-05', '2025-03-20', 1, '2025-02-01 10:00:00')");
     // The demo week 3..9 March starts before 5 March and ends inside: ERRO_INTERVALO_INI, on
     // load and on import alike.
-    const Variant load = Load("0001");
+    const Variant load = Load("0003");
     ASSERT_EQ(load.ArrayLength(), 2u);
     EXPECT_EQ(load[0].AsString(), "ERRO_INTERVALO_INI");
     EXPECT_EQ(load[1].AsDate(), EncodeDate(2025, 3, 5));
-    Answer import = Import("0001", proposal[2], proposal[3], proposal[4]);
+    Answer import = Import("0003", proposal[2], proposal[3], proposal[4]);
     ASSERT_TRUE(import.ok) << import.message;
     EXPECT_EQ(import.payload[0].AsString(), "ERRO_INTERVALO_INI");
     EXPECT_EQ(import.payload[1].AsDate(), EncodeDate(2025, 3, 5));
 
     Execute("UPDATE LOGIMPORTACAO SET DTINICIO = '2025-03-01'");
-    import = Import("0001", proposal[2], proposal[3], proposal[4]);
+    import = Import("0003", proposal[2], proposal[3], proposal[4]);
     EXPECT_EQ(import.payload[0].AsString(), "ERRO_INTERVALO_FIN");
     EXPECT_EQ(import.payload[1].AsDate(), EncodeDate(2025, 3, 20));
-    EXPECT_EQ(Menus("0001"), 0);
+    EXPECT_EQ(Menus("0003"), 0);
 
     // Other branches have their own history; without the parameter the rule is off.
-    EXPECT_EQ(Load("0003")[0].AsString(), "OK");
-    Execute("UPDATE PARAMINTEGRACAO SET IDVALPERIODOINT = 'N'");
     EXPECT_EQ(Load("0001")[0].AsString(), "OK");
+    Execute("UPDATE PARAMINTEGRACAO SET IDVALPERIODOINT = 'N'");
+    EXPECT_EQ(Load("0003")[0].AsString(), "OK");
 }
 
 TEST_F(MenuImportTest, RefusalsLeaveTheDatabaseUntouched) {
-    const Variant load = Load("0001");
+    const Variant load = Load("0003");
     const auto hospitalDiets = [](const DataPacket& t, size_t r) { return !Service(t, r, "CDSERVORIG", "00001"); };
     struct Case {
         const char* name;
@@ -146,23 +146,23 @@ TEST_F(MenuImportTest, RefusalsLeaveTheDatabaseUntouched) {
         Variant diets;
         const char* message;
     } cases[] = {
-        {"missing dish", [&] { Execute("DELETE FROM PRATO WHERE CDFILIAL = '0001' AND CDPRATO = '000015'"); }, load[3],
-         "Operação bloqueada. Não existe o prato \"000015 - Lasanha à bolonhesa\" na filial 0001. Realize a exportação "
+        {"missing dish", [&] { Execute("DELETE FROM PRATO WHERE CDFILIAL = '0003' AND CDPRATO = '000015'"); }, load[3],
+         "Operação bloqueada. Não existe o prato \"000015 - Lasanha à bolonhesa\" na filial 0003. Realize a exportação "
          "da árvore de pratos da filial 0002 antes de importar o cardápio (módulo Administrador / Integração / "
          "Importação de Dados / Cadastros / Prato)."},
         {"withdrawal", [&] {
-             Execute("INSERT INTO RETIRADA (CDFILIAL, CDSERVFILI, DTRETIRADA) VALUES ('0001', '00011', '2025-03-09')");
+             Execute("INSERT INTO RETIRADA (CDFILIAL, CDSERVFILI, DTRETIRADA) VALUES ('0003', '00047', '2025-03-09')");
          }, load[3], "Operação bloqueada. Não é possível sobrepor cardápios havendo retiradas para o mesmo período."},
         {"hospital without diet", [] {}, Filter(load[3], hospitalDiets),
          "É necessária a existência de pelo menos uma dieta para serviços hospitalares."},
     };
     for (auto& c : cases) {
         Execute("DELETE FROM RETIRADA WHERE DTRETIRADA = '2025-03-09'");
-        Execute("INSERT OR IGNORE INTO PRATO VALUES ('0001', '000015', 'Lasanha à bolonhesa')");
-        Execute("INSERT OR REPLACE INTO CARDAPIO VALUES ('0001', '00010', '2025-03-04', '0001', '01', 1, '000001', 77)");
+        Execute("INSERT OR IGNORE INTO PRATO VALUES ('0003', '000015', 'Lasanha à bolonhesa')");
+        Execute("INSERT OR REPLACE INTO CARDAPIO VALUES ('0003', '00060', '2025-03-04', '0015', '18', 1, '000001', 77)");
         const int64_t before = Fingerprint();
         c.arrange();
-        const Answer answer = Import("0001", load[2], c.diets, load[4]);
+        const Answer answer = Import("0003", load[2], c.diets, load[4]);
         EXPECT_FALSE(answer.ok) << c.name;
         EXPECT_EQ(answer.message, c.message) << c.name;
         EXPECT_EQ(Fingerprint(), before) << c.name;
@@ -173,13 +173,13 @@ TEST_F(MenuImportTest, RefusalsLeaveTheDatabaseUntouched) {
 // lookup listed, not in whatever configuration once held the code.
 TEST_F(MenuImportTest, DishTypeMustBeInTheConfigurationOfTheDayItWasMatchedFor) {
     // From April the hospital lunch's first slot is dish type 07.
-    Execute("INSERT INTO CNFCARDAPIO SELECT CDFILIAL, CDSERVFILI, '2025-04-01', CASE CDTIPOPRAT WHEN '01' "
+    Execute("INSERT INTO CNFCARDAPIO SELECT CDFILIAL, CDSERVFILI, '2025-04-01', CASE CDTIPOPRAT WHEN '14' "
             "THEN '07' "
             "ELSE CDTIPOPRAT END, NRSEQCNFMES, NRORDCNFMES, NMTIPOPRAT, IDOPCCNFMES FROM CNFCARDAPIO "
-            "WHERE CDFILIAL = '0001' AND CDSERVFILI = '00002'");
-    const Variant load = Load("0001");
+            "WHERE CDFILIAL = '0003' AND CDSERVFILI = '00052'");
+    const Variant load = Load("0003");
     const auto firstSlot = [](const DataPacket& t, size_t r) {
-        return Service(t, r, "CDSERVDEST", "00002") && t.Value(r, "NRSEQORIG").AsInteger() == 1;
+        return Service(t, r, "CDSERVDEST", "00052") && t.Value(r, "NRSEQORIG").AsInteger() == 1;
     };
     struct Case {
         const char* code;
@@ -187,13 +187,13 @@ TEST_F(MenuImportTest, DishTypeMustBeInTheConfigurationOfTheDayItWasMatchedFor) 
         bool ok;
     } cases[] = {
         {"07", EncodeDate(2025, 4, 1), true},
-        {"01", EncodeDate(2025, 4, 1), false}, // registered, but only before April
+        {"14", EncodeDate(2025, 4, 1), false}, // registered, but only before April
         {"07", Variant(), false},              // no day: the file's first day, before April
     };
     for (const auto& c : cases) {
         const Variant dishTypes =
             Change(Change(load[4], "CDTIPODEST", c.code, firstSlot), "DTCNFDEST", c.matchedFor, firstSlot);
-        const Answer answer = Import("0001", load[2], load[3], dishTypes);
+        const Answer answer = Import("0003", load[2], load[3], dishTypes);
         EXPECT_EQ(answer.message, c.ok ? "" : "Tipo de Prato não cadastrado.") << c.code;
         Execute("DELETE FROM LOGIMPORTACAO");
     }
@@ -238,9 +238,9 @@ TEST_F(MenuImportTest, AnOriginMappedToTwoDestinationsIsRefusedNamingTheCodesAnd
 }
 
 TEST_F(MenuImportTest, NothingToWriteIsRefused) {
-    const Variant load = Load("0001");
+    const Variant load = Load("0003");
     const Variant none = Change(load[4], "IDIMPORTAR", "N", [](const DataPacket&, size_t) { return true; });
-    const Answer answer = Import("0001", load[2], load[3], none);
+    const Answer answer = Import("0003", load[2], load[3], none);
     EXPECT_FALSE(answer.ok);
     EXPECT_EQ(answer.message, "Cardápios exportados não possuem pratos.");
 }
@@ -266,20 +266,20 @@ private:
 };
 
 TEST_F(MenuImportTest, AFailureMidwayLeavesTheDatabaseAsBefore) {
-    const Variant load = Load("0001");
+    const Variant load = Load("0003");
     const int64_t before = Fingerprint();
     module_ = MakeModule(std::make_shared<FailingReads>(500));
-    const Answer answer = Import("0001", load[2], load[3], load[4]);
+    const Answer answer = Import("0003", load[2], load[3], load[4]);
     EXPECT_FALSE(answer.ok);
     EXPECT_NE(answer.message.find("I/O error"), std::string::npos) << answer.message;
     EXPECT_EQ(Fingerprint(), before);
 }
 
 TEST_F(MenuImportTest, TwoConcurrentImportsIntoOneBranchCannotBothPassThePeriodRule) {
-    const Variant load = Load("0001");
+    const Variant load = Load("0003");
     std::atomic<int> ok{0}, conflicts{0};
     auto run = [&] {
-        const Answer answer = Import("0001", load[2], load[3], load[4]);
+        const Answer answer = Import("0003", load[2], load[3], load[4]);
         if (answer.ok && answer.payload[0].AsString() == "OK") ++ok;
         if (answer.ok && answer.payload[0].AsString() == "ERRO_INTERVALO_FIN") ++conflicts;
     };
@@ -292,11 +292,11 @@ TEST_F(MenuImportTest, TwoConcurrentImportsIntoOneBranchCannotBothPassThePeriodR
 }
 
 TEST_F(MenuImportTest, ImportRefusesTablesThatAreNotAllPacketsOrAllNull) {
-    const Variant load = Load("0001");
-    EXPECT_FALSE(Import("0001", load[2], Variant(), load[4]).ok);
-    EXPECT_FALSE(Import("0001", load[2], "texto", load[4]).ok);
+    const Variant load = Load("0003");
+    EXPECT_FALSE(Import("0003", load[2], Variant(), load[4]).ok);
+    EXPECT_FALSE(Import("0003", load[2], "texto", load[4]).ok);
     DataPacket noFields;
-    EXPECT_FALSE(Import("0001", load[2], load[3], Variant(noFields)).ok);
+    EXPECT_FALSE(Import("0003", load[2], load[3], Variant(noFields)).ok);
 }
 
 }  // namespace
